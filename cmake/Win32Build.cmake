@@ -1,0 +1,97 @@
+# Win32 configuration: LobbyUi.dll, its import library and CMake package, the
+# fixture DLLs, the host programs and the GoogleTest executables run by Wine.
+enable_language(RC)
+
+# Everything is linked statically against the C++ and threads runtimes, so a
+# host needs no MinGW DLL beside ours.
+set(LOBBYUI_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+set(LOBBYUI_SYSTEM_LIBS comctl32 gdi32 user32 msimg32 winmm shell32 ole32 oleaut32 uuid)
+add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600)
+
+# The Wine runner: a private prefix inside this build tree, code page 936,
+# and a shared Xvfb while the test run lasts.
+configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+
+# One compilation of the library serves both the DLL and the test programs,
+# which link the objects directly to reach classes the DLL does not export.
+add_library(lobbyui_objects OBJECT ${LOBBYUI_PORTABLE_SOURCES} ${LOBBYUI_WIN32_SOURCES}
+  ${PROJECT_SOURCE_DIR}/src/res/lobbyui.rc)
+target_include_directories(lobbyui_objects
+  PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
+  PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/res)
+target_compile_definitions(lobbyui_objects PUBLIC LOBBYUI_BUILDING)
+target_compile_options(lobbyui_objects PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Werror>)
+
+add_library(LobbyUi SHARED $<TARGET_OBJECTS:lobbyui_objects> ${PROJECT_SOURCE_DIR}/src/frame/dll_main.cpp)
+target_include_directories(LobbyUi
+  PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include> $<INSTALL_INTERFACE:include>
+  PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_compile_definitions(LobbyUi PRIVATE LOBBYUI_BUILDING)
+target_link_libraries(LobbyUi PRIVATE ${LOBBYUI_SYSTEM_LIBS})
+target_link_options(LobbyUi PRIVATE ${LOBBYUI_STATIC_RUNTIME})
+set_target_properties(LobbyUi PROPERTIES PREFIX "" IMPORT_PREFIX "" IMPORT_SUFFIX ".lib"
+  OUTPUT_NAME LobbyUi)
+lobbyui_warnings(LobbyUi)
+
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+install(TARGETS LobbyUi EXPORT LobbyUiTargets
+  RUNTIME DESTINATION bin ARCHIVE DESTINATION lib LIBRARY DESTINATION lib)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/lobbyui DESTINATION include)
+install(EXPORT LobbyUiTargets NAMESPACE LobbyUi:: DESTINATION lib/cmake/LobbyUi)
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/LobbyUiConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/LobbyUiConfig.cmake INSTALL_DESTINATION lib/cmake/LobbyUi)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/LobbyUiConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/LobbyUiConfig.cmake ${CMAKE_BINARY_DIR}/LobbyUiConfigVersion.cmake
+  DESTINATION lib/cmake/LobbyUi)
+
+# GoogleTest, compiled from Debian's sources with the cross compiler.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Helpers every Win32 test may use: a host window that records what the
+# library sends, metafile rendering, a fake clock.
+add_library(lobbyui_testkit STATIC ${PROJECT_SOURCE_DIR}/tests/support/host_window.cpp
+  ${PROJECT_SOURCE_DIR}/tests/support/metafile_recorder.cpp)
+target_include_directories(lobbyui_testkit PUBLIC ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(lobbyui_testkit PUBLIC lobbyui_objects GTest::gtest ${LOBBYUI_SYSTEM_LIBS})
+lobbyui_warnings(lobbyui_testkit)
+
+add_subdirectory(tests/fixtures)
+
+# The Wine session (prefix, wineserver, Xvfb) is brought up once per ctest run.
+add_test(NAME wine_session_start COMMAND ${CMAKE_BINARY_DIR}/wine-run --start-session)
+add_test(NAME wine_session_stop COMMAND ${CMAKE_BINARY_DIR}/wine-run --stop-session)
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
+
+foreach(src IN LISTS LOBBYUI_WIN32_TESTS)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(${name} ${src})
+  target_link_libraries(${name} PRIVATE lobbyui_testkit GTest::gtest_main)
+  target_link_options(${name} PRIVATE ${LOBBYUI_STATIC_RUNTIME})
+  lobbyui_warnings(${name})
+  add_dependencies(${name} lobbyui_fixtures LobbyUi)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endforeach()
+
+add_subdirectory(tests/consumer_check)
+add_subdirectory(host)
+
+# The portable tests once more, as 32-bit Windows code: sizes of long, time and
+# path rules differ there, and the layouts must hold on the real target.
+add_executable(core_tests_win32 ${LOBBYUI_NATIVE_TESTS})
+target_include_directories(core_tests_win32 PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(core_tests_win32 PRIVATE lobbyui_objects GTest::gtest GTest::gtest_main ${LOBBYUI_SYSTEM_LIBS})
+target_link_options(core_tests_win32 PRIVATE ${LOBBYUI_STATIC_RUNTIME})
+lobbyui_warnings(core_tests_win32)
+add_test(NAME core_tests_win32 COMMAND core_tests_win32)
+set_tests_properties(core_tests_win32 PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)

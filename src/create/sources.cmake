@@ -1,0 +1,2 @@
+# Files of this subsystem are listed here as they arrive.
+lobbyui_add_sources()

@@ -1,0 +1,56 @@
+// The facade convention, written once. Each exported dialog facade keeps one
+// DialogSingleton<Dialog>: Create makes the dialog once (a second call neither
+// recreates nor re-parents it), calls that need the dialog do nothing while it
+// is absent, getters then answer their default, and Destroy is idempotent.
+// Portable: Dialog only needs Create(Parent*) and DestroyWindow().
+#ifndef LOBBYUI_FRAME_DIALOG_SINGLETON_H
+#define LOBBYUI_FRAME_DIALOG_SINGLETON_H
+
+#include <utility>
+
+template <class Dialog>
+class DialogSingleton {
+public:
+    DialogSingleton() = default;
+    DialogSingleton(const DialogSingleton&) = delete;
+    DialogSingleton& operator=(const DialogSingleton&) = delete;
+    // Dialogs the host did not destroy are left alone at unload: their
+    // windows may already be gone with the host's, and the process is ending.
+    ~DialogSingleton() = default;
+
+    template <class Parent, class... Args>
+    void Create(Parent* parent, Args&&... args) {
+        if (m_dialog) return;
+        m_dialog = new Dialog(std::forward<Args>(args)...);
+        m_dialog->Create(parent);
+    }
+
+    void Destroy() {
+        if (!m_dialog) return;
+        Dialog* dialog = m_dialog;
+        // Cleared first: destroying the window may call back into the facade.
+        m_dialog = nullptr;
+        dialog->DestroyWindow();
+        delete dialog;
+    }
+
+    Dialog* Get() const { return m_dialog; }
+    bool Exists() const { return m_dialog != nullptr; }
+
+    // Runs action on the dialog when it exists.
+    template <class Action>
+    void With(Action&& action) const {
+        if (m_dialog) action(*m_dialog);
+    }
+
+    // The answer of query on the dialog, or absent when there is none.
+    template <class Result, class Query>
+    Result Ask(Query&& query, Result absent = Result()) const {
+        return m_dialog ? static_cast<Result>(query(*m_dialog)) : absent;
+    }
+
+private:
+    Dialog* m_dialog = nullptr;
+};
+
+#endif

@@ -1,0 +1,73 @@
+#include "frame/dialog_singleton.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Parent {
+    int id;
+};
+
+// Records what the facade does to its dialog.
+struct FakeDialog {
+    static std::vector<const char*>* log;
+    const Parent* parent = nullptr;
+    int shown = 0;
+    int value;
+    explicit FakeDialog(int v = 7) : value(v) { log->push_back("construct"); }
+    ~FakeDialog() { log->push_back("delete"); }
+    void Create(const Parent* p) { parent = p; log->push_back("create"); }
+    void DestroyWindow() { log->push_back("destroy-window"); }
+};
+std::vector<const char*>* FakeDialog::log = nullptr;
+
+class DialogSingletonTest : public ::testing::Test {
+protected:
+    void SetUp() override { FakeDialog::log = &log; }
+    void TearDown() override { facade.Destroy(); }
+    std::vector<const char*> log;
+    DialogSingleton<FakeDialog> facade;
+};
+
+}  // namespace
+
+TEST_F(DialogSingletonTest, CallsBeforeCreateDoNothingAndGettersAnswerTheirDefault) {
+    bool ran = false;
+    facade.With([&](FakeDialog&) { ran = true; });
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(0, facade.Ask<int>([](FakeDialog& d) { return d.value; }));
+    EXPECT_EQ(-1, facade.Ask<int>([](FakeDialog& d) { return d.value; }, -1));
+    EXPECT_TRUE(log.empty());
+
+    Parent p{1};
+    facade.Create(&p);
+    EXPECT_EQ(7, facade.Ask<int>([](FakeDialog& d) { return d.value; }));
+}
+
+TEST_F(DialogSingletonTest, SecondCreateKeepsTheFirstDialogAndParent) {
+    Parent first{1}, second{2};
+    facade.Create(&first, 3);
+    FakeDialog* made = facade.Get();
+    facade.Create(&second, 4);
+    EXPECT_EQ(made, facade.Get());
+    EXPECT_EQ(&first, facade.Get()->parent);
+    EXPECT_EQ(3, facade.Get()->value);
+    EXPECT_EQ((std::vector<const char*>{"construct", "create"}), log);
+    facade.Destroy();
+}
+
+TEST_F(DialogSingletonTest, DestroyTwiceIsHarmlessAndCreateAfterDestroyMakesAFreshDialog) {
+    Parent p{1};
+    facade.Create(&p);
+    facade.Destroy();
+    facade.Destroy();
+    EXPECT_FALSE(facade.Exists());
+    EXPECT_EQ((std::vector<const char*>{"construct", "create", "destroy-window", "delete"}), log);
+
+    facade.Create(&p, 9);
+    ASSERT_TRUE(facade.Exists());
+    EXPECT_EQ(9, facade.Get()->value);
+    facade.Destroy();
+}

@@ -1,0 +1,38 @@
+#include "frame/drag_dialog.h"
+
+#include <windowsx.h>
+
+#include "frame/host_cursor.h"
+#include "win/clock.h"
+
+CDragDialog::CDragDialog(UINT templateId, CWnd*) : CDialog(templateId) {}
+
+BOOL CDragDialog::OnSetCursor(HWND, UINT, UINT) { return m_bUseHostCursor && ApplyHostCursor(); }
+
+INT_PTR CDragDialog::DialogProc(UINT msg, WPARAM w, LPARAM l) {
+    switch (msg) {
+    case WM_NCLBUTTONDOWN:
+        if (m_drag.OnNcLButtonDown(static_cast<int>(w))) ::SetCapture(m_hWnd);
+        SetMsgResult(0);
+        return TRUE;
+    case WM_MOUSEMOVE: {
+        CPoint cursor(GET_X_LPARAM(l), GET_Y_LPARAM(l));
+        DragTracker::MoveAnswer answer = m_drag.OnMouseMove(cursor, NowMilliseconds());
+        if (answer.moveWindow) {
+            CRect window = GetWindowRect();
+            SetWindowPos(nullptr, window.left + answer.dx, window.top + answer.dy, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (!answer.defaultProcessing) return TRUE;
+        return CDialog::DialogProc(msg, w, l);
+    }
+    case WM_LBUTTONUP:
+        if (m_drag.OnLButtonUp()) ::ReleaseCapture();
+        return CDialog::DialogProc(msg, w, l);
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(l) != m_hWnd) m_drag.OnCaptureLost();
+        return CDialog::DialogProc(msg, w, l);
+    default:
+        return CDialog::DialogProc(msg, w, l);
+    }
+}

@@ -1,0 +1,18 @@
+lobbyui_add_sources(
+  PORTABLE
+    drag_tracker.cpp
+  WIN32
+    drag_dialog.cpp
+    host_cursor.cpp
+    lobby_app.cpp
+    skin.cpp
+    skin_folder.cpp
+    skin_magic.cpp
+  NATIVE_TESTS
+    dialog_singleton_test.cpp
+    drag_tracker_test.cpp
+  WIN32_TESTS
+    drag_dialog_win_test.cpp
+    skin_win_test.cpp
+    facade_win_test.cpp
+)

@@ -1,0 +1,11 @@
+lobbyui_add_sources(
+  WIN32
+    clock.cpp
+    dc.cpp
+    dialog.cpp
+    module.cpp
+    subclass.cpp
+    wnd.cpp
+  NATIVE_TESTS
+    cstring_test.cpp
+)
