@@ -11,7 +11,7 @@ elseif(LOBBYUI_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-add_library(lobbyui_core STATIC ${LOBBYUI_PORTABLE_SOURCES})
+add_library(lobbyui_core STATIC ${LOBBYUI_PORTABLE_SOURCES} ${LOBBYUI_NATIVE_ONLY_SOURCES})
 target_include_directories(lobbyui_core
   PUBLIC ${PROJECT_SOURCE_DIR}/include
   PRIVATE ${PROJECT_SOURCE_DIR}/src)

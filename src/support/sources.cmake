@@ -1,2 +1,5 @@
-# Files of this subsystem are listed here as they arrive.
-lobbyui_add_sources()
+# Support services come in two groups worked on separately: the diagnostics
+# the room state uses (debug log, object manager, lock) and the services the
+# dialogs use (trace, sounds, safe formatting).
+include(${CMAKE_CURRENT_LIST_DIR}/diagnostics.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/services.cmake)
