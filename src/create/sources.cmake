@@ -1,2 +1,6 @@
-# Files of this subsystem are listed here as they arrive.
-lobbyui_add_sources()
+lobbyui_add_sources(
+  PORTABLE
+    party_flags.cpp
+  NATIVE_TESTS
+    party_flags_test.cpp
+)

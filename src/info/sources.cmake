@@ -1,2 +1,4 @@
-# Files of this subsystem are listed here as they arrive.
-lobbyui_add_sources()
+lobbyui_add_sources(
+  NATIVE_TESTS
+    records_test.cpp
+)
