@@ -1,4 +1,11 @@
 lobbyui_add_sources(
+  PORTABLE
+    csv_text.cpp
+  NATIVE_ONLY
+    text_table_platform_native.cpp
+  WIN32
+    text_table_platform_win.cpp
   NATIVE_TESTS
+    csv_text_test.cpp
     records_test.cpp
 )
