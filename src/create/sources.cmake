@@ -1,6 +1,14 @@
 lobbyui_add_sources(
   PORTABLE
+    allowed_scores.cpp
     party_flags.cpp
+    saved_defaults.cpp
+  NATIVE_ONLY
+    saved_defaults_platform_native.cpp
+  WIN32
+    saved_defaults_platform_win.cpp
   NATIVE_TESTS
+    allowed_scores_test.cpp
     party_flags_test.cpp
+    saved_defaults_test.cpp
 )
