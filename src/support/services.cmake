@@ -1,7 +1,9 @@
 lobbyui_add_sources(
   PORTABLE
+    html_trace.cpp
     safe_format.cpp
   NATIVE_TESTS
+    html_trace_test.cpp
     safe_format_test.cpp
     texts_gbk_test.cpp
 )
