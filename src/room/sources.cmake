@@ -1,2 +1,15 @@
-# Files of this subsystem are listed here as they arrive.
-lobbyui_add_sources()
+# Room state: the keyed map, the table and player map, the table finder and
+# the exported CPT_MapInerface.
+lobbyui_add_sources(
+  PORTABLE
+    keyed_map.cpp
+    room_interface.cpp
+    room_state.cpp
+    table_finder.cpp
+  NATIVE_ONLY
+    lobby_room_native.cpp
+  NATIVE_TESTS
+    keyed_map_test.cpp
+    room_state_test.cpp
+    table_finder_test.cpp
+)

@@ -1,0 +1,222 @@
+#include "room/keyed_map.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <atomic>
+#include <new>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <lobbyui/room.h>
+
+#include "support/test_log_capture.h"
+
+#if !defined(_WIN32)
+#include <iconv.h>
+#endif
+
+// Counting every allocation of this test program while a test asks for it:
+// the map must not touch the heap once built.
+namespace {
+std::atomic<bool> g_countAllocations{false};
+std::atomic<long> g_allocations{0};
+
+void* CountedAllocate(size_t size) {
+    if (g_countAllocations.load(std::memory_order_relaxed)) g_allocations.fetch_add(1);
+    return malloc(size == 0 ? 1 : size);
+}
+}  // namespace
+
+void* operator new(size_t size) {
+    void* p = CountedAllocate(size);
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+void* operator new[](size_t size) { return operator new(size); }
+void* operator new(size_t size, const std::nothrow_t&) noexcept { return CountedAllocate(size); }
+void* operator new[](size_t size, const std::nothrow_t&) noexcept { return CountedAllocate(size); }
+void operator delete(void* p) noexcept { free(p); }
+void operator delete[](void* p) noexcept { free(p); }
+void operator delete(void* p, size_t) noexcept { free(p); }
+void operator delete[](void* p, size_t) noexcept { free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { free(p); }
+
+namespace {
+
+using IntMap = NvtPlayerTableMap;
+
+std::vector<unsigned int> KeysInOrder(IntMap& map) {
+    std::vector<unsigned int> keys;
+    NvtPosition position = map.GetStartPosition();
+    while (position) {
+        unsigned int key = 0, value = 0;
+        map.GetNextAssoc(position, key, value);
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+TEST(KeyedMapTest, IteratesBucketsAscendingAndNewestFirstWithinABucket) {
+    IntMap map(750, 37, "unknown");
+    EXPECT_EQ(0xFFFFFFFFu, map.GetFirstBucket());
+    EXPECT_EQ(nullptr, map.GetStartPosition());
+    ASSERT_TRUE(map.SetAt(5, 50));
+    ASSERT_TRUE(map.SetAt(42, 420));  // 42 mod 37 = 5
+    ASSERT_TRUE(map.SetAt(40, 400));  // bucket 3
+    ASSERT_TRUE(map.SetAt(36, 360));  // bucket 36
+    EXPECT_EQ(3u, map.GetFirstBucket());
+    EXPECT_EQ((std::vector<unsigned int>{40, 42, 5, 36}), KeysInOrder(map));
+
+    unsigned int value = 0;
+    EXPECT_TRUE(map.Lookup(42, value));
+    EXPECT_EQ(420u, value);
+    value = 7;
+    EXPECT_FALSE(map.Lookup(79, value));  // same bucket, absent
+    EXPECT_EQ(7u, value);
+}
+
+TEST(KeyedMapTest, FirstBucketFollowsRemovalsAndTheNextInsert) {
+    IntMap map(750, 37, "unknown");
+    map.SetAt(5, 1);
+    map.SetAt(42, 2);
+    map.SetAt(10, 3);
+    // The head of the start bucket goes; 5 is still there.
+    EXPECT_TRUE(map.RemoveKey(42));
+    EXPECT_EQ(5u, map.GetFirstBucket());
+    EXPECT_TRUE(map.RemoveKey(5));
+    EXPECT_EQ(10u, map.GetFirstBucket());
+    EXPECT_FALSE(map.RemoveKey(5));
+    EXPECT_TRUE(map.RemoveKey(10));
+    EXPECT_EQ(0xFFFFFFFFu, map.GetFirstBucket());
+    EXPECT_EQ(nullptr, map.GetStartPosition());
+    map.SetAt(37 * 3 + 20, 4);
+    EXPECT_EQ(20u, map.GetFirstBucket());
+}
+
+TEST(KeyedMapTest, AWalkerMayRemoveTheKeyItWasJustGiven) {
+    IntMap map(750, 37, "unknown");
+    for (unsigned int key = 1; key <= 300; ++key) map.SetAt(key * 7, key);
+    NvtPosition position = map.GetStartPosition();
+    int removed = 0;
+    while (position) {
+        unsigned int key = 0, value = 0;
+        map.GetNextAssoc(position, key, value);
+        EXPECT_TRUE(map.RemoveKey(key));
+        ++removed;
+    }
+    EXPECT_EQ(300, removed);
+    EXPECT_EQ(0u, map.GetCount());
+    EXPECT_EQ(750u, map.GetFreeCount());
+}
+
+TEST(KeyedMapTest, DuplicateKeyIsRefusedKeepsTheFirstValueAndIsLogged) {
+    TestLogCapture log;
+    IntMap map(750, 37, "unknown");
+    EXPECT_TRUE(map.SetAt(7, 1));
+    EXPECT_FALSE(map.SetAt(7, 2));
+    unsigned int value = 0;
+    ASSERT_TRUE(map.Lookup(7, value));
+    EXPECT_EQ(1u, value);
+    EXPECT_EQ(1u, map.GetCount());
+    std::vector<std::string> lines = log.Take();
+    ASSERT_EQ(1u, lines.size());
+    EXPECT_EQ("NvtMapBase<unsigned int,unsigned int>::SetAt()-> \xAC\xDB\xA6\x50\xAA\xBA\xAF\xC1\xA4\xDE. key=7",
+              lines[0]);
+}
+
+TEST(KeyedMapTest, The751stKeyIsRefusedAndTheMessageReportsSize750) {
+    TestLogCapture log;
+    NvtPlayerMap map(750, 37, "unknown");
+    tagKWP_PLAYER_LIST_DATA_EXTRA record = {};
+    for (unsigned int key = 1; key <= 750; ++key) ASSERT_TRUE(map.SetAt(key, &record));
+    EXPECT_FALSE(map.SetAt(751, &record));
+    EXPECT_EQ(0u, map.GetFreeCount());
+    std::vector<std::string> lines = log.Take();
+    ASSERT_EQ(1u, lines.size());
+    EXPECT_EQ("NvtMapBase<unsigned int,struct tagKWP_PLAYER_LIST_DATA_EXTRA *>::SetAt()-> unknown Map "
+              "\xB8\xEA\xB7\xBD\xA4\xA3\xA8\xAC. size= 750",
+              lines[0]);
+}
+
+TEST(KeyedMapTest, NameIsCutToTwentyCharacters) {
+    IntMap map(4, 3, "a-name-longer-than-twenty");
+    EXPECT_STREQ("a-name-longer-than-t", map.GetName());
+}
+
+TEST(KeyedMapTest, AFreedNodeIsReused) {
+    IntMap map(750, 37, "unknown");
+    map.SetAt(1, 1);
+    map.SetAt(2, 2);
+    const unsigned int freeBefore = map.GetFreeCount();
+    map.RemoveKey(1);
+    map.SetAt(3, 3);
+    EXPECT_EQ(freeBefore, map.GetFreeCount());
+}
+
+TEST(KeyedMapTest, FillEmptyAndRefillNeverTouchTheHeap) {
+    IntMap map(750, 37, "unknown");
+    g_allocations = 0;
+    g_countAllocations = true;
+    for (int round = 0; round < 2; ++round) {
+        for (unsigned int key = 0; key < 750; ++key) map.SetAt(key * 13 + 1, key);
+        for (unsigned int key = 0; key < 750; ++key) map.RemoveKey(key * 13 + 1);
+    }
+    for (unsigned int key = 0; key < 750; ++key) map.SetAt(key, key);
+    g_countAllocations = false;
+    EXPECT_EQ(0, g_allocations.load());
+    EXPECT_EQ(750u, map.GetCount());
+}
+
+#if !defined(_WIN32)
+std::string Big5ToUtf8(const std::string& big5) {
+    iconv_t cd = iconv_open("UTF-8", "BIG5");
+    EXPECT_NE(reinterpret_cast<iconv_t>(-1), cd);
+    std::string in = big5;
+    std::string out(in.size() * 4, '\0');
+    char* inp = &in[0];
+    char* outp = &out[0];
+    size_t inLeft = in.size(), outLeft = out.size();
+    EXPECT_NE(static_cast<size_t>(-1), iconv(cd, &inp, &inLeft, &outp, &outLeft));
+    iconv_close(cd);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+TEST(KeyedMapTest, ChineseMessagesAreBig5) {
+    EXPECT_EQ("%s()-> %s Map 資源不足. size= %d", Big5ToUtf8(NVT_MAP_TEXT_FULL));
+    EXPECT_EQ("%s()-> 相同的索引. key=%d", Big5ToUtf8(NVT_MAP_TEXT_DUPLICATE));
+}
+#endif
+
+// Several threads on one map: single operations are atomic, so every key a
+// thread put in and did not take out is there at the end, and no node is lost.
+TEST(KeyedMapStressTest, ConcurrentInsertLookupAndRemoveKeepTheMapConsistent) {
+    IntMap map(750, 37, "unknown");
+    const unsigned int kThreads = 4;
+    const unsigned int kKeysPerThread = 150;
+    std::vector<std::thread> threads;
+    for (unsigned int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([&map, t] {
+            for (int round = 0; round < 20; ++round) {
+                for (unsigned int i = 0; i < kKeysPerThread; ++i) map.SetAt(t * 1000 + i, t);
+                for (unsigned int i = 0; i < kKeysPerThread; ++i) {
+                    unsigned int value = 99;
+                    if (!map.Lookup(t * 1000 + i, value) || value != t) ADD_FAILURE() << "lost key";
+                    // A key shared by all threads: exactly one SetAt wins.
+                    map.SetAt(999999, t);
+                }
+                for (unsigned int i = 0; i < kKeysPerThread; i += 2) map.RemoveKey(t * 1000 + i);
+                if (round < 19)
+                    for (unsigned int i = 1; i < kKeysPerThread; i += 2) map.RemoveKey(t * 1000 + i);
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(kThreads * kKeysPerThread / 2 + 1, map.GetCount());
+    EXPECT_EQ(map.GetCount(), KeysInOrder(map).size());
+}
+
+}  // namespace

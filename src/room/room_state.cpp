@@ -1,0 +1,187 @@
+#include "room/room_state.h"
+
+#include <string.h>
+
+#include <new>
+
+int Occupancy(const tagKWP_TABLE_LIST_DATA& table) {
+    int seated = 0;
+    for (int seat = 0; seat < 3; ++seat)
+        if (table.uiSeatPlayerID[seat] != 0) ++seated;
+    return seated;
+}
+
+bool NickNameEquals(const char (&nickName)[40], const char* name) {
+    if (!name) return false;
+    for (size_t i = 0; i < sizeof(nickName); ++i) {
+        if (nickName[i] != name[i]) return false;
+        if (name[i] == '\0') return true;
+    }
+    // All 40 bytes matched without a terminator: equal only if the name ends here.
+    return name[sizeof(nickName)] == '\0';
+}
+
+RoomState::RoomState()
+    : m_players(kPlayerMapCapacity, kPlayerMapBuckets, "unknown"),
+      m_playerTables(kPlayerMapCapacity, kPlayerMapBuckets, "unknown") {
+    memset(m_tables, 0, sizeof(m_tables));
+}
+
+RoomState::~RoomState() { RemoveAllPlayerFromMap(); }
+
+// ---- table array ----
+
+void RoomState::InitArray(const tagKWP_ALL_TABLE_INFO* tables) {
+    if (!tables) return;
+    for (const tagKWP_TABLE_LIST_DATA& table : tables->stTable) {
+        if (IsValidTableNum(table.usTableNum)) m_tables[table.usTableNum] = table;
+    }
+}
+
+void RoomState::PlayerCreatAndLeaveTable(const tagKWP_SERVER_UPDATE_TABLE* update) {
+    if (!update) return;
+    const unsigned int tableNum = update->stTable.usTableNum;
+    if (!IsValidTableNum(tableNum)) return;
+    if (update->ucClose == 0)
+        m_tables[tableNum] = update->stTable;
+    else
+        memset(&m_tables[tableNum], 0, sizeof(m_tables[tableNum]));
+}
+
+void RoomState::PlayerAddAndLeave(const tagKWP_SERVER_TABLE_STATUS_CHANGE* change) {
+    if (!change || !IsValidTableNum(change->usTableNum)) return;
+    tagKWP_TABLE_LIST_DATA& table = m_tables[change->usTableNum];
+    for (int seat = 0; seat < 3; ++seat) {
+        table.uiSeatPlayerID[seat] = change->uiPlayerID[seat];
+        table.ucSeatState[seat] = change->ucState[seat];
+    }
+}
+
+void RoomState::UpDataTableArray(const tagKWP_SERVER_TABLE_STATUS_CHANGE* change) {
+    if (!change || !IsValidTableNum(change->usTableNum)) return;
+    tagKWP_TABLE_LIST_DATA& table = m_tables[change->usTableNum];
+    for (int seat = 0; seat < 3; ++seat) {
+        for (int j = 0; j < 3; ++j) {
+            if (table.uiSeatPlayerID[seat] == change->uiPlayerID[j]) table.ucSeatState[seat] = change->ucState[j];
+        }
+    }
+    int empty = 0;
+    for (int seat = 0; seat < 3; ++seat) {
+        if (table.uiSeatPlayerID[seat] != 0) continue;
+        table.ucSeatState[seat] = 0;
+        ++empty;
+    }
+    if (empty == 3) memset(&table, 0, sizeof(table));
+}
+
+void RoomState::SetTableArrayIsEmpty() { memset(m_tables, 0, sizeof(m_tables)); }
+
+tagKWP_TABLE_LIST_DATA RoomState::GetTable_A_Struct(unsigned int tableNum) const {
+    tagKWP_TABLE_LIST_DATA table;
+    if (IsValidTableNum(tableNum))
+        table = m_tables[tableNum];
+    else
+        memset(&table, 0, sizeof(table));
+    return table;
+}
+
+tagKWP_TABLE_LIST_DATA RoomState::MarkNoTable() {
+    m_tables[0].usTableNum = static_cast<unsigned short>(kNoTableNum);
+    return m_tables[0];
+}
+
+// ---- player map ----
+
+unsigned char RoomState::AddNewPlayerToMap(const tagKWP_PLAYER_LIST_DATA_EXTRA* player) {
+    if (!player) return 0;
+    tagKWP_PLAYER_LIST_DATA_EXTRA* existing = nullptr;
+    if (m_players.Lookup(player->uiPlayerID, existing)) return 0;
+    tagKWP_PLAYER_LIST_DATA_EXTRA* copy = new (std::nothrow) tagKWP_PLAYER_LIST_DATA_EXTRA(*player);
+    if (!copy) return 0;
+    copy->ucTableCache = 0;
+    if (m_players.SetAt(copy->uiPlayerID, copy)) return 1;
+    delete copy;
+    return 0;
+}
+
+unsigned char RoomState::RemovePlayerFromMap(unsigned int id) {
+    tagKWP_PLAYER_LIST_DATA_EXTRA* copy = nullptr;
+    if (!m_players.Lookup(id, copy)) return 1;
+    // A walk standing on this player would read its node after it went back
+    // to the pool: step the walk past it first.
+    if (m_playerCursor) {
+        NvtPosition probe = m_playerCursor;
+        unsigned int key = 0;
+        tagKWP_PLAYER_LIST_DATA_EXTRA* value = nullptr;
+        m_players.GetNextAssoc(probe, key, value);
+        if (key == id) m_playerCursor = probe;
+    }
+    m_players.RemoveKey(id);
+    delete copy;
+    return 1;
+}
+
+void RoomState::RemoveAllPlayerFromMap() {
+    NvtPosition position = m_players.GetStartPosition();
+    while (position) {
+        unsigned int id = 0;
+        tagKWP_PLAYER_LIST_DATA_EXTRA* copy = nullptr;
+        m_players.GetNextAssoc(position, id, copy);
+        m_players.RemoveKey(id);
+        delete copy;
+    }
+    m_playerCursor = nullptr;
+}
+
+unsigned char RoomState::GetAPlayerData(tagKWP_PLAYER_LIST_DATA_EXTRA*& out, unsigned int id) {
+    tagKWP_PLAYER_LIST_DATA_EXTRA* copy = nullptr;
+    if (!m_players.Lookup(id, copy)) return 0;
+    out = copy;
+    return 1;
+}
+
+unsigned char RoomState::GetPlayerDataAndNext(tagKWP_PLAYER_LIST_DATA_EXTRA*& out, unsigned char restart) {
+    if (restart) m_playerCursor = m_players.GetStartPosition();
+    if (!m_playerCursor) return 1;
+    unsigned int id = 0;
+    tagKWP_PLAYER_LIST_DATA_EXTRA* copy = nullptr;
+    m_players.GetNextAssoc(m_playerCursor, id, copy);
+    out = copy;
+    return 0;
+}
+
+bool RoomState::GetIsAngell(const char* nickName) {
+    if (!nickName) return false;
+    NvtPosition position = m_players.GetStartPosition();
+    while (position) {
+        unsigned int id = 0;
+        tagKWP_PLAYER_LIST_DATA_EXTRA* player = nullptr;
+        m_players.GetNextAssoc(position, id, player);
+        if (NickNameEquals(player->acNickName, nickName) && player->ucAngelMark == kAngelMark) return true;
+    }
+    return false;
+}
+
+// ---- player-table map ----
+
+unsigned char RoomState::AddPlayerToTable(unsigned int id, unsigned int tableNum) {
+    if (!IsValidTableNum(tableNum)) return 0;
+    return m_playerTables.SetAt(id, tableNum) ? 1 : 0;
+}
+
+int RoomState::GetPlayerTableNum(unsigned int id) {
+    unsigned int tableNum = 0;
+    return m_playerTables.Lookup(id, tableNum) ? static_cast<int>(tableNum) : 0;
+}
+
+unsigned char RoomState::RemovePlayerFromTable(unsigned int id) { return m_playerTables.RemoveKey(id) ? 1 : 0; }
+
+void RoomState::RemoveAllPlayerFromTable() {
+    NvtPosition position = m_playerTables.GetStartPosition();
+    while (position) {
+        unsigned int id = 0;
+        unsigned int tableNum = 0;
+        m_playerTables.GetNextAssoc(position, id, tableNum);
+        m_playerTables.RemoveKey(id);
+    }
+}

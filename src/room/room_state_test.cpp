@@ -1,0 +1,295 @@
+#include "room/room_state.h"
+
+#include <gtest/gtest.h>
+#include <string.h>
+
+#include <memory>
+#include <set>
+
+#include "room/lobby_room.h"
+#include "room/room_test_records.h"
+
+namespace {
+
+const unsigned char* Bytes(const void* p) { return static_cast<const unsigned char*>(p); }
+
+TEST(RoomRecordsTest, TableRecordBytesAreTheWireLayout) {
+    tagKWP_TABLE_LIST_DATA table = MakeTable(0x0102, 0x11223344, 0, 5);
+    table.bHavePassword = 1;
+    table.ucSettingA = 5;
+    table.ucSettingB = 0x7E;
+    table.uiScore = 1000;
+    table.uiSeatPlayerID[3] = 9;
+    table.ucSpecialRule = 6;
+    table.ucSeatState[2] = 0xAB;
+    table.ucAddMultiple = 1;
+    const unsigned char* b = Bytes(&table);
+    EXPECT_EQ(0x02, b[0]);
+    EXPECT_EQ(0x01, b[1]);
+    EXPECT_EQ(0x01 | (5 << 2), b[2]);  // password bit 0, peek bit 1 clear, setting A in bits 2..7
+    EXPECT_EQ(0x7E, b[3]);
+    EXPECT_EQ(0xE8, b[4]);
+    EXPECT_EQ(0x03, b[5]);
+    EXPECT_EQ(0x44, b[8]);
+    EXPECT_EQ(0x11, b[11]);
+    EXPECT_EQ(5, b[16]);
+    EXPECT_EQ(9, b[20]);
+    EXPECT_EQ('t', b[24]);
+    EXPECT_EQ(6, b[41]);
+    EXPECT_EQ(0xAB, b[52]);
+    EXPECT_EQ(1, b[54]);
+
+    table.bHavePassword = 0;
+    table.bCanPeek = 1;
+    table.ucSettingA = 63;
+    EXPECT_EQ(0xFE, b[2]);
+}
+
+TEST(RoomRecordsTest, PlayerRecordBytesAreTheWireLayout) {
+    tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(0x01020304, "ab", 100);
+    player.iBeans = -2;
+    player.cSex = -1;
+    player.ucLevel = 7;
+    player.ucMember = 3;
+    player.iScore = 0x10;
+    player.ucTableCache = 12;
+    const unsigned char* b = Bytes(&player);
+    EXPECT_EQ(0x04, b[0]);
+    EXPECT_EQ(0xFE, b[4]);
+    EXPECT_EQ(0xFF, b[7]);
+    EXPECT_EQ(0xFF, b[12]);
+    EXPECT_EQ(7, b[13]);
+    EXPECT_EQ('a', b[16]);
+    EXPECT_EQ(3, b[56]);
+    EXPECT_EQ(0x10, b[60]);
+    EXPECT_EQ(12, b[64]);
+    EXPECT_EQ(100, b[66]);
+}
+
+class RoomStateTest : public ::testing::Test {
+protected:
+    RoomState room;
+};
+
+TEST_F(RoomStateTest, InitArrayCopiesNumberedRecordsIntoTheirSlotsOnly) {
+    tagKWP_ALL_TABLE_INFO batch;
+    memset(&batch, 0, sizeof(batch));
+    room.InitArray(&batch);
+    for (unsigned int n = 0; n < kRoomSlotCount; ++n) ASSERT_TRUE(IsAllZero(&room.Slot(n), 56));
+
+    batch.stTable[1] = MakeTable(3, 1, 2);
+    batch.stTable[6] = MakeTable(7);
+    batch.stTable[6].ucReserved42[0] = 0x5A;  // carried bytes travel too
+    // Out of range: refused, never written anywhere.
+    batch.stTable[8] = MakeTable(201, 9);
+    batch.stTable[9] = MakeTable(0xFFFF, 9);
+    room.InitArray(&batch);
+    room.InitArray(nullptr);
+    for (unsigned int n = 0; n < kRoomSlotCount; ++n) {
+        if (n == 3 || n == 7) continue;
+        EXPECT_TRUE(IsAllZero(&room.Slot(n), 56)) << "slot " << n;
+    }
+    EXPECT_EQ(0, memcmp(&batch.stTable[1], &room.Slot(3), 56));
+    EXPECT_EQ(0, memcmp(&batch.stTable[6], &room.Slot(7), 56));
+    tagKWP_TABLE_LIST_DATA copy = room.GetTable_A_Struct(7);
+    EXPECT_EQ(0x5A, copy.ucReserved42[0]);
+    EXPECT_TRUE(IsAllZero(&(copy = room.GetTable_A_Struct(201)), 56));
+    EXPECT_TRUE(IsAllZero(&(copy = room.GetTable_A_Struct(0)), 56));
+}
+
+TEST_F(RoomStateTest, OpeningAndClosingATableUpdate) {
+    tagKWP_SERVER_UPDATE_TABLE update;
+    memset(&update, 0, sizeof(update));
+    update.stTable = MakeTable(12, 4, 5, 6);
+    room.PlayerCreatAndLeaveTable(&update);
+    EXPECT_EQ(0, memcmp(&update.stTable, &room.Slot(12), 56));
+
+    // Closing: only the number counts, garbage behind it is not copied.
+    memset(&update.stTable, 0xCC, sizeof(update.stTable));
+    update.stTable.usTableNum = 12;
+    update.ucClose = 1;
+    room.PlayerCreatAndLeaveTable(&update);
+    EXPECT_TRUE(IsAllZero(&room.Slot(12), 56));
+
+    // A number 0 record would otherwise land in slot 0.
+    update.ucClose = 0;
+    update.stTable.usTableNum = 0;
+    room.PlayerCreatAndLeaveTable(&update);
+    update.stTable.usTableNum = 300;
+    room.PlayerCreatAndLeaveTable(&update);
+    room.PlayerCreatAndLeaveTable(nullptr);
+    EXPECT_TRUE(IsAllZero(&room.Slot(0), 56));
+}
+
+TEST_F(RoomStateTest, SeatStatesFollowPlayerIdsAndAnEmptiedTableDisappears) {
+    tagKWP_ALL_TABLE_INFO batch;
+    memset(&batch, 0, sizeof(batch));
+    batch.stTable[0] = MakeTable(20, 100, 200, 300);
+    batch.stTable[0].ucSeatState[0] = 1;
+    batch.stTable[0].ucSeatState[1] = 1;
+    batch.stTable[0].ucSeatState[2] = 1;
+    room.InitArray(&batch);
+
+    tagKWP_SERVER_TABLE_STATUS_CHANGE change = MakeSeatChange(20, 0, 200, 0, 7, 9, 8);
+    room.UpDataTableArray(&change);
+    EXPECT_EQ(1, room.Slot(20).ucSeatState[0]);
+    EXPECT_EQ(9, room.Slot(20).ucSeatState[1]);
+    EXPECT_EQ(1, room.Slot(20).ucSeatState[2]);
+
+    // Three zero ids keep the table; the next status update drops it.
+    change = MakeSeatChange(20, 0, 0, 0, 4, 4, 4);
+    room.PlayerAddAndLeave(&change);
+    EXPECT_EQ(20, room.Slot(20).usTableNum);
+    EXPECT_STREQ("table", room.Slot(20).acTableName);
+    EXPECT_EQ(4, room.Slot(20).ucSeatState[0]);
+    change = MakeSeatChange(20, 555, 0, 0, 3, 3, 3);
+    room.UpDataTableArray(&change);
+    EXPECT_TRUE(IsAllZero(&room.Slot(20), 56));
+
+    // PlayerAddAndLeave seats players and touches nothing else.
+    batch.stTable[0].uiSeatPlayerID[3] = 77;
+    room.InitArray(&batch);
+    change = MakeSeatChange(20, 1, 0, 3, 5, 6, 7);
+    room.PlayerAddAndLeave(&change);
+    EXPECT_EQ(1u, room.Slot(20).uiSeatPlayerID[0]);
+    EXPECT_EQ(0u, room.Slot(20).uiSeatPlayerID[1]);
+    EXPECT_EQ(6, room.Slot(20).ucSeatState[1]);
+    EXPECT_EQ(77u, room.Slot(20).uiSeatPlayerID[3]);
+
+    // Bad table numbers and null records are ignored.
+    change = MakeSeatChange(0, 1, 2, 3, 5, 5, 5);
+    room.PlayerAddAndLeave(&change);
+    room.UpDataTableArray(&change);
+    change.usTableNum = 201;
+    room.PlayerAddAndLeave(&change);
+    room.UpDataTableArray(&change);
+    room.PlayerAddAndLeave(nullptr);
+    room.UpDataTableArray(nullptr);
+    EXPECT_TRUE(IsAllZero(&room.Slot(0), 56));
+
+    room.SetTableArrayIsEmpty();
+    EXPECT_TRUE(IsAllZero(&room.Slot(20), 56));
+}
+
+TEST_F(RoomStateTest, PlayerMapKeepsAPrivateCopyOfTheFirstRecord) {
+    tagKWP_PLAYER_LIST_DATA_EXTRA first = MakePlayer(8, "first");
+    first.ucTableCache = 55;
+    tagKWP_PLAYER_LIST_DATA_EXTRA second = MakePlayer(8, "second");
+    EXPECT_EQ(1, room.AddNewPlayerToMap(&first));
+    EXPECT_EQ(0, room.AddNewPlayerToMap(&second));
+    EXPECT_EQ(0, room.AddNewPlayerToMap(nullptr));
+    strcpy(first.acNickName, "changed");
+
+    tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+    ASSERT_EQ(1, room.GetAPlayerData(out, 8));
+    EXPECT_STREQ("first", out->acNickName);
+    EXPECT_EQ(0, out->ucTableCache);
+    EXPECT_NE(&first, out);
+
+    tagKWP_PLAYER_LIST_DATA_EXTRA* untouched = &second;
+    EXPECT_EQ(0, room.GetAPlayerData(untouched, 9));
+    EXPECT_EQ(&second, untouched);
+    EXPECT_EQ(1, room.RemovePlayerFromMap(9));
+    EXPECT_EQ(1, room.RemovePlayerFromMap(8));
+    EXPECT_EQ(0, room.GetAPlayerData(out, 8));
+}
+
+TEST_F(RoomStateTest, AFullPlayerMapRefusesWithoutLeakingAndEmptiesCompletely) {
+    for (unsigned int id = 1; id <= 750; ++id) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "p");
+        ASSERT_EQ(1, room.AddNewPlayerToMap(&player));
+    }
+    tagKWP_PLAYER_LIST_DATA_EXTRA extra = MakePlayer(751, "late");
+    EXPECT_EQ(0, room.AddNewPlayerToMap(&extra));  // LeakSanitizer would report the refused copy
+    room.RemoveAllPlayerFromMap();
+    EXPECT_EQ(0u, room.Players().GetCount());
+    tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+    EXPECT_EQ(1, room.GetPlayerDataAndNext(out, 1));
+    EXPECT_EQ(1, room.AddNewPlayerToMap(&extra));
+}
+
+TEST_F(RoomStateTest, PlayerWalkVisitsEachPlayerOnceAndSurvivesRemovals) {
+    tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+    EXPECT_EQ(1, room.GetPlayerDataAndNext(out, 1));
+    EXPECT_EQ(nullptr, out);
+
+    for (unsigned int id : {3u, 40u, 77u}) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "x");
+        room.AddNewPlayerToMap(&player);
+    }
+    // 40 and 77 share bucket 3 with 3; the newest comes first.
+    std::vector<unsigned int> seen;
+    for (unsigned char restart = 1; room.GetPlayerDataAndNext(out, restart) == 0; restart = 0)
+        seen.push_back(out->uiPlayerID);
+    EXPECT_EQ((std::vector<unsigned int>{77, 40, 3}), seen);
+    EXPECT_EQ(1, room.GetPlayerDataAndNext(out, 0));
+
+    // Removing the player the walk stands on moves the walk past it.
+    ASSERT_EQ(0, room.GetPlayerDataAndNext(out, 1));  // 77; the walk now stands on 40
+    room.RemovePlayerFromMap(40);
+    ASSERT_EQ(0, room.GetPlayerDataAndNext(out, 0));
+    EXPECT_EQ(3u, out->uiPlayerID);
+    EXPECT_EQ(1, room.GetPlayerDataAndNext(out, 0));
+}
+
+TEST_F(RoomStateTest, AngelNeedsTheExactNicknameAndMark100) {
+    tagKWP_PLAYER_LIST_DATA_EXTRA angel = MakePlayer(1, "Gabriel", 100);
+    tagKWP_PLAYER_LIST_DATA_EXTRA mortal = MakePlayer(2, "Adam", 99);
+    // Fills all 40 bytes with no terminator.
+    tagKWP_PLAYER_LIST_DATA_EXTRA longName = MakePlayer(3, "0123456789012345678901234567890123456789", 100);
+    room.AddNewPlayerToMap(&angel);
+    room.AddNewPlayerToMap(&mortal);
+    room.AddNewPlayerToMap(&longName);
+    char gabriel[] = "Gabriel";
+    char gab[] = "Gab";
+    char lower[] = "gabriel";
+    char adam[] = "Adam";
+    char forty[] = "0123456789012345678901234567890123456789";
+    char fortyOne[] = "0123456789012345678901234567890123456789X";
+    EXPECT_TRUE(room.GetIsAngell(gabriel));
+    EXPECT_FALSE(room.GetIsAngell(gab));
+    EXPECT_FALSE(room.GetIsAngell(lower));
+    EXPECT_FALSE(room.GetIsAngell(adam));
+    EXPECT_TRUE(room.GetIsAngell(forty));
+    EXPECT_FALSE(room.GetIsAngell(fortyOne));
+    EXPECT_FALSE(room.GetIsAngell(nullptr));
+}
+
+TEST_F(RoomStateTest, PlayerTableMapKeepsTheFirstTableAndRefusesBadNumbers) {
+    EXPECT_EQ(1, room.AddPlayerToTable(6, 5));
+    EXPECT_EQ(0, room.AddPlayerToTable(6, 9));
+    EXPECT_EQ(5, room.GetPlayerTableNum(6));
+    EXPECT_EQ(0, room.AddPlayerToTable(7, 0));
+    EXPECT_EQ(0, room.AddPlayerToTable(7, 201));
+    EXPECT_EQ(0, room.GetPlayerTableNum(7));
+    EXPECT_EQ(1, room.RemovePlayerFromTable(6));
+    EXPECT_EQ(0, room.RemovePlayerFromTable(6));
+    for (unsigned int id = 1; id <= 100; ++id) room.AddPlayerToTable(id, id % 200 + 1);
+    room.RemoveAllPlayerFromTable();
+    EXPECT_EQ(0u, room.PlayerTables().GetCount());
+}
+
+TEST(RoomFacadeTest, CPT_MapInerfaceFeedsAndReadsTheLibraryRoom) {
+    tagKWP_ALL_TABLE_INFO batch;
+    memset(&batch, 0, sizeof(batch));
+    batch.stTable[0] = MakeTable(4, 10, 11);
+    CPT_MapInerface::InitArray(&batch);
+    tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(10, "host");
+    EXPECT_EQ(1, CPT_MapInerface::AddNewPlayerToMap(&player));
+    EXPECT_EQ(1, CPT_MapInerface::AddPlayerToTable(10, 4));
+
+    EXPECT_EQ(4, CPT_MapInerface::GetTable_A_Struct(4).usTableNum);
+    EXPECT_EQ(4, CPT_MapInerface::GetPlayerTableNum(10));
+    CPT_MapInerface::FindPlayerName(CString("host"));
+    EXPECT_EQ(1u, CPT_MapInerface::GetTableMax());
+    EXPECT_EQ(4u, CPT_MapInerface::GetTableNum(0));
+    EXPECT_EQ(4, CPT_MapInerface::GetTableBuf_A_Struct0().usTableNum);
+
+    CPT_MapInerface::SetTableArrayIsEmpty();
+    CPT_MapInerface::RemoveAllPlayerFromMap();
+    CPT_MapInerface::RemoveAllPlayerFromTable();
+    CPT_MapInerface::SetTableBufEmpty();
+    EXPECT_EQ(0, TheRoom().state.Slot(4).usTableNum);
+}
+
+}  // namespace
