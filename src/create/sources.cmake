@@ -11,4 +11,6 @@ lobbyui_add_sources(
     allowed_scores_test.cpp
     party_flags_test.cpp
     saved_defaults_test.cpp
+  FUZZERS
+    saved_defaults_fuzzer.cpp
 )

@@ -8,4 +8,6 @@ lobbyui_add_sources(
   NATIVE_TESTS
     csv_text_test.cpp
     records_test.cpp
+  FUZZERS
+    csv_text_fuzzer.cpp
 )

@@ -6,4 +6,6 @@ lobbyui_add_sources(
     html_trace_test.cpp
     safe_format_test.cpp
     texts_gbk_test.cpp
+  FUZZERS
+    safe_format_fuzzer.cpp
 )
