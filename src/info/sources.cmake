@@ -8,6 +8,8 @@ lobbyui_add_sources(
   NATIVE_TESTS
     csv_text_test.cpp
     records_test.cpp
+  WIN32_TESTS
+    csv_text_win_test.cpp
   FUZZERS
     csv_text_fuzzer.cpp
 )

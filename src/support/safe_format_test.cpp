@@ -26,7 +26,7 @@ std::string Format(const char* format, std::initializer_list<FormatArg> args, si
 TEST(SafeFormatTest, DeclaredIntegersFormatAsPrintfWould) {
     const char* specs[] = {"%d", "%i", "%u", "%x", "%X", "%o", "%5d", "%-5d|", "%05d", "%+d", "% d",
                            "%.3d", "%8.3d", "%-8.3x|", "%#x", "%#X", "%#o", "%#8x", "%08X", "%.0d",
-                           "%+.0d", "%#.0o", "%+05i", "%- 6d|", "%#010x"};
+                           "%+.0d", "%+05i", "%- 6d|", "%#010x"};
     const int32_t values[] = {0, 1, -1, 42, -42, 255, INT_MAX, INT_MIN};
     for (const char* spec : specs) {
         for (int32_t v : values) {
@@ -36,6 +36,8 @@ TEST(SafeFormatTest, DeclaredIntegersFormatAsPrintfWould) {
             EXPECT_EQ(std::string(expected), Format(spec, {FormatArg::Int(v)})) << spec << " with " << v;
         }
     }
+    // The same on every platform, even where the C runtime drops this zero.
+    EXPECT_EQ("0", Format("%#.0o", {FormatArg::Int(0)}));
     // 'l' is accepted: a long is the same 32 bits on the target.
     EXPECT_EQ("-42", Format("%ld", {FormatArg::Int(-42)}));
 }
