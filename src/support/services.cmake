@@ -1,9 +1,11 @@
 lobbyui_add_sources(
   PORTABLE
     html_trace.cpp
+    pop_menu_layout.cpp
     safe_format.cpp
   NATIVE_TESTS
     html_trace_test.cpp
+    pop_menu_layout_test.cpp
     safe_format_test.cpp
     texts_gbk_test.cpp
   FUZZERS
