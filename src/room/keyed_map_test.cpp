@@ -29,6 +29,12 @@ void* CountedAllocate(size_t size) {
 }
 }  // namespace
 
+// These are the replacements themselves: free() is the right partner of
+// CountedAllocate, whatever GCC infers once they are inlined.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void* operator new(size_t size) {
     void* p = CountedAllocate(size);
     if (!p) throw std::bad_alloc();
@@ -43,6 +49,9 @@ void operator delete(void* p, size_t) noexcept { free(p); }
 void operator delete[](void* p, size_t) noexcept { free(p); }
 void operator delete(void* p, const std::nothrow_t&) noexcept { free(p); }
 void operator delete[](void* p, const std::nothrow_t&) noexcept { free(p); }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 namespace {
 

@@ -13,3 +13,9 @@ lobbyui_add_sources(
     room_state_test.cpp
     table_finder_test.cpp
 )
+lobbyui_add_sources(
+  FUZZERS
+    room_fuzzer.cpp
+  BENCHMARKS
+    room_benchmark.cpp
+)

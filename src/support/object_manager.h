@@ -10,6 +10,12 @@
 
 #include "support/lock.h"
 
+// <windows.h> maps GetClassName to GetClassNameA; in a file that includes it
+// first, the member below would silently get another name.
+#if defined(GetClassName)
+#undef GetClassName
+#endif
+
 const int kNvtSuccess = 2;
 const int kNvtFailure = 3;
 

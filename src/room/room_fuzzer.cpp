@@ -1,0 +1,301 @@
+// Random sequences of room operations with random records, as an untrusted
+// host and server could send them, on a fresh room per input. After every
+// step the room's invariants must hold.
+#include <stddef.h>
+#include <stdint.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <memory>
+#include <string>
+
+#include "room/lobby_room.h"
+
+namespace {
+
+class Input {
+public:
+    Input(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
+    bool Empty() const { return m_pos >= m_size; }
+    uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+    uint32_t Word() {
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v |= static_cast<uint32_t>(Byte()) << (8 * i);
+        return v;
+    }
+    void Fill(void* out, size_t n) {
+        uint8_t* p = static_cast<uint8_t*>(out);
+        for (size_t i = 0; i < n; ++i) p[i] = Byte();
+    }
+    // Mostly valid table numbers, sometimes anything a 16-bit field holds.
+    unsigned int TableNum() {
+        uint8_t b = Byte();
+        if (b < 0xF0) return b % 201u;
+        return Word() & 0xFFFFu;
+    }
+    // Few distinct ids, so that seats, maps and names meet.
+    unsigned int PlayerId() {
+        uint8_t b = Byte();
+        return b < 0xF8 ? b % 24u : Word();
+    }
+    int SmallValue() {
+        uint8_t b = Byte();
+        return b < 0xF0 ? static_cast<int>(b % 72) - 2 : static_cast<int>(Word());
+    }
+
+private:
+    const uint8_t* m_data;
+    size_t m_size;
+    size_t m_pos = 0;
+};
+
+void Check(bool condition) {
+    if (!condition) abort();
+}
+
+tagKWP_TABLE_LIST_DATA RandomTable(Input& in) {
+    tagKWP_TABLE_LIST_DATA table;
+    in.Fill(&table, sizeof(table));
+    table.usTableNum = static_cast<unsigned short>(in.TableNum());
+    for (int seat = 0; seat < 3; ++seat) table.uiSeatPlayerID[seat] = (in.Byte() & 1) ? in.PlayerId() : 0;
+    return table;
+}
+
+tagKWP_SERVER_TABLE_STATUS_CHANGE RandomSeatChange(Input& in) {
+    tagKWP_SERVER_TABLE_STATUS_CHANGE change;
+    in.Fill(&change, sizeof(change));
+    change.usTableNum = static_cast<unsigned short>(in.TableNum());
+    for (int j = 0; j < 3; ++j) change.uiPlayerID[j] = (in.Byte() & 1) ? in.PlayerId() : 0;
+    return change;
+}
+
+std::string RandomName(Input& in) {
+    std::string name;
+    const size_t length = in.Byte() % 44;
+    for (size_t i = 0; i < length; ++i) name += static_cast<char>('a' + in.Byte() % 3);
+    return name;
+}
+
+void CheckInvariants(LobbyRoom& room) {
+    RoomState& state = room.state;
+    for (unsigned int n = 1; n <= kMaxTableNum; ++n) {
+        const unsigned int number = state.Slot(n).usTableNum;
+        Check(number == 0 || number == n);
+    }
+    tagKWP_TABLE_LIST_DATA slot0 = state.Slot(0);
+    Check(slot0.usTableNum == 0 || slot0.usTableNum == kNoTableNum);
+    slot0.usTableNum = 0;
+    static const tagKWP_TABLE_LIST_DATA zero = {};
+    Check(memcmp(&slot0, &zero, sizeof(zero)) == 0);
+
+    Check(room.finder.GetTableMax() <= kRoomSlotCount);
+    Check(state.Players().GetCount() <= kPlayerMapCapacity);
+    Check(state.PlayerTables().GetCount() <= kPlayerMapCapacity);
+
+    unsigned int walked = 0;
+    NvtPosition position = state.Players().GetStartPosition();
+    while (position) {
+        unsigned int id = 0;
+        tagKWP_PLAYER_LIST_DATA_EXTRA* player = nullptr;
+        state.Players().GetNextAssoc(position, id, player);
+        Check(player != nullptr && player->uiPlayerID == id);
+        ++walked;
+    }
+    Check(walked == state.Players().GetCount());
+
+    // Every result is a real table; only slot 0 may carry the 999 a failed
+    // buffer lookup leaves there.
+    for (unsigned int i = 0; i < room.finder.GetTableMax(); ++i) {
+        const unsigned int number = room.finder.BufferSlot(i).usTableNum;
+        Check((number >= 1 && number <= kMaxTableNum) || (i == 0 && number == kNoTableNum));
+    }
+}
+
+// Fresh results of a scanning search: open tables, and never full ones.
+void CheckScanResults(TableFinder& finder) {
+    for (unsigned int i = 0; i < finder.GetTableMax(); ++i) {
+        const tagKWP_TABLE_LIST_DATA& found = finder.BufferSlot(i);
+        Check(found.usTableNum >= 1 && found.usTableNum <= kMaxTableNum);
+        Check(IsOpenTable(found) && Occupancy(found) < 3);
+    }
+}
+
+void RunOne(LobbyRoom& room, Input& in) {
+    RoomState& state = room.state;
+    TableFinder& finder = room.finder;
+    tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+    switch (in.Byte() % 26) {
+    case 0: {
+        tagKWP_ALL_TABLE_INFO batch;
+        memset(&batch, 0, sizeof(batch));
+        const int count = in.Byte() % 11;
+        for (int i = 0; i < count; ++i) batch.stTable[i] = RandomTable(in);
+        state.InitArray((in.Byte() & 15) ? &batch : nullptr);
+        break;
+    }
+    case 1: {
+        tagKWP_SERVER_UPDATE_TABLE update;
+        update.ucClose = in.Byte() & 1;
+        memset(update.ucReserved1, 0, sizeof(update.ucReserved1));
+        update.stTable = RandomTable(in);
+        state.PlayerCreatAndLeaveTable(&update);
+        break;
+    }
+    case 2: {
+        tagKWP_SERVER_TABLE_STATUS_CHANGE change = RandomSeatChange(in);
+        state.PlayerAddAndLeave(&change);
+        break;
+    }
+    case 3: {
+        tagKWP_SERVER_TABLE_STATUS_CHANGE change = RandomSeatChange(in);
+        state.UpDataTableArray((in.Byte() & 15) ? &change : nullptr);
+        break;
+    }
+    case 4:
+        if ((in.Byte() & 7) == 0) state.SetTableArrayIsEmpty();
+        break;
+    case 5: {
+        const unsigned int number = in.TableNum();
+        tagKWP_TABLE_LIST_DATA table = state.GetTable_A_Struct(number);
+        Check(table.usTableNum == 0 || table.usTableNum == number);
+        break;
+    }
+    case 6: {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player;
+        in.Fill(&player, sizeof(player));
+        player.uiPlayerID = in.PlayerId();
+        if (in.Byte() & 1) {
+            // A short name the searches can find; otherwise the 40 random bytes stay.
+            std::string name = RandomName(in).substr(0, 39);
+            memset(player.acNickName, 0, sizeof(player.acNickName));
+            memcpy(player.acNickName, name.data(), name.size());
+        }
+        const unsigned char stored = state.AddNewPlayerToMap((in.Byte() & 15) ? &player : nullptr);
+        if (stored) {
+            Check(state.GetAPlayerData(out, player.uiPlayerID) == 1);
+            Check(out->ucTableCache == 0 && memcmp(out->acNickName, player.acNickName, 40) == 0);
+        }
+        break;
+    }
+    case 7:
+        Check(state.RemovePlayerFromMap(in.PlayerId()) == 1);
+        break;
+    case 8:
+        if ((in.Byte() & 7) == 0) state.RemoveAllPlayerFromMap();
+        break;
+    case 9: {
+        const unsigned int id = in.PlayerId();
+        if (state.GetAPlayerData(out, id)) Check(out->uiPlayerID == id);
+        break;
+    }
+    case 10:
+        // A walk hands out only players still in the map, even after removals.
+        if (state.GetPlayerDataAndNext(out, in.Byte() & 1) == 0) {
+            tagKWP_PLAYER_LIST_DATA_EXTRA* again = nullptr;
+            Check(out != nullptr && state.GetAPlayerData(again, out->uiPlayerID) == 1 && again == out);
+        }
+        break;
+    case 11: {
+        std::string name = RandomName(in);
+        char buffer[64];
+        memcpy(buffer, name.c_str(), name.size() + 1);
+        state.GetIsAngell((in.Byte() & 15) ? buffer : nullptr);
+        break;
+    }
+    case 12: {
+        const unsigned int id = in.PlayerId();
+        const unsigned int number = in.TableNum();
+        if (state.AddPlayerToTable(id, number)) Check(state.GetPlayerTableNum(id) == static_cast<int>(number));
+        break;
+    }
+    case 13: {
+        const int number = state.GetPlayerTableNum(in.PlayerId());
+        Check(number >= 0 && number <= static_cast<int>(kMaxTableNum));
+        break;
+    }
+    case 14:
+        state.RemovePlayerFromTable(in.PlayerId());
+        break;
+    case 15:
+        if ((in.Byte() & 7) == 0) state.RemoveAllPlayerFromTable();
+        break;
+    case 16:
+        finder.FindTable1();
+        if (finder.GetRedioState()) CheckScanResults(finder);
+        break;
+    case 17:
+        finder.FindTable3();
+        if (finder.SwDlgChange() && (finder.GetCombo1() || finder.GetCombo2() || finder.GetCombo3()))
+            CheckScanResults(finder);
+        break;
+    case 18:
+        finder.FindTableNum();
+        break;
+    case 19:
+        finder.FindPlayerName(RandomName(in).c_str());
+        break;
+    case 20: {
+        tagKWP_TABLE_LIST_DATA best = finder.GetTableBuf_A_Struct0();
+        Check(best.usTableNum == kNoTableNum || (best.usTableNum >= 1 && best.usTableNum <= kMaxTableNum));
+        break;
+    }
+    case 21: {
+        const int value = in.SmallValue();
+        switch (in.Byte() % 11) {
+        case 0: finder.SetRedioState(value); break;
+        case 1: finder.SetEditState(value); break;
+        case 2: finder.SetCombo1(value); break;
+        case 3: finder.SetCombo2(value); break;
+        case 4: finder.SetCombo3(value); break;
+        case 5: finder.SetCombo1(); break;
+        case 6: finder.SetCombo2(); break;
+        case 7: finder.SetCombo3(); break;
+        case 8: finder.SetEditNum(); break;
+        case 9: finder.SwNull(); break;
+        default: finder.SetEditName(); break;
+        }
+        break;
+    }
+    case 22:
+        finder.GetTableBuf_A_Struct(in.TableNum());
+        break;
+    case 23:
+        if ((in.Byte() & 3) == 0) finder.SetTableBufEmpty();
+        break;
+    case 24: {
+        switch (in.Byte() % 5) {
+        case 0: finder.SetTableNow(); break;
+        case 1: finder.SetPreTableNow(); break;
+        case 2: finder.SetTableNowEx(); break;
+        case 3: finder.GetTableNow(); break;
+        default: finder.GetTableNowEx(); break;
+        }
+        const int cursor = finder.GetCursor();
+        Check(cursor >= -1 && cursor <= static_cast<int>(kRoomSlotCount));
+        finder.GetTableNum(in.Word());
+        break;
+    }
+    default: {
+        // Fill the maps towards their capacity to reach the full-map paths.
+        const unsigned int base = in.Word();
+        tagKWP_PLAYER_LIST_DATA_EXTRA player;
+        memset(&player, 0, sizeof(player));
+        for (unsigned int i = 0; i < 256; ++i) {
+            player.uiPlayerID = base + i * 37;
+            state.AddNewPlayerToMap(&player);
+            state.AddPlayerToTable(base + i, 1 + i % 200);
+        }
+        break;
+    }
+    }
+    CheckInvariants(room);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::unique_ptr<LobbyRoom> room(new LobbyRoom);
+    Input in(data, size);
+    for (int steps = 0; steps < 4000 && !in.Empty(); ++steps) RunOne(*room, in);
+    return 0;
+}
