@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "room/lobby_room.h"
+
 namespace {
 
 // The library's global objects, built at load in the order of their members
@@ -12,6 +14,7 @@ namespace {
 // over several files would be built in an unspecified order.
 struct LibraryGlobals {
     CLobbyUiApp app;
+    LobbyRoom room;  // the player map and the player-table map, with the tables and finder
 };
 
 LibraryGlobals g_globals;
@@ -19,6 +22,7 @@ LibraryGlobals g_globals;
 }  // namespace
 
 CLobbyUiApp& TheApp() { return g_globals.app; }
+LobbyRoom& TheRoom() { return g_globals.room; }
 
 BOOL CLobbyUiApp::InitInstance() {
     if (!CWinApp::InitInstance()) return FALSE;
