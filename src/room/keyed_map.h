@@ -11,10 +11,10 @@
 
 #include <new>
 
-#include "room/keyed_map_texts.h"
 #include "support/block_pool.h"
 #include "support/debug_log.h"
 #include "support/lock.h"
+#include "support/texts_big5.h"
 
 template <class K, class V>
 struct NvtMapNode {
@@ -97,20 +97,20 @@ public:
         NvtLockGuard guard(m_pPool->Lock());
         const unsigned int freeNodes = m_pPool->FreeCount();
         if (freeNodes == 0) {
-            DebugLogPrintf(NVT_MAP_TEXT_FULL, NvtMapSetAtName<K, V>(), m_szName,
+            DebugLogPrintf(kBig5MapFullFormat, NvtMapSetAtName<K, V>(), m_szName,
                            static_cast<int>(m_nCapacity - freeNodes));
             return false;
         }
         const unsigned int h = HashKey(key);
         for (Node* node = m_ppBuckets[h]; node; node = node->pNext) {
             if (CompareKey(node->key, key)) {
-                DebugLogPrintf(NVT_MAP_TEXT_DUPLICATE, NvtMapSetAtName<K, V>(), static_cast<int>(key));
+                DebugLogPrintf(kBig5MapDuplicateKeyFormat, NvtMapSetAtName<K, V>(), static_cast<int>(key));
                 return false;
             }
         }
         Node* node = NewNode();
         if (!node) {
-            DebugLogPrintf(NVT_MAP_TEXT_NO_NODE, NvtMapSetAtName<K, V>(), m_szName);
+            DebugLogPrintf("%s()-> Cannot allocate new item. NAME=%s", NvtMapSetAtName<K, V>(), m_szName);
             return false;
         }
         SetNode(node, key, value);

@@ -13,10 +13,6 @@
 
 #include "support/test_log_capture.h"
 
-#if !defined(_WIN32)
-#include <iconv.h>
-#endif
-
 // Counting every allocation of this test program while a test asks for it:
 // the map must not touch the heap once built.
 namespace {
@@ -179,26 +175,6 @@ TEST(KeyedMapTest, FillEmptyAndRefillNeverTouchTheHeap) {
     EXPECT_EQ(750u, map.GetCount());
 }
 
-#if !defined(_WIN32)
-std::string Big5ToUtf8(const std::string& big5) {
-    iconv_t cd = iconv_open("UTF-8", "BIG5");
-    EXPECT_NE(reinterpret_cast<iconv_t>(-1), cd);
-    std::string in = big5;
-    std::string out(in.size() * 4, '\0');
-    char* inp = &in[0];
-    char* outp = &out[0];
-    size_t inLeft = in.size(), outLeft = out.size();
-    EXPECT_NE(static_cast<size_t>(-1), iconv(cd, &inp, &inLeft, &outp, &outLeft));
-    iconv_close(cd);
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
-TEST(KeyedMapTest, ChineseMessagesAreBig5) {
-    EXPECT_EQ("%s()-> %s Map 資源不足. size= %d", Big5ToUtf8(NVT_MAP_TEXT_FULL));
-    EXPECT_EQ("%s()-> 相同的索引. key=%d", Big5ToUtf8(NVT_MAP_TEXT_DUPLICATE));
-}
-#endif
 
 // Several threads on one map: single operations are atomic, so every key a
 // thread put in and did not take out is there at the end, and no node is lost.
