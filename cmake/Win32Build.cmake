@@ -58,7 +58,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # library sends, metafile rendering, a fake clock.
 add_library(lobbyui_testkit STATIC ${PROJECT_SOURCE_DIR}/tests/support/host_window.cpp
   ${PROJECT_SOURCE_DIR}/tests/support/metafile_recorder.cpp)
-target_include_directories(lobbyui_testkit PUBLIC ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/src)
+target_include_directories(lobbyui_testkit PUBLIC ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/tests/fixtures ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(lobbyui_testkit PUBLIC lobbyui_objects GTest::gtest ${LOBBYUI_SYSTEM_LIBS})
 lobbyui_warnings(lobbyui_testkit)
 
@@ -72,7 +72,7 @@ set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine)
 
 foreach(src IN LISTS LOBBYUI_WIN32_TESTS)
   get_filename_component(name ${src} NAME_WE)
-  add_executable(${name} ${src})
+  add_executable(${name} ${src} ${PROJECT_SOURCE_DIR}/tests/support/test_resources.rc)
   target_link_libraries(${name} PRIVATE lobbyui_testkit GTest::gtest_main)
   target_link_options(${name} PRIVATE ${LOBBYUI_STATIC_RUNTIME})
   lobbyui_warnings(${name})

@@ -1,4 +1,5 @@
 // The built-in folder skin: BMP files in a folder per image group.
+#include <windows.h>
 #include <commctrl.h>
 
 #include <map>

@@ -1,5 +1,6 @@
 #include "win/subclass.h"
 
+#include <windows.h>
 #include <commctrl.h>
 
 namespace {
