@@ -1,6 +1,7 @@
 // The room under load: feeding a full room, each search over it and player
 // lookups, each beside the plain-library baseline it is judged against.
 #include <benchmark/benchmark.h>
+#include <stdio.h>
 #include <string.h>
 
 #include <unordered_map>
@@ -66,7 +67,8 @@ void BM_FeedBaselineMemcpyAndUnorderedMap(benchmark::State& s) {
     static tagKWP_TABLE_LIST_DATA tables[201];
     std::unordered_map<unsigned int, tagKWP_PLAYER_LIST_DATA_EXTRA*> players;
     for (auto _ : s) {
-        for (unsigned int b = 0; b < 20; ++b) memcpy(&tables[1 + b * 10], &Feed().batches[b], sizeof(tagKWP_ALL_TABLE_INFO));
+        for (unsigned int b = 0; b < 20; ++b)
+            memcpy(&tables[1 + b * 10], &Feed().batches[b], sizeof(tagKWP_ALL_TABLE_INFO));
         for (const tagKWP_PLAYER_LIST_DATA_EXTRA& player : Feed().players)
             players.emplace(player.uiPlayerID, new tagKWP_PLAYER_LIST_DATA_EXTRA(player));
         benchmark::DoNotOptimize(tables[200]);

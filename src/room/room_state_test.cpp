@@ -45,27 +45,6 @@ TEST(RoomRecordsTest, TableRecordBytesAreTheWireLayout) {
     EXPECT_EQ(0xFE, b[2]);
 }
 
-TEST(RoomRecordsTest, PlayerRecordBytesAreTheWireLayout) {
-    tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(0x01020304, "ab", 100);
-    player.iBeans = -2;
-    player.cSex = -1;
-    player.ucLevel = 7;
-    player.ucMember = 3;
-    player.iScore = 0x10;
-    player.ucTableCache = 12;
-    const unsigned char* b = Bytes(&player);
-    EXPECT_EQ(0x04, b[0]);
-    EXPECT_EQ(0xFE, b[4]);
-    EXPECT_EQ(0xFF, b[7]);
-    EXPECT_EQ(0xFF, b[12]);
-    EXPECT_EQ(7, b[13]);
-    EXPECT_EQ('a', b[16]);
-    EXPECT_EQ(3, b[56]);
-    EXPECT_EQ(0x10, b[60]);
-    EXPECT_EQ(12, b[64]);
-    EXPECT_EQ(100, b[66]);
-}
-
 class RoomStateTest : public ::testing::Test {
 protected:
     RoomState room;

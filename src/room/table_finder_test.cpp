@@ -201,25 +201,9 @@ TEST_F(TableFinderTest, BufferLookupMarksAMissingTableWith999) {
     finder.FindTable1();
     EXPECT_EQ(9, finder.GetTableBuf_A_Struct(9).usTableNum);
     EXPECT_EQ(999, finder.GetTableBuf_A_Struct(77).usTableNum);
+    EXPECT_EQ(999, finder.GetTableBuf_A_Struct(0).usTableNum);  // not an empty leftover slot
     EXPECT_EQ(999u, finder.GetTableNum(0));
     EXPECT_EQ(1u, finder.GetTableBuf_A_StructEx().uiSeatPlayerID[0]);
-}
-
-TEST_F(TableFinderTest, CriteriaFlagsAndValues) {
-    EXPECT_EQ(0, finder.SwDlgChange());
-    finder.SetCombo2(5);
-    EXPECT_EQ(1, finder.GetCombo2());
-    EXPECT_EQ(1, finder.SwDlgChange());
-    finder.SwNull();
-    EXPECT_EQ(0, finder.GetCombo2());
-    EXPECT_EQ(0, finder.SwDlgChange());
-    finder.SetRedioState(1);
-    finder.SetEditState(3);
-    finder.SetEditName();
-    EXPECT_EQ(1, finder.GetRedioState());
-    EXPECT_EQ(1, finder.GetEditState());
-    EXPECT_EQ(0, finder.GetCombo1());
-    EXPECT_EQ(0, finder.GetCombo3());
 }
 
 TEST_F(TableFinderTest, CursorWalksForwardAndBackwardWithWrapping) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <atomic>
@@ -36,16 +37,13 @@ TEST(DebugLogTest, EachModeSendsTheStampedLineToItsOutput) {
     EXPECT_EQ((std::vector<std::string>{"[09:05:03][0412]zero"}), sink.standardOutput);
     EXPECT_EQ((std::vector<std::string>{"[09:05:03][0412]one"}), sink.debugger);
     EXPECT_EQ((std::vector<std::string>{"[23:59:00][123456]two"}), sink.window);
-}
 
-TEST(DebugLogTest, UnknownModesWriteNothing) {
-    RecordingSink sink;
-    NvtDebugLog log(sink);
-    for (int mode : {5, -1, 100}) {
+    // Modes outside 0..4 write nowhere.
+    for (int mode : {5, -1}) {
         log.SetMode(mode);
         log.Write("lost");
     }
-    EXPECT_TRUE(sink.standardOutput.empty() && sink.debugger.empty() && sink.window.empty());
+    EXPECT_EQ(3u, sink.standardOutput.size() + sink.debugger.size() + sink.window.size());
     EXPECT_EQ(0u, log.GetQueuedLineCount());
 }
 
@@ -159,6 +157,34 @@ TEST(DebugLogTest, PrintfIsSilentUntilAnOutputIsChosen) {
     ASSERT_TRUE(log->TakeLine(line, sizeof(line)));
     EXPECT_STREQ("heard 2 x", strchr(strchr(line, ']') + 1, ']') + 1);
     EXPECT_FALSE(log->TakeLine(line, sizeof(line)));
+    NvtObjectManager::Instance()->Clear();
+}
+
+TEST(DebugLogTest, EnvironmentSwitchChoosesTheModeOfTheProcessLog) {
+    NvtObjectManager::Instance()->Clear();
+#if defined(_WIN32)
+    _putenv("LOBBYUI_DEBUGLOG=9");
+#else
+    setenv("LOBBYUI_DEBUGLOG", "9", 1);
+#endif
+    EXPECT_FALSE(ApplyDebugLogSwitch());
+    EXPECT_EQ(nullptr, NvtDebugLog::Existing());
+#if defined(_WIN32)
+    _putenv("LOBBYUI_DEBUGLOG=3");
+#else
+    setenv("LOBBYUI_DEBUGLOG", "3", 1);
+#endif
+    ASSERT_TRUE(ApplyDebugLogSwitch());
+    NvtDebugLog* log = NvtDebugLog::Existing();
+    ASSERT_NE(nullptr, log);
+    EXPECT_EQ(NvtDebugLog::kModeQueue, log->GetMode());
+    DebugLogPrintf("switched");
+    EXPECT_EQ(1u, log->GetQueuedLineCount());
+#if defined(_WIN32)
+    _putenv("LOBBYUI_DEBUGLOG=");
+#else
+    unsetenv("LOBBYUI_DEBUGLOG");
+#endif
     NvtObjectManager::Instance()->Clear();
 }
 
