@@ -12,6 +12,8 @@ lobbyui_add_sources(
     keyed_map_test.cpp
     room_state_test.cpp
     table_finder_test.cpp
+  WIN32_TESTS
+    room_exports_win_test.cpp
 )
 lobbyui_add_sources(
   FUZZERS
