@@ -16,18 +16,20 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 
 # One compilation of the library serves both the DLL and the test programs,
 # which link the objects directly to reach classes the DLL does not export.
-add_library(lobbyui_objects OBJECT ${LOBBYUI_PORTABLE_SOURCES} ${LOBBYUI_WIN32_SOURCES}
-  ${PROJECT_SOURCE_DIR}/src/res/lobbyui.rc)
+add_library(lobbyui_objects OBJECT ${LOBBYUI_PORTABLE_SOURCES} ${LOBBYUI_WIN32_SOURCES})
 target_include_directories(lobbyui_objects
   PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
   PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/res)
 target_compile_definitions(lobbyui_objects PUBLIC LOBBYUI_BUILDING)
 target_compile_options(lobbyui_objects PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Werror>)
 
-add_library(LobbyUi SHARED $<TARGET_OBJECTS:lobbyui_objects> ${PROJECT_SOURCE_DIR}/src/frame/dll_main.cpp)
+# The resources are not in the objects: a module takes all of its resources
+# from one script (the test programs' script includes the library's).
+add_library(LobbyUi SHARED $<TARGET_OBJECTS:lobbyui_objects> ${PROJECT_SOURCE_DIR}/src/frame/dll_main.cpp
+  ${PROJECT_SOURCE_DIR}/src/res/lobbyui.rc)
 target_include_directories(LobbyUi
   PUBLIC $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include> $<INSTALL_INTERFACE:include>
-  PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/res)
 target_compile_definitions(LobbyUi PRIVATE LOBBYUI_BUILDING)
 target_link_libraries(LobbyUi PRIVATE ${LOBBYUI_SYSTEM_LIBS})
 target_link_options(LobbyUi PRIVATE ${LOBBYUI_STATIC_RUNTIME})
@@ -58,7 +60,8 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # library sends, metafile rendering, a fake clock.
 add_library(lobbyui_testkit STATIC ${PROJECT_SOURCE_DIR}/tests/support/host_window.cpp
   ${PROJECT_SOURCE_DIR}/tests/support/metafile_recorder.cpp)
-target_include_directories(lobbyui_testkit PUBLIC ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/tests/fixtures ${PROJECT_SOURCE_DIR}/src)
+target_include_directories(lobbyui_testkit PUBLIC ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/tests/fixtures
+  ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/res)
 target_link_libraries(lobbyui_testkit PUBLIC lobbyui_objects GTest::gtest ${LOBBYUI_SYSTEM_LIBS})
 lobbyui_warnings(lobbyui_testkit)
 

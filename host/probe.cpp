@@ -9,18 +9,23 @@
 
 namespace {
 
-void PrintVersion(const char* path) {
+bool PrintVersion(const char* path) {
     DWORD ignored = 0;
     DWORD size = ::GetFileVersionInfoSizeA(path, &ignored);
-    if (!size) return;
+    if (!size) return false;
+    bool found = false;
     char* data = new char[size];
     if (::GetFileVersionInfoA(path, 0, size, data)) {
         char* text = nullptr;
         UINT length = 0;
         if (::VerQueryValueA(data, "\\StringFileInfo\\080403a8\\ProductVersion", reinterpret_cast<void**>(&text), &length))
+        {
             printf("LobbyUi.dll version %s\n", text);
+            found = true;
+        }
     }
     delete[] data;
+    return found;
 }
 
 int PrintExports(HMODULE module) {
@@ -42,11 +47,11 @@ int main() {
     char path[MAX_PATH] = {0};
     ::GetModuleFileNameA(module, path, MAX_PATH);
     printf("loaded %s\n", path);
-    PrintVersion(path);
+    bool versioned = PrintVersion(path);
     printf("exports:\n");
     int count = PrintExports(module);
     HICON cursor = ::LoadCursorA(nullptr, IDC_ARROW);
     printf("%d names; RXCursorfun answers %s\n", count, RXCursorfun(&cursor) ? "true" : "false");
     RXCursorfun(nullptr);
-    return count > 0 ? 0 : 1;
+    return count > 0 && versioned ? 0 : 1;
 }

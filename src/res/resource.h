@@ -1,5 +1,5 @@
-// Resource numbers of the library's own dialog templates, menus and bitmaps.
-// The numbers are part of the library's contract with its dialogs' code.
+// Resource numbers of the library's own dialog templates, menus and bitmaps,
+// one header per subsystem so that each is edited on its own.
 #ifndef LOBBYUI_RES_RESOURCE_H
 #define LOBBYUI_RES_RESOURCE_H
 
@@ -7,5 +7,10 @@
 #define LOBBYUI_VERSION_MINOR 0
 #define LOBBYUI_VERSION_PATCH 0
 #define LOBBYUI_VERSION_TEXT "1.0.0"
+
+#include "create_ids.h"
+#include "info_ids.h"
+#include "join_ids.h"
+#include "settings_ids.h"
 
 #endif
