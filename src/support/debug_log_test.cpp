@@ -45,17 +45,11 @@ TEST(DebugLogTest, EachModeSendsTheStampedLineToItsOutput) {
     }
     EXPECT_EQ(3u, sink.standardOutput.size() + sink.debugger.size() + sink.window.size());
     EXPECT_EQ(0u, log.GetQueuedLineCount());
-}
 
-TEST(DebugLogTest, LinesAreCutTo255Characters) {
-    RecordingSink sink;
-    NvtDebugLog log(sink);
+    // A long message is cut to the 256-byte line, terminator included.
     log.SetMode(NvtDebugLog::kModeDebugger);
-    std::string longMessage(400, 'x');
-    log.Write(longMessage.c_str());
-    ASSERT_EQ(1u, sink.debugger.size());
-    EXPECT_EQ(255u, sink.debugger[0].size());
-    EXPECT_EQ("[09:05:03][0412]xxx", sink.debugger[0].substr(0, 19));
+    log.Write(std::string(400, 'x').c_str());
+    EXPECT_EQ(255u, sink.debugger.back().size());
 }
 
 TEST(DebugLogTest, QueueKeeps1000LinesDropsTheRestAndReadsOldestFirst) {
