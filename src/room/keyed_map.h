@@ -26,6 +26,7 @@ struct NvtMapNode {
 // Large enough for the node of every instantiation: 12 bytes on the 32-bit
 // target, more where pointers are wider.
 const size_t kNvtNodeSize = sizeof(NvtMapNode<unsigned int, void*>);
+static_assert(sizeof(void*) != 4 || kNvtNodeSize == 12, "a node is 12 bytes on the 32-bit target");
 
 class NvtNodePool : public NvtBlockPool {
 public:
