@@ -38,7 +38,7 @@ private:
     bool m_cut = false;
 };
 
-struct Spec {
+struct Conversion {
     unsigned flags = 0;
     size_t width = 0;
     bool hasPrecision = false;
@@ -59,34 +59,34 @@ size_t ReadNumber(const char* format, size_t* pos) {
 
 // Parses the conversion that starts at format[start] == '%'; returns the
 // position just behind it (behind the text when it is cut short).
-size_t ParseSpec(const char* format, size_t start, Spec* spec) {
+size_t ParseConversion(const char* format, size_t start, Conversion* conv) {
     size_t pos = start + 1;
     for (;;) {
         char c = format[pos];
-        if (c == '-') spec->flags |= kMinus;
-        else if (c == '+') spec->flags |= kPlus;
-        else if (c == ' ') spec->flags |= kSpace;
-        else if (c == '#') spec->flags |= kHash;
-        else if (c == '0') spec->flags |= kZero;
+        if (c == '-') conv->flags |= kMinus;
+        else if (c == '+') conv->flags |= kPlus;
+        else if (c == ' ') conv->flags |= kSpace;
+        else if (c == '#') conv->flags |= kHash;
+        else if (c == '0') conv->flags |= kZero;
         else break;
         ++pos;
     }
-    spec->width = ReadNumber(format, &pos);
+    conv->width = ReadNumber(format, &pos);
     if (format[pos] == '.') {
         ++pos;
-        spec->hasPrecision = true;
-        spec->precision = ReadNumber(format, &pos);
+        conv->hasPrecision = true;
+        conv->precision = ReadNumber(format, &pos);
     }
     if (format[pos] == 'l') {
-        spec->longModifier = true;
+        conv->longModifier = true;
         ++pos;
     }
-    spec->conversion = format[pos];
-    return spec->conversion ? pos + 1 : pos;
+    conv->conversion = format[pos];
+    return conv->conversion ? pos + 1 : pos;
 }
 
-void WriteInt(SlotWriter& out, const Spec& spec, int32_t value) {
-    const char c = spec.conversion;
+void WriteInt(SlotWriter& out, const Conversion& conv, int32_t value) {
+    const char c = conv.conversion;
     const bool isSigned = c == 'd' || c == 'i';
     const unsigned base = (c == 'x' || c == 'X') ? 16 : c == 'o' ? 8 : 10;
     const char* digitSet = c == 'X' ? "0123456789ABCDEF" : "0123456789abcdef";
@@ -97,52 +97,52 @@ void WriteInt(SlotWriter& out, const Spec& spec, int32_t value) {
         int64_t v = value;
         magnitude = static_cast<uint64_t>(v < 0 ? -v : v);
         if (v < 0) sign = '-';
-        else if (spec.flags & kPlus) sign = '+';
-        else if (spec.flags & kSpace) sign = ' ';
+        else if (conv.flags & kPlus) sign = '+';
+        else if (conv.flags & kSpace) sign = ' ';
     } else {
         magnitude = static_cast<uint32_t>(value);
     }
 
     char digits[24];
     size_t count = 0;
-    if (!(spec.hasPrecision && spec.precision == 0 && magnitude == 0)) {
+    if (!(conv.hasPrecision && conv.precision == 0 && magnitude == 0)) {
         do {
             digits[count++] = digitSet[magnitude % base];
             magnitude /= base;
         } while (magnitude);
     }
-    size_t zeros = spec.hasPrecision && spec.precision > count ? spec.precision - count : 0;
+    size_t zeros = conv.hasPrecision && conv.precision > count ? conv.precision - count : 0;
     const char* prefix = "";
-    if (spec.flags & kHash) {
+    if (conv.flags & kHash) {
         if (base == 8 && zeros == 0 && (count == 0 || digits[count - 1] != '0')) zeros = 1;
         if (base == 16 && static_cast<uint32_t>(value) != 0) prefix = c == 'X' ? "0X" : "0x";
     }
     const size_t prefixLength = strlen(prefix);
     const size_t total = (sign ? 1 : 0) + prefixLength + zeros + count;
-    const size_t pad = spec.width > total ? spec.width - total : 0;
-    const bool zeroPad = (spec.flags & kZero) && !(spec.flags & kMinus) && !spec.hasPrecision;
+    const size_t pad = conv.width > total ? conv.width - total : 0;
+    const bool zeroPad = (conv.flags & kZero) && !(conv.flags & kMinus) && !conv.hasPrecision;
 
-    if (!(spec.flags & kMinus) && !zeroPad) out.Pad(' ', pad);
+    if (!(conv.flags & kMinus) && !zeroPad) out.Pad(' ', pad);
     if (sign) out.Put(sign);
     out.Put(prefix, prefixLength);
     if (zeroPad) out.Pad('0', pad);
     out.Pad('0', zeros);
     while (count && !out.Full()) out.Put(digits[--count]);
-    if (spec.flags & kMinus) out.Pad(' ', pad);
+    if (conv.flags & kMinus) out.Pad(' ', pad);
 }
 
-void WriteText(SlotWriter& out, const Spec& spec, const char* text) {
+void WriteText(SlotWriter& out, const Conversion& conv, const char* text) {
     size_t n = strlen(text);
-    if (spec.hasPrecision && spec.precision < n) n = spec.precision;
-    const size_t pad = spec.width > n ? spec.width - n : 0;
-    if (!(spec.flags & kMinus)) out.Pad(' ', pad);
+    if (conv.hasPrecision && conv.precision < n) n = conv.precision;
+    const size_t pad = conv.width > n ? conv.width - n : 0;
+    if (!(conv.flags & kMinus)) out.Pad(' ', pad);
     out.Put(text, n);
-    if (spec.flags & kMinus) out.Pad(' ', pad);
+    if (conv.flags & kMinus) out.Pad(' ', pad);
 }
 
-bool Accepts(const FormatArg& arg, const Spec& spec) {
-    if (arg.kind() == FormatArg::kText) return spec.conversion == 's' && !spec.longModifier;
-    return spec.conversion != '\0' && strchr("diuxXo", spec.conversion) != nullptr;
+bool Accepts(const FormatArg& arg, const Conversion& conv) {
+    if (arg.kind() == FormatArg::kText) return conv.conversion == 's' && !conv.longModifier;
+    return conv.conversion != '\0' && strchr("diuxXo", conv.conversion) != nullptr;
 }
 
 }  // namespace
@@ -159,13 +159,13 @@ size_t SafeFormat(char* slot, size_t slotSize, const char* format, const FormatA
             out.Put(format[pos++]);
             continue;
         }
-        Spec spec;
-        const size_t end = ParseSpec(format, pos, &spec);
-        if (spec.conversion == '%') {
+        Conversion conv;
+        const size_t end = ParseConversion(format, pos, &conv);
+        if (conv.conversion == '%') {
             out.Put('%');
-        } else if (next < argCount && Accepts(args[next], spec)) {
-            if (args[next].kind() == FormatArg::kText) WriteText(out, spec, args[next].text());
-            else WriteInt(out, spec, args[next].value());
+        } else if (next < argCount && Accepts(args[next], conv)) {
+            if (args[next].kind() == FormatArg::kText) WriteText(out, conv, args[next].text());
+            else WriteInt(out, conv, args[next].value());
             ++next;
         } else {
             out.Put(format + pos, end - pos);

@@ -24,16 +24,16 @@ std::string Format(const char* format, std::initializer_list<FormatArg> args, si
 }  // namespace
 
 TEST(SafeFormatTest, DeclaredIntegersFormatAsPrintfWould) {
-    const char* specs[] = {"%d", "%i", "%u", "%x", "%X", "%o", "%5d", "%-5d|", "%05d", "%+d", "% d",
+    const char* conversions[] = {"%d", "%i", "%u", "%x", "%X", "%o", "%5d", "%-5d|", "%05d", "%+d", "% d",
                            "%.3d", "%8.3d", "%-8.3x|", "%#x", "%#X", "%#o", "%#8x", "%08X", "%.0d",
                            "%+.0d", "%+05i", "%- 6d|", "%#010x"};
     const int32_t values[] = {0, 1, -1, 42, -42, 255, INT_MAX, INT_MIN};
-    for (const char* spec : specs) {
+    for (const char* conversion : conversions) {
         for (int32_t v : values) {
             char expected[64];
-            if (strpbrk(spec, "di")) snprintf(expected, sizeof expected, spec, static_cast<int>(v));
-            else snprintf(expected, sizeof expected, spec, static_cast<unsigned>(v));
-            EXPECT_EQ(std::string(expected), Format(spec, {FormatArg::Int(v)})) << spec << " with " << v;
+            if (strpbrk(conversion, "di")) snprintf(expected, sizeof expected, conversion, static_cast<int>(v));
+            else snprintf(expected, sizeof expected, conversion, static_cast<unsigned>(v));
+            EXPECT_EQ(std::string(expected), Format(conversion, {FormatArg::Int(v)})) << conversion << " with " << v;
         }
     }
     // The same on every platform, even where the C runtime drops this zero.
