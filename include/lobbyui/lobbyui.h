@@ -6,6 +6,11 @@
 #include <lobbyui/export.h>
 #include <lobbyui/cstring.h>
 #include <lobbyui/geometry.h>
+#include <lobbyui/room.h>
+#include <lobbyui/table_settings.h>
+#include <lobbyui/player_stats.h>
+#include <lobbyui/game_server.h>
+#include <lobbyui/party_dialogs.h>
 
 #if defined(_WIN32)
 #include <lobbyui/wnd.h>

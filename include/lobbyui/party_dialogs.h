@@ -23,6 +23,14 @@ public:
     // Whether the last confirmed creation of the new dialog had add-multiple on.
     static void SetIsAddMult(unsigned char on);
     static bool GetIsAddMult();
+
+    // Player list.
+
+    // Join-table dialog and find-partner panel.
+
+    // Password dialog.
+
+    // Create-table dialogs.
 };
 
 #endif

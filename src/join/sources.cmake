@@ -1,2 +1,3 @@
-# Files of this subsystem are listed here as they arrive.
-lobbyui_add_sources()
+# The player list and the join-table family are worked on separately.
+include(${CMAKE_CURRENT_LIST_DIR}/player_list.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/join_table.cmake)

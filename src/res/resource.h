@@ -11,6 +11,7 @@
 #include "create_ids.h"
 #include "info_ids.h"
 #include "join_ids.h"
+#include "player_list_ids.h"
 #include "settings_ids.h"
 
 #endif

@@ -1,0 +1,1 @@
+lobbyui_add_sources()
