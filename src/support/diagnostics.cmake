@@ -16,7 +16,7 @@ lobbyui_add_sources(
     block_pool_test.cpp
     debug_log_test.cpp
     object_manager_test.cpp
-    texts_big5_test.cpp
+    texts_test.cpp
   WIN32_TESTS
     debug_window_win_test.cpp
 )

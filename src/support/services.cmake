@@ -7,7 +7,6 @@ lobbyui_add_sources(
     html_trace_test.cpp
     pop_menu_layout_test.cpp
     safe_format_test.cpp
-    texts_gbk_test.cpp
   FUZZERS
     safe_format_fuzzer.cpp
 )
