@@ -36,11 +36,16 @@ target_link_options(LobbyUi PRIVATE ${LOBBYUI_STATIC_RUNTIME})
 set_target_properties(LobbyUi PROPERTIES PREFIX "" IMPORT_PREFIX "" IMPORT_SUFFIX ".lib"
   OUTPUT_NAME LobbyUi)
 lobbyui_warnings(LobbyUi)
+# The same import library under MinGW's own name, so that a plain -lLobbyUi
+# finds it too.
+add_custom_command(TARGET LobbyUi POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_LINKER_FILE:LobbyUi> ${CMAKE_BINARY_DIR}/lib/libLobbyUi.dll.a)
 
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 install(TARGETS LobbyUi EXPORT LobbyUiTargets
   RUNTIME DESTINATION bin ARCHIVE DESTINATION lib LIBRARY DESTINATION lib)
+install(FILES ${CMAKE_BINARY_DIR}/lib/libLobbyUi.dll.a DESTINATION lib)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/lobbyui DESTINATION include)
 install(EXPORT LobbyUiTargets NAMESPACE LobbyUi:: DESTINATION lib/cmake/LobbyUi)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/LobbyUiConfig.cmake.in
