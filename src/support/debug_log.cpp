@@ -152,41 +152,9 @@ bool NvtDebugLog::TakeLine(char* out, size_t size) {
 
 // ---- the singleton ----
 
-namespace {
+NvtDebugLog* NvtDebugLog::Get() { return ManagedSingleton<NvtDebugLog>::Get(); }
 
-class DebugLogHolder : public NvtReleasable {
-public:
-    void Release() override;
-    NvtDebugLog log;
-};
-
-std::atomic<DebugLogHolder*> g_logHolder{nullptr};
-
-void DebugLogHolder::Release() {
-    g_logHolder.store(nullptr, std::memory_order_release);
-    delete this;
-}
-
-}  // namespace
-
-NvtDebugLog* NvtDebugLog::Get() {
-    DebugLogHolder* holder = g_logHolder.load(std::memory_order_acquire);
-    if (holder) return &holder->log;
-    NvtLockGuard guard(SingletonCreationLock());
-    holder = g_logHolder.load(std::memory_order_relaxed);
-    if (holder) return &holder->log;
-    holder = new (std::nothrow) DebugLogHolder;
-    if (!holder) return nullptr;
-    holder->log.Initialize(nullptr);
-    g_logHolder.store(holder, std::memory_order_release);
-    if (NvtObjectManager* manager = NvtObjectManager::Instance()) manager->RegisterObject(holder);
-    return &holder->log;
-}
-
-NvtDebugLog* NvtDebugLog::Existing() {
-    DebugLogHolder* holder = g_logHolder.load(std::memory_order_acquire);
-    return holder ? &holder->log : nullptr;
-}
+NvtDebugLog* NvtDebugLog::Existing() { return ManagedSingleton<NvtDebugLog>::Existing(); }
 
 void DebugLogPrintf(const char* format, ...) {
     // A log that does not exist yet is in mode 0 with no output chosen, and
