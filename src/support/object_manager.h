@@ -16,45 +16,6 @@
 // first, the member below would silently get another name.
 #if defined(GetClassName)
 #undef GetClassName
-// A singleton made on first use and registered with the object manager,
-// which destroys it at teardown (clearing the pointer it is found through).
-// T::Initialize(nullptr) runs once when it is made; Existing() never makes one.
-template <class T>
-class ManagedSingleton {
-public:
-    static T* Get() {
-        Holder* holder = s_holder.load(std::memory_order_acquire);
-        if (holder) return &holder->object;
-        NvtLockGuard guard(SingletonCreationLock());
-        holder = s_holder.load(std::memory_order_relaxed);
-        if (holder) return &holder->object;
-        holder = new (std::nothrow) Holder;
-        if (!holder) return nullptr;
-        holder->object.Initialize(nullptr);
-        s_holder.store(holder, std::memory_order_release);
-        if (NvtObjectManager* manager = NvtObjectManager::Instance()) manager->RegisterObject(holder);
-        return &holder->object;
-    }
-    static T* Existing() {
-        Holder* holder = s_holder.load(std::memory_order_acquire);
-        return holder ? &holder->object : nullptr;
-    }
-
-private:
-    class Holder : public NvtReleasable {
-    public:
-        void Release() override {
-            s_holder.store(nullptr, std::memory_order_release);
-            delete this;
-        }
-        T object;
-    };
-    static std::atomic<Holder*> s_holder;
-};
-
-template <class T>
-std::atomic<typename ManagedSingleton<T>::Holder*> ManagedSingleton<T>::s_holder{nullptr};
-
 #endif
 
 const int kNvtSuccess = 2;
