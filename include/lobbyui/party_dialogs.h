@@ -5,6 +5,36 @@
 #define LOBBYUI_PARTY_DIALOGS_H
 
 #include <lobbyui/export.h>
+#include <lobbyui/room.h>
+#include <lobbyui/table_settings.h>
+
+class CWnd;
+
+// What the join-table dialog offers: a message, the join buttons, or only a
+// close button under the table.
+enum eJTDLG_ACTIVE_TYPE {
+    JTAT_MESSAGE = 0,
+    JTAT_JOIN = 1,
+    JTAT_TABLE_2 = 2,
+    JTAT_TABLE_3 = 3,
+    JTAT_NONE = 4,
+};
+
+// The player list's picture groups: one image list of the host's each,
+// handed over with SetPlayerLBImgList.
+enum ePALYER_LIST_PIC_GROUP {
+    PLPG_ROW_FRAME = 0,   // row background: 0 another player, 1 the local player, 2 a friend
+    PLPG_FACE = 1,        // avatar by icon number; 73, 74, 75 for levels 20, 21, 22
+    PLPG_LEVEL = 2,       // level badge for levels 0 to 18
+    PLPG_HIGH_LEVEL = 3,  // level badge for levels 19 to 23, image 23 - level
+    PLPG_SEX_0 = 4,       // marker 0
+    PLPG_SEX_1 = 5,       // marker 1
+};
+
+#if defined(_WIN32)
+#include <lobbyui/gdi.h>
+#include <lobbyui/player_stats.h>
+#endif
 
 class LOBBYUI_API CPartyDlg_DlgInerface {
 public:
@@ -24,11 +54,59 @@ public:
     static void SetIsAddMult(unsigned char on);
     static bool GetIsAddMult();
 
-    // Player list.
+    // Player list. Rows report to the parent of the window given to
+    // CreatePlayerLBDlg with message 1229: code 4 asks whether the player
+    // whose nickname lParam points to is a friend (answer nonzero for yes);
+    // codes 1, 2, 3 carry a nickname, 33 a 24-byte query block, 58 a 12-byte
+    // invitation block. The list keeps the record pointers it is given:
+    // remove a player's row before its record goes away.
+#if defined(_WIN32)
+    static void CreatePlayerLBDlg(CWnd* parent);
+    static void ShowPlayerLBDlg();
+    static void HidePlayerLBDlg();
+    static void DestroyPlayerLBDlg();
+    static void ShowPlayerLB();
+    static void RedrawPlayerLB(unsigned char erase);
+    static void AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigned char atTop, unsigned char redraw);
+    static void RemoveAPlayer(int playerId);
+    static void SetPlayerLBImgList(CImageList* images, ePALYER_LIST_PIC_GROUP group);
+    static void SetPlayerLB_BG_Bitmap(CBitmap* background);
+    static void SetLBScoreLooby(bool beans);
+    static void SetPlayerListUseYuCoin(bool use);
+    static void IsShowConTestBtn(int show, int contestNumber);
+    static void SetData1(tagKWP_MERIT_DETAIL* merit);
+    static void SetData2(tagKWP_PLAYER_ALL_VIEW* view);
+    static void GoToUpData();
+    static HMENU GetPopupMenuHandle();
+#endif
 
-    // Join-table dialog and find-partner panel.
+    // Join-table dialog and find-partner panel. It reports to the window
+    // given to CreateJTDlg: 1226 with 35 and the table number (join an open
+    // table), 1226 with 1324 (closed), 1227 with 1 to 4 (partner search).
+    static void CreateJTDlg(CWnd* parent);
+    static void ShowJTDlg(eJTDLG_ACTIVE_TYPE type, tagKWP_TABLE_LIST_DATA* table);
+    static void HideJTDlg();
+    static void DestroyJTDlg();
+    static void SetJTFocusTable(tagKWP_TABLE_LIST_DATA* table);
+    static void SetJTActType(eJTDLG_ACTIVE_TYPE type);
+    static eJTDLG_ACTIVE_TYPE GetJTActType();
+    static unsigned short GetJTFocusTableIndx();
+    static void SetJTBtnStatus(unsigned char join, unsigned char search1, unsigned char search2);
+    static void SetExpandInit(tagKWP_TABLE_SET_DEFAULT* defaults);
+    static void SetJTUseYuCoin(bool use);
+    // The input-ok flag (the dialog's toggle) and the join score flag (true:
+    // seats show beans; false: score) live from load to unload.
+    static void SetInputOk(bool ok);
+    static bool GetInputOk();
+    static void SetJNScoreLooby(bool beans);
 
-    // Password dialog.
+    // Password dialog. It reports to the window given to CreatePWDlg: 1228
+    // with the table number and a pointer to the typed text (valid during
+    // the send only).
+    static void CreatePWDlg(CWnd* parent);
+    static void ShowPWDlg(unsigned short tableNum);
+    static void HidePWDlg();
+    static void DestroyPWDlg();
 
     // Create-table dialogs.
 };
