@@ -1,0 +1,196 @@
+#include "join/join_table_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "res/join_ids.h"
+#include "room/room_test_records.h"
+
+namespace {
+
+std::vector<int> Places(const int* places, int count) { return std::vector<int>(places, places + count); }
+
+}  // namespace
+
+TEST(JoinTableDigitsTest, NumbersSplitIntoFixedPlacesAndTheStakeStaysRightAligned) {
+    int table[3];
+    TableNumberDigits(7, table);
+    EXPECT_EQ((std::vector<int>{0, 0, 7}), Places(table, 3));
+    TableNumberDigits(200, table);
+    EXPECT_EQ((std::vector<int>{2, 0, 0}), Places(table, 3));
+
+    int setting[2];
+    SettingDigits(5, setting);
+    EXPECT_EQ((std::vector<int>{0, 5}), Places(setting, 2));
+    SettingDigits(63, setting);
+    EXPECT_EQ((std::vector<int>{6, 3}), Places(setting, 2));
+
+    int score[4];
+    ScoreDigits(50, score);
+    EXPECT_EQ((std::vector<int>{-1, -1, 5, 0}), Places(score, 4));
+    ScoreDigits(0, score);
+    EXPECT_EQ((std::vector<int>{-1, -1, -1, 0}), Places(score, 4));
+    ScoreDigits(1005, score);
+    EXPECT_EQ((std::vector<int>{1, 0, 0, 5}), Places(score, 4));
+    ScoreDigits(123456, score);  // only four places: the low digits, never an image name out of range
+    EXPECT_EQ((std::vector<int>{3, 4, 5, 6}), Places(score, 4));
+
+    EXPECT_STREQ("Num0", DigitImageName(0));
+    EXPECT_STREQ("Num9", DigitImageName(9));
+    EXPECT_EQ(nullptr, DigitImageName(-1));
+    EXPECT_EQ(nullptr, DigitImageName(10));
+}
+
+TEST(JoinTableLevelTitleTest, NamedLevelsTakeTheirTextAndTheRestCountLandlordLevels) {
+    EXPECT_EQ(36, LevelTitleOf(0).textNumber);
+    EXPECT_EQ(45, LevelTitleOf(9).textNumber);
+    EXPECT_EQ(9u, LevelTitleOf(9).slotSize);
+    EXPECT_EQ(46, LevelTitleOf(10).textNumber);
+    EXPECT_EQ(0, LevelTitleOf(11).textNumber);
+    EXPECT_EQ(2, LevelTitleOf(11).landlordLevel);
+    EXPECT_EQ(9, LevelTitleOf(18).landlordLevel);
+    EXPECT_EQ(55, LevelTitleOf(19).textNumber);
+    EXPECT_EQ(58, LevelTitleOf(22).textNumber);
+    EXPECT_EQ(81, LevelTitleOf(23).textNumber);
+    EXPECT_EQ(11u, LevelTitleOf(23).slotSize);
+    EXPECT_EQ(0, LevelTitleOf(24).textNumber);
+    EXPECT_EQ(15, LevelTitleOf(24).landlordLevel);
+    EXPECT_EQ(246, LevelTitleOf(255).landlordLevel);
+}
+
+TEST(JoinTableSeatsTest, SeatsShowOnlyWhenSomeIdIsARealPlayer) {
+    EXPECT_EQ(kSeatEmpty, SeatKindOf(0));
+    EXPECT_EQ(kSeatReserved, SeatKindOf(1));
+    EXPECT_EQ(kSeatReserved, SeatKindOf(100));
+    EXPECT_EQ(kSeatPlayer, SeatKindOf(101));
+
+    tagKWP_TABLE_LIST_DATA table = MakeTable(3, 100, 0, 7);
+    table.uiSeatPlayerID[3] = 100;
+    EXPECT_FALSE(SeatsShown(table));
+    table.uiSeatPlayerID[3] = 101;  // the fourth element counts too
+    EXPECT_TRUE(SeatsShown(table));
+
+    EXPECT_EQ(79 + (60 - 20) / 2, CentredLeft(kSeatPlaces[0].left, kSeatPlaces[0].right, 20));
+    EXPECT_EQ(22 + (60 - 61) / 2, CentredLeft(22, 82, 61));  // a wider line overhangs, rounding toward zero
+}
+
+TEST(JoinTableSpecialRulesTest, RulesFillTheSlotsInOrderAllInsideTheClientArea) {
+    RuleImage images[3];
+    ASSERT_EQ(1u, SpecialRuleImages(0, images));
+    EXPECT_STREQ("NoRule", images[0].image);
+    EXPECT_EQ(CRect(118, 91, 202, 106), images[0].rect);
+
+    ASSERT_EQ(3u, SpecialRuleImages(7, images));
+    EXPECT_STREQ("NoRule", images[0].image);
+    EXPECT_EQ(CRect(17, 109, 101, 124), images[0].rect);
+    EXPECT_STREQ("Rule2", images[1].image);
+    EXPECT_EQ(SpecialRuleSlot(1), images[1].rect);
+    EXPECT_STREQ("Rule3", images[2].image);
+    EXPECT_EQ(CRect(118, 109, 202, 124), images[2].rect);
+
+    ASSERT_EQ(2u, SpecialRuleImages(6, images));
+    EXPECT_STREQ("Rule2", images[0].image);
+    EXPECT_EQ(SpecialRuleSlot(0), images[0].rect);
+    EXPECT_STREQ("Rule3", images[1].image);
+    EXPECT_EQ(SpecialRuleSlot(1), images[1].rect);
+
+    ASSERT_EQ(0u, SpecialRuleImages(0xF8, images)) << "bits above 2 switch nothing on";
+    for (int slot = 0; slot < 3; ++slot) {
+        EXPECT_LT(SpecialRuleSlot(slot).left, SpecialRuleSlot(slot).right);
+        EXPECT_LE(SpecialRuleSlot(slot).right, 222);
+    }
+}
+
+TEST(JoinTableLayoutTest, EachActiveTypePlacesItsButtons) {
+    ButtonPlacement p[6];
+    bool commonEnd = false;
+    ASSERT_EQ(5u, ButtonLayoutFor(1, p, &commonEnd));
+    EXPECT_FALSE(commonEnd);
+    EXPECT_EQ(static_cast<unsigned>(IDC_JT_SEARCH1), p[0].id);
+    EXPECT_EQ(0, p[0].enable);
+    EXPECT_EQ(CRect(66, 305, 148, 333), p[0].rect);
+    EXPECT_EQ(CRect(66, 347, 148, 375), p[1].rect);
+    EXPECT_EQ(static_cast<unsigned>(IDC_JT_JOIN), p[2].id);
+    EXPECT_EQ(1, p[2].enable);
+    EXPECT_EQ(CRect(7, 330, 61, 358), p[2].rect);
+    EXPECT_EQ(CRect(153, 330, 207, 358), p[3].rect);
+    EXPECT_EQ(static_cast<unsigned>(IDC_JT_HIDDEN), p[4].id);
+    EXPECT_FALSE(p[4].show);
+
+    for (int type : {0, 2, 3}) {
+        ASSERT_EQ(4u, ButtonLayoutFor(type, p, &commonEnd)) << type;
+        EXPECT_TRUE(commonEnd);
+        EXPECT_FALSE(p[0].show || p[1].show || p[2].show);
+        EXPECT_EQ(static_cast<unsigned>(IDC_JT_CLOSE), p[3].id);
+        EXPECT_EQ(CRect(83, 330, 137, 358), p[3].rect);
+    }
+    for (int type : {4, -1, 99}) {
+        EXPECT_EQ(0u, ButtonLayoutFor(type, p, &commonEnd)) << type;
+        EXPECT_TRUE(commonEnd);
+    }
+    EXPECT_EQ(static_cast<unsigned>(IDC_JT_ARROW_OUT), ArrowShown(false));
+    EXPECT_EQ(static_cast<unsigned>(IDC_JT_ARROW_IN), ArrowShown(true));
+    EXPECT_EQ(static_cast<unsigned>(IDC_JT_ARROW_IN), ArrowHidden(false));
+}
+
+TEST(JoinTablePlacementTest, PanelHangsLeftAndDialogsCentreOnTheParent) {
+    EXPECT_EQ(CPoint(98, 228), PanelOrigin(300, 100));
+    EXPECT_EQ(CPoint(-202, 128), PanelOrigin(0, 0));
+    EXPECT_EQ(CPoint(100 + (801 - 230) / 2, 50 + (600 - 426) / 2), CentredOn(CRect(100, 50, 901, 650), 230, 426));
+    EXPECT_EQ(CPoint(-15, -13), CentredOn(CRect(0, 0, 200, 300), 230, 326)) << "a small parent centres off its edge";
+}
+
+TEST(JoinTableFocusTest, OnlyShownFieldsAndTheSeatsCountAsAChange) {
+    tagKWP_TABLE_LIST_DATA shown = MakeTable(9, 101, 102, 0);
+    tagKWP_TABLE_LIST_DATA incoming = shown;
+    EXPECT_FALSE(FocusTableChanged(shown, incoming));
+    incoming.ucSeatState[1] = 3;
+    incoming.ucAddMultiple = 1;
+    incoming.ucReserved42[0] = 9;
+    EXPECT_FALSE(FocusTableChanged(shown, incoming));
+
+    auto changed = [&](void (*edit)(tagKWP_TABLE_LIST_DATA&)) {
+        tagKWP_TABLE_LIST_DATA t = shown;
+        edit(t);
+        return FocusTableChanged(shown, t);
+    };
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.usTableNum = 10; }));
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.bHavePassword = 1; }));
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.bCanPeek = 1; }));
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.ucSettingA = 63; }));
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.ucSettingB = 4; }));
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.uiScore = 100; }));
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.ucSpecialRule = 2; }));
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.uiSeatPlayerID[3] = 5; }));
+    EXPECT_TRUE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.acTableName[0] = 'x'; }));
+    // Bytes behind the terminator are not part of the name.
+    EXPECT_FALSE(changed([](tagKWP_TABLE_LIST_DATA& t) { t.acTableName[10] = 'x'; }));
+
+    tagKWP_TABLE_LIST_DATA full = shown;
+    memset(full.acTableName, 'a', sizeof full.acTableName);
+    tagKWP_TABLE_LIST_DATA same = full;
+    EXPECT_FALSE(FocusTableChanged(full, same)) << "unterminated names compare within their 17 bytes";
+}
+
+TEST(JoinTableTextTest, ControlTextsReadAsAtoiWithoutOverflow) {
+    EXPECT_EQ(0, TextToInt(nullptr));
+    EXPECT_EQ(0, TextToInt(""));
+    EXPECT_EQ(0, TextToInt("\xCE\xDE\xCF\xDE\xD6\xC6"));
+    EXPECT_EQ(12, TextToInt(" 12ab"));
+    EXPECT_EQ(-3, TextToInt("-3"));
+    EXPECT_EQ(2147483647, TextToInt("99999999999999999999"));
+    EXPECT_EQ(-2147483647 - 1, TextToInt("-99999999999"));
+}
+
+TEST(JoinTableSearchButtonsTest, APanelWithCriteriaForcesBothSearchButtons) {
+    EXPECT_FALSE(PanelForcesSearch("", 0, 0, 0));
+    EXPECT_FALSE(PanelForcesSearch("0", 0, 0, 0));
+    EXPECT_FALSE(PanelForcesSearch("201", 0, -1, 0)) << "out of range counts as empty; no selection is not a choice";
+    EXPECT_TRUE(PanelForcesSearch("200", 0, 0, 0));
+    EXPECT_TRUE(PanelForcesSearch("", 0, 0, 2));
+    EXPECT_TRUE(PanelForcesSearch(nullptr, 1, 0, 0));
+}
