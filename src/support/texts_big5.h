@@ -11,7 +11,9 @@
       "%s()-> %s Map 資源不足. size= %d")                                                             \
     /* %s()-> 相同的索引. key=%d */                                                                   \
     X(kBig5MapDuplicateKeyFormat, "%s()-> \xAC\xDB\xA6\x50\xAA\xBA\xAF\xC1\xA4\xDE. key=%d",          \
-      "%s()-> 相同的索引. key=%d")
+      "%s()-> 相同的索引. key=%d") \
+    /* 桌 */ \
+    X(kBig5TableLabel, "\xAE\xE0", "桌")
 
 #define LOBBYUI_DECLARE_BIG5_TEXT(name, bytes, readable) inline constexpr char name[] = bytes;
 LOBBYUI_BIG5_TEXTS(LOBBYUI_DECLARE_BIG5_TEXT)

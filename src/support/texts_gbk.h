@@ -7,7 +7,25 @@
 // X(name, GBK bytes, readable UTF-8 text)
 #define LOBBYUI_GBK_TEXTS(X)                                                  \
     X(kGbkLevel, "\xB5\xC8\xBC\xB6", "等级")                /* 等级 */        \
-    X(kGbkLandlordLevelFormat, "%d\xBC\xB6\xB5\xD8\xD6\xF7", "%d级地主") /* %d级地主 */
+    X(kGbkLandlordLevelFormat, "%d\xBC\xB6\xB5\xD8\xD6\xF7", "%d级地主") /* %d级地主 */ \
+    X(kGbkQueryRecord, "\xB2\xE9\xD1\xAF\xD5\xBD\xBC\xA8", "查询战绩") /* 查询战绩 */ \
+    X(kGbkInviteToGame, "\xD1\xFB\xC7\xEB\xBC\xD3\xC8\xEB\xD3\xCE\xCF\xB7", "邀请加入游戏") /* 邀请加入游戏 */ \
+    X(kGbkWhisper, "\xCB\xB5\xBE\xE4\xC7\xC4\xC7\xC4\xBB\xB0", "说句悄悄话") /* 说句悄悄话 */ \
+    X(kGbkBefriend, "\xD7\xF7\xB8\xF6\xBA\xC3\xC5\xF3\xD3\xD1", "作个好朋友") /* 作个好朋友 */ \
+    X(kGbkBlock, "\xB8\xF4\xC0\xEB\xCC\xD6\xD1\xE1\xB9\xED", "隔离讨厌鬼") /* 隔离讨厌鬼 */ \
+    X(kGbkInviteToGroup, "\xD1\xFB\xC7\xEB\xBC\xD3\xC8\xEB\xD3\xD1\xCD\xC5", "邀请加入友团") /* 邀请加入友团 */ \
+    X(kGbkSortByNickname, "\xD2\xC0\xEA\xC7\xB3\xC6\xC5\xC5\xD0\xF2", "依昵称排序") /* 依昵称排序 */ \
+    X(kGbkSortByLevel, "\xD2\xC0\xB5\xC8\xBC\xB6\xC5\xC5\xD0\xF2", "依等级排序") /* 依等级排序 */ \
+    X(kGbkSortByBeans, "\xD2\xC0\xCC\xD4\xB6\xB9\xC5\xC5\xD0\xF2", "依淘豆排序") /* 依淘豆排序 */ \
+    X(kGbkSortByTable, "\xD2\xC0\xD7\xC0\xBA\xC5\xC5\xC5\xD0\xF2", "依桌号排序") /* 依桌号排序 */ \
+    X(kGbkSortByFriend, "\xD2\xC0\xBA\xC3\xD3\xD1\xC5\xC5\xD0\xF2", "依好友排序") /* 依好友排序 */ \
+    X(kGbkSortByMember, "\xD2\xC0\xBB\xE1\xD4\xB1\xC5\xC5\xD0\xF2", "依会员排序") /* 依会员排序 */ \
+    X(kGbkSortByScore, "\xD2\xC0\xB7\xD6\xCA\xFD\xC5\xC5\xD0\xF2", "依分数排序") /* 依分数排序 */ \
+    X(kGbkTableLabel, "\xD7\xC0", "桌") /* 桌 */ \
+    X(kGbkSongTypeface, "\xCB\xCE\xCC\xE5", "宋体") /* 宋体 */ \
+    X(kGbkListResultError, " lResult_\xB4\xED\xCE\xF3", " lResult_错误") /*  lResult_错误 */ \
+    X(kGbkPlayerIdErrorFormat, " iPlayerID\xB4\xED\xCE\xF3 %d", " iPlayerID错误 %d") /*  iPlayerID错误 %d */ \
+    X(kGbkAllViewIdErrorFormat, " playerata.playerid\xB4\xED\xCE\xF3 %d", " playerata.playerid错误 %d") /*  playerata.playerid错误 %d */
 
 #define LOBBYUI_DECLARE_GBK_TEXT(name, bytes, readable) inline constexpr char name[] = bytes;
 LOBBYUI_GBK_TEXTS(LOBBYUI_DECLARE_GBK_TEXT)

@@ -37,6 +37,10 @@ public:
     BOOL ModifyMenu(UINT position, UINT flags, UINT_PTR newId, const char* text) const {
         return ::ModifyMenuA(m_hMenu, position, flags, newId, text);
     }
+    BOOL DeleteMenu(UINT item, UINT flags) const { return ::DeleteMenu(m_hMenu, item, flags); }
+    BOOL InsertMenu(UINT position, UINT flags, UINT_PTR newId, const char* text) const {
+        return ::InsertMenuA(m_hMenu, position, flags, newId, text);
+    }
 };
 
 #include "win/module.h"

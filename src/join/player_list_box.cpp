@@ -1,0 +1,258 @@
+#include "join/player_list_box.h"
+
+#include <windowsx.h>
+#include <string.h>
+
+#include <lobbyui/base_data_control.h>
+
+#include "frame/host_cursor.h"
+#include "info/csv_text.h"
+#include "res/player_list_ids.h"
+#include "support/html_trace.h"
+#include "support/lobby_sound.h"
+#include "support/texts_big5.h"
+#include "support/texts_gbk.h"
+
+using namespace player_list;
+
+std::string LoadPlayerListText(int textNumber) {
+    CCsvText reader;
+    reader.DetectLanguage();
+    reader.Load(textNumber, reader.simplified);
+    return reader.text;
+}
+
+bool TextTableIsSimplified() {
+    CCsvText reader;
+    reader.DetectLanguage();
+    return reader.simplified;
+}
+
+namespace {
+
+// The nickname's bytes up to its terminator, never past the 40-byte field.
+int NicknameLength(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
+    const void* end = memchr(player.acNickName, 0, sizeof player.acNickName);
+    return end ? static_cast<int>(static_cast<const char*>(end) - player.acNickName)
+               : static_cast<int>(sizeof player.acNickName);
+}
+
+}  // namespace
+
+CPlayerListBox::CPlayerListBox() {
+    LOGFONTA font = {};
+    font.lfHeight = 12;
+    font.lfWeight = 500;
+    font.lfCharSet = 0;
+    font.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = 0x50;
+    strcpy(font.lfFaceName, kGbkSongTypeface);
+    m_rowFont.CreateFontIndirect(&font);
+}
+
+tagKWP_PLAYER_LIST_DATA_EXTRA* CPlayerListBox::RecordAt(int index) const {
+    if (!m_hWnd || index < 0) return nullptr;
+    LRESULT data = SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index));
+    if (data == LB_ERR) return nullptr;
+    return reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
+}
+
+HWND CPlayerListBox::NotifyWindow() const {
+    HWND dialog = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
+    HWND parent = dialog ? ::GetParent(dialog) : nullptr;
+    return parent ? ::GetParent(parent) : nullptr;
+}
+
+LRESULT CPlayerListBox::SendToHost(PlayerListCode code, const void* data) const {
+    HWND notify = NotifyWindow();
+    if (!notify) return 0;
+    return ::SendMessageA(notify, kPlayerListMessage, static_cast<WPARAM>(code), reinterpret_cast<LPARAM>(data));
+}
+
+bool CPlayerListBox::IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) const {
+    return SendToHost(kPlayerListIsFriend, player.acNickName) != 0;
+}
+
+void CPlayerListBox::ForgetRecord(const tagKWP_PLAYER_LIST_DATA_EXTRA* player) {
+    if (!player || player == m_pClicked) m_pClicked = nullptr;
+}
+
+void CPlayerListBox::DrawImage(HDC dc, int group, int image, int x, int y, UINT style) const {
+    if (group < 0 || group >= kPictureGroups || !m_pImages[group]) return;
+    m_pImages[group]->Draw(dc, image, x, y, style);
+}
+
+void CPlayerListBox::DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_EXTRA* player) {
+    const int L = row.left;
+    const int T = row.top;
+    Trace("DrawPlayerData hDC: %d    left: %d    top: %d ", static_cast<int>(reinterpret_cast<INT_PTR>(dc.m_hDC)), L, T);
+    Trace("pt_.x  = %d , pt_.y = %d ", L, T);
+    if (!player) return;
+    char nickname[sizeof player->acNickName + 1];
+    const int nameLength = NicknameLength(*player);
+    memcpy(nickname, player->acNickName, static_cast<size_t>(nameLength));
+    nickname[nameLength] = '\0';
+    Trace("pPlayerData_  acNickName = %s ,  id = %d , usIcon = %d", nickname, static_cast<int>(player->uiPlayerID),
+          player->usIcon);
+
+    const bool local = player->uiPlayerID == CBaseDataControl::GetGameID();
+    DrawImage(dc, PLPG_ROW_FRAME, RowFrameImage(local, !local && IsFriend(*player)), L, T, ILD_NORMAL);
+    const int avatar = AvatarImage(player->usIcon, player->ucLevel);
+    if (avatar >= 0) DrawImage(dc, PLPG_FACE, avatar, L, T, ILD_TRANSPARENT);
+    const BadgeChoice badge = LevelBadge(player->ucLevel);
+    DrawImage(dc, badge.group, badge.image, L + badge.dx, T + badge.dy, ILD_TRANSPARENT);
+    player->cSex = NormaliseMarker(player->cSex);
+    DrawImage(dc, player->cSex == 0 ? PLPG_SEX_0 : PLPG_SEX_1, 0, L + 187, T + 21, ILD_TRANSPARENT);
+
+    dc.SetBkMode(TRANSPARENT);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_rowFont.GetSafeHandle()), FALSE);
+    // Selected here as well: the list box selects its font only for its own
+    // paint, and a row rendered into another DC must look the same.
+    SelectGuard font(dc, m_rowFont.GetSafeHandle());
+
+    uint32_t colour = 0;
+    if (NameColour(player->ucMember, &colour)) {
+        dc.SetTextColor(static_cast<COLORREF>(colour));
+        dc.TextOut(L + 65, T + 4, nickname, nameLength);
+        dc.SetTextColor(RGB(0, 0, 0));
+    }
+
+    const int table = CPT_MapInerface::GetPlayerTableNum(player->uiPlayerID);
+    m_iLastTableNum = table;
+    // The cache is one byte: compared as one, so a table number above 255
+    // cannot make every paint ask for another.
+    const unsigned char cached = static_cast<unsigned char>(table);
+    if (player->ucTableCache != cached) {
+        player->ucTableCache = cached;
+        if (m_hWnd) {
+            RECT r = CWnd::ToRECT(row);
+            ::InvalidateRect(m_hWnd, &r, FALSE);
+        }
+    }
+    dc.TextOut(L + 160, T + 3, TableText(table).c_str());
+
+    const bool simplified = TextTableIsSimplified();
+    dc.TextOut(L + 195, T + 4, simplified ? kGbkTableLabel : kBig5TableLabel);
+
+    const std::string value = m_valueFormat.Text(*player, simplified, m_bBeansMode, &LoadPlayerListText);
+    dc.TextOut(L + 104, T + 25, value.c_str());
+}
+
+int CPlayerListBox::RowIndexAt(int clientY) const {
+    const int height = GetItemHeight(0);
+    if (height <= 0 || clientY < 0) return -1;
+    return GetTopIndex() + clientY / height;
+}
+
+void CPlayerListBox::OnRightButtonUp(LPARAM position) {
+    const int index = RowIndexAt(GET_Y_LPARAM(position));
+    tagKWP_PLAYER_LIST_DATA_EXTRA* player = index < GetCount() ? RecordAt(index) : nullptr;
+    if (!player) return;
+
+    PlayLobbySound(kSoundMenu);
+    POINT cursor = {0, 0};
+    ::GetCursorPos(&cursor);
+    m_pClicked = player;
+
+    const unsigned int local = CBaseDataControl::GetGameID();
+    const PlayerMenuState state =
+        PlayerMenuStates(CBaseDataControl::GetAutoValue(), CPT_MapInerface::GetPlayerTableNum(local),
+                         CPT_MapInerface::GetPlayerTableNum(player->uiPlayerID), player->uiPlayerID == local);
+    CMenuHandle menu = m_playerMenu.GetSubMenu(0);
+    if (!menu.m_hMenu) return;
+    auto set = [&menu](UINT id, bool enabled) {
+        menu.EnableMenuItem(id, MF_BYCOMMAND | (enabled ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+    };
+    set(ID_PLAYER_QUERY, state.query);
+    set(ID_PLAYER_INVITE, state.invite);
+    set(ID_PLAYER_WHISPER, state.social);
+    set(ID_PLAYER_BEFRIEND, state.social);
+    set(ID_PLAYER_BLOCK, state.social);
+    set(ID_PLAYER_INVITE_TO_GROUP, state.inviteToGroup);
+    CBaseDataControl::TrackPopMenu(cursor, m_hWnd, menu.m_hMenu);
+}
+
+void CPlayerListBox::OnDoubleClick(LPARAM position) {
+    const int index = RowIndexAt(GET_Y_LPARAM(position));
+    tagKWP_PLAYER_LIST_DATA_EXTRA* player = index < GetCount() ? RecordAt(index) : nullptr;
+    if (!player) return;
+    m_pClicked = player;
+    SendMessage(WM_COMMAND, ID_PLAYER_QUERY, 0);
+}
+
+void CPlayerListBox::OnMenuCommand(UINT id) {
+    // A command that arrives before any row was clicked, or after that row
+    // was removed, has no player to act on.
+    if (!m_pClicked) return;
+    const tagKWP_PLAYER_LIST_DATA_EXTRA& player = *m_pClicked;
+    switch (id) {
+    case ID_PLAYER_INVITE: {
+        PlayLobbySound(kSoundClick);
+        const unsigned int local = CBaseDataControl::GetGameID();
+        PlayerInviteBlock block = MakeInviteBlock(CPT_MapInerface::GetPlayerTableNum(local), local, player.uiPlayerID);
+        SendToHost(kPlayerListInvite, &block);
+        break;
+    }
+    case ID_PLAYER_QUERY: {
+        PlayLobbySound(kSoundClick);
+        PlayerQueryBlock block = MakeQueryBlock(player);
+        SendToHost(kPlayerListQuery, &block);
+        break;
+    }
+    case ID_PLAYER_WHISPER:
+        PlayLobbySound(kSoundClick);
+        SendToHost(kPlayerListWhisper, player.acNickName);
+        break;
+    case ID_PLAYER_BEFRIEND:
+        PlayLobbySound(kSoundClick);
+        SendToHost(kPlayerListBefriend, player.acNickName);
+        Invalidate(FALSE);
+        break;
+    case ID_PLAYER_BLOCK:
+        PlayLobbySound(kSoundClick);
+        SendToHost(kPlayerListBlock, player.acNickName);
+        Invalidate(FALSE);
+        break;
+    default:
+        break;
+    }
+}
+
+void CPlayerListBox::EraseBackground(HDC dc) {
+    ::ValidateRect(m_hWnd, nullptr);
+    // Ten rows fill the list; with fewer the host's picture shows below them.
+    if (GetCount() >= 11 || !m_pBackground || !m_pBackground->GetSafeHandle()) return;
+    CRect client = GetClientRect();
+    CMemoryDC source(dc);
+    SelectGuard select(source, m_pBackground->GetSafeHandle());
+    ::BitBlt(dc, client.left, client.top, client.Width(), client.Height(), source, 0, 0, SRCCOPY);
+}
+
+LRESULT CPlayerListBox::WindowProc(UINT msg, WPARAM w, LPARAM l) {
+    switch (msg) {
+    case WM_RBUTTONUP: {
+        LRESULT result = Default();
+        OnRightButtonUp(l);
+        return result;
+    }
+    case WM_LBUTTONDBLCLK: {
+        LRESULT result = Default();
+        OnDoubleClick(l);
+        return result;
+    }
+    case WM_COMMAND: {
+        const UINT id = LOWORD(w);
+        if (id >= ID_PLAYER_INVITE && id <= ID_PLAYER_BLOCK) OnMenuCommand(id);
+        return Default();
+    }
+    case WM_SETCURSOR:
+        return ApplyHostCursor() ? TRUE : FALSE;
+    case WM_ERASEBKGND:
+        EraseBackground(reinterpret_cast<HDC>(w));
+        return FALSE;
+    default:
+        return Default();
+    }
+}

@@ -1,0 +1,83 @@
+// CPlayerListBox: the owner-drawn list of the room's players. Each item's
+// data is a pointer to a host-fed player record (the list never copies or
+// frees one); rows are 43 pixels high and drawn from the record on every
+// paint. Right-click opens the player menu, whose commands (and a double
+// click, which queries) go to the host with message 1229.
+#ifndef LOBBYUI_JOIN_PLAYER_LIST_BOX_H
+#define LOBBYUI_JOIN_PLAYER_LIST_BOX_H
+
+#include <windows.h>
+
+#include <string>
+
+#include <lobbyui/gdi.h>
+#include <lobbyui/party_dialogs.h>
+#include <lobbyui/room.h>
+
+#include "join/player_list_rules.h"
+#include "win/controls.h"
+#include "win/dc.h"
+#include "win/menu.h"
+
+// Message 1229 and its codes.
+const UINT kPlayerListMessage = WM_USER + 205;
+enum PlayerListCode {
+    kPlayerListWhisper = 1,
+    kPlayerListBefriend = 2,
+    kPlayerListBlock = 3,
+    kPlayerListIsFriend = 4,
+    kPlayerListQuery = 33,
+    kPlayerListInvite = 58,
+};
+
+class CPlayerListBox : public CListBoxT<CSubclassedWnd> {
+public:
+    static const int kRowHeight = 43;
+    static const int kPictureGroups = 6;
+
+    CPlayerListBox();
+
+    // The record of row `index`, null past the end or for an empty row.
+    tagKWP_PLAYER_LIST_DATA_EXTRA* RecordAt(int index) const;
+
+    // Paints one row of `player` with its top-left corner at row's.
+    void DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_EXTRA* player);
+
+    // Asks the host whether the player is a friend (message 1229, code 4).
+    bool IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) const;
+    // Where the rows report: the parent of the window the dialog was made in.
+    HWND NotifyWindow() const;
+
+    // Forgets the clicked record when its row goes: the host may free it.
+    void ForgetRecord(const tagKWP_PLAYER_LIST_DATA_EXTRA* player);
+    tagKWP_PLAYER_LIST_DATA_EXTRA* ClickedRecord() const { return m_pClicked; }
+
+    bool m_bBeansMode = true;
+    CMenu m_playerMenu;
+    CBitmap* m_pBackground = nullptr;                 // the host's
+    CImageList* m_pImages[kPictureGroups] = {};       // the host's
+    CFont m_rowFont;
+    int m_iLastTableNum = -1;
+    bool m_bUseYuCoin = true;
+    player_list::ValueFormat m_valueFormat;
+
+protected:
+    LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l) override;
+
+private:
+    void DrawImage(HDC dc, int group, int image, int x, int y, UINT style) const;
+    int RowIndexAt(int clientY) const;
+    void OnRightButtonUp(LPARAM position);
+    void OnDoubleClick(LPARAM position);
+    void OnMenuCommand(UINT id);
+    void EraseBackground(HDC dc);
+    LRESULT SendToHost(PlayerListCode code, const void* data) const;
+
+    tagKWP_PLAYER_LIST_DATA_EXTRA* m_pClicked = nullptr;
+};
+
+// Text n of the text table, and whether the system reads simplified Chinese.
+std::string LoadPlayerListText(int textNumber);
+bool TextTableIsSimplified();
+
+#endif

@@ -1,0 +1,423 @@
+#include "join/player_list_dialog.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include <lobbyui/base_data_control.h>
+#include <lobbyui/party_dialogs.h>
+#include <lobbyui/player_stats.h>
+
+#include "frame/dialog_singleton.h"
+#include "frame/host_cursor.h"
+#include "frame/skin.h"
+#include "support/html_trace.h"
+#include "support/lobby_sound.h"
+#include "support/texts_gbk.h"
+
+using namespace player_list;
+
+const char kContestServerVariable[] = "LOBBYUI_CONTEST_SERVER";
+
+namespace {
+
+const int kStorageItems = 550;
+const int kStorageBytesPerItem = 15;
+
+void OpenWithShell(const char* address) {
+    ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+WebPageOpener s_opener = &OpenWithShell;
+
+// What the row order asks of the room and the host.
+class ListFacts : public RowFacts {
+public:
+    explicit ListFacts(const CPlayerListBox& list) : m_list(list) {}
+    unsigned int LocalPlayerId() override { return CBaseDataControl::GetGameID(); }
+    bool IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) override { return m_list.IsFriend(player); }
+    int TableOf(unsigned int playerId) override { return CPT_MapInerface::GetPlayerTableNum(playerId); }
+
+private:
+    const CPlayerListBox& m_list;
+};
+
+bool ListFailed(LRESULT result) { return result == LB_ERR || result == LB_ERRSPACE; }
+
+void TraceListError(int step) { Trace("%s%d", kGbkListResultError, step); }
+
+}  // namespace
+
+WebPageOpener SetWebPageOpener(WebPageOpener opener) {
+    WebPageOpener previous = s_opener;
+    s_opener = opener ? opener : &OpenWithShell;
+    return previous;
+}
+
+PlayerListState& ThePlayerListState() {
+    static PlayerListState state;
+    return state;
+}
+
+CPlayerListBoxDlg::CPlayerListBoxDlg() : CDragDialog(IDD_PLAYER_LIST, nullptr) {
+    m_bUseHostCursor = true;
+    m_sortMenu.LoadMenu(IDR_PLAYER_LIST_SORT_MENU);
+}
+
+BOOL CPlayerListBoxDlg::OnInitDialog() {
+    Skin::ApplyWindowSkin(m_hWnd, "PlayerListBox");
+    m_sortButton.m_hWnd = GetDlgItem(IDC_PLAYER_LIST_SORT);
+    m_contestButton.m_hWnd = GetDlgItem(IDC_PLAYER_LIST_CONTEST);
+    m_list.SubclassDlgItem(IDC_PLAYER_LIST, *this);
+
+    if (m_list.SendMessage(LB_INITSTORAGE, kStorageItems, kStorageBytesPerItem) == LB_ERRSPACE) {
+        TraceListError(5);
+        return TRUE;
+    }
+    if (m_list.SetItemHeight(0, CPlayerListBox::kRowHeight) == LB_ERR) {
+        TraceListError(6);
+        return TRUE;
+    }
+    Skin::SkinControlOption(m_list.m_hWnd, 1);
+    m_list.m_playerMenu.LoadMenu(IDR_PLAYER_LIST_PLAYER_MENU);
+    m_list.m_valueFormat.Set(LoadPlayerListText(10));
+    ThePlayerListState().captions.Fill(&LoadPlayerListText);
+    return TRUE;
+}
+
+INT_PTR CPlayerListBoxDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
+    switch (msg) {
+    case WM_COMPAREITEM:
+        if (w != IDC_PLAYER_LIST || !l) break;
+        return Compare(*reinterpret_cast<COMPAREITEMSTRUCT*>(l));
+    case WM_DRAWITEM:
+        if (w != IDC_PLAYER_LIST || !l) break;
+        Draw(*reinterpret_cast<DRAWITEMSTRUCT*>(l));
+        SetMsgResult(TRUE);
+        return TRUE;
+    case WM_PAINT:
+        // The skin paints the dialog's surface; the rows need a fresh paint.
+        ::ValidateRect(m_hWnd, nullptr);
+        m_list.Invalidate(FALSE);
+        return TRUE;
+    case WM_SETCURSOR:
+        SetMsgResult(ApplyHostCursor() ? TRUE : FALSE);
+        return TRUE;
+    default:
+        break;
+    }
+    return CDragDialog::DialogProc(msg, w, l);
+}
+
+BOOL CPlayerListBoxDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {
+    switch (id) {
+    case IDC_PLAYER_LIST_SORT:
+        if (notifyCode == BN_CLICKED) OnSortButton();
+        return TRUE;
+    case IDC_PLAYER_LIST_CONTEST:
+        if (notifyCode == BN_CLICKED) OnContestButton();
+        return TRUE;
+    case ID_SORT_BY_FRIEND:
+    case ID_SORT_BY_NICKNAME:
+    case ID_SORT_BY_LEVEL:
+    case ID_SORT_BY_VALUE:
+    case ID_SORT_BY_TABLE:
+    case ID_SORT_BY_MEMBER:
+        OnSortCommand(id);
+        return TRUE;
+    default:
+        return CDragDialog::OnCommand(id, notifyCode, control);
+    }
+}
+
+int CPlayerListBoxDlg::Compare(const COMPAREITEMSTRUCT& items) {
+    PlayerListState& state = ThePlayerListState();
+    if (state.currentSortCommand != 0) m_iCurrentSort = state.currentSortCommand;
+    ListFacts facts(m_list);
+    return CompareRows(reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(items.itemData1),
+                       reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(items.itemData2), m_iCurrentSort,
+                       state.scoreLobby, facts);
+}
+
+void CPlayerListBoxDlg::Draw(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) return;
+    PlayerListState& state = ThePlayerListState();
+    if (!state.beansPatched) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA* first = m_list.RecordAt(0);
+        if (first && state.allViewPlayerId != 0 && first->uiPlayerID == state.allViewCheckId) {
+            first->iBeans = state.allViewBeans;
+            state.beansPatched = true;
+        }
+    }
+    CDC dc(item.hDC);
+    m_list.DrawRow(dc, CWnd::FromRECT(item.rcItem), reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(item.itemData));
+}
+
+void CPlayerListBoxDlg::SetSortCaption(int textNumber) {
+    if (textNumber == 0) return;
+    m_sortButton.SetWindowText(ThePlayerListState().captions.Caption(textNumber, &LoadPlayerListText).c_str());
+}
+
+void CPlayerListBoxDlg::ShowDialog() {
+    const UINT place = SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(nullptr, 567, 0, 234, 474, place | SWP_HIDEWINDOW);
+    m_list.SetWindowPos(nullptr, 5, 4, 225, 430, place | SWP_SHOWWINDOW);
+    m_sortButton.SetWindowPos(nullptr, 21, 442, 109, 21, place | SWP_SHOWWINDOW);
+    SetSortCaption(SortCaptionText(ThePlayerListState().currentSortCommand, m_bUseYuCoin));
+    m_contestButton.SetWindowText(LoadPlayerListText(34).c_str());
+    m_iCurrentSort = ID_SORT_BY_MEMBER;
+    m_contestButton.EnableWindow(FALSE);
+    m_contestButton.SetWindowPos(nullptr, 150, 442, 68, 21, place | SWP_HIDEWINDOW);
+    ShowWindow(SW_SHOW);
+}
+
+void CPlayerListBoxDlg::HideAndEmpty() {
+    ShowWindow(SW_HIDE);
+    Empty();
+}
+
+void CPlayerListBoxDlg::Empty() {
+    for (int i = m_list.GetCount() - 1; i >= 0; --i) {
+        if (m_list.DeleteString(i) == LB_ERR) {
+            TraceListError(2);
+            break;
+        }
+    }
+    m_list.ResetContent();
+    m_list.ForgetRecord(nullptr);
+}
+
+void CPlayerListBoxDlg::ShowList() {
+    m_list.ShowWindow(SW_SHOW);
+    SendMessage(WM_COMMAND, ID_SORT_BY_MEMBER, 0);
+}
+
+void CPlayerListBoxDlg::SetUseYuCoin(bool use) {
+    m_bUseYuCoin = use;
+    m_list.m_bUseYuCoin = use;
+}
+
+void CPlayerListBoxDlg::OnSortButton() {
+    PlayLobbySound(kSoundMenu);
+    CPoint anchor = ClientToScreen(CPoint(31, 322));
+    PlayerListState& state = ThePlayerListState();
+    CMenuHandle sorts = m_sortMenu.GetSubMenu(0);
+    if (!state.scoreLobby && sorts.m_hMenu) {
+        sorts.DeleteMenu(2, MF_BYPOSITION);
+        sorts.InsertMenu(2, MF_BYPOSITION | MF_STRING, ID_SORT_BY_VALUE, kGbkSortByScore);
+    }
+    m_bScoreFlagSnapshot = state.scoreLobby;
+    POINT pt = {anchor.x, anchor.y};
+    CBaseDataControl::TrackPopMenu(pt, m_hWnd, sorts.m_hMenu);
+}
+
+void CPlayerListBoxDlg::OnSortCommand(UINT command) {
+    PlayLobbySound(kSoundClick);
+    SetSortCaption(SortCaptionText(static_cast<int>(command), !m_bScoreFlagSnapshot));
+    m_iCurrentSort = static_cast<int>(command);
+    ThePlayerListState().currentSortCommand = static_cast<int>(command);
+    Resort();
+}
+
+void CPlayerListBoxDlg::OnContestButton() {
+    char server[256] = {0};
+    DWORD length = ::GetEnvironmentVariableA(kContestServerVariable, server, sizeof server);
+    const bool named = length > 0 && length < sizeof server;
+    const std::string address = ContestPageAddress(ContestServer(named ? server : nullptr), m_iContestNumber);
+    s_opener(address.c_str());
+}
+
+void CPlayerListBoxDlg::ShowContestButton(int show, int contestNumber) {
+    m_iContestNumber = contestNumber;
+    m_contestButton.EnableWindow(show != 0);
+    m_contestButton.SetWindowPos(nullptr, 150, 442, 68, 21,
+                                 SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> CPlayerListBoxDlg::Entries(bool* failed) const {
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> entries;
+    if (failed) *failed = false;
+    const int count = m_list.GetCount();
+    if (count <= 0) return entries;
+    entries.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        LRESULT data = m_list.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i));
+        if (data == LB_ERR) {
+            if (failed) *failed = true;
+            break;
+        }
+        entries.push_back(reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data));
+    }
+    return entries;
+}
+
+void CPlayerListBoxDlg::Resort() {
+    if (!m_list.m_hWnd) return;
+    const int top = m_list.GetTopIndex();
+    // Every entry is kept, however many the host has added.
+    const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> entries = Entries(nullptr);
+    const unsigned int local = CBaseDataControl::GetGameID();
+
+    m_list.SendMessage(WM_SETREDRAW, FALSE);
+    m_list.ResetContent();
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> own;
+    for (tagKWP_PLAYER_LIST_DATA_EXTRA* player : entries) {
+        if (!player) continue;
+        if (player->uiPlayerID == local) {
+            own.push_back(player);
+            continue;
+        }
+        if (ListFailed(m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(player)))) TraceListError(1);
+        m_list.SetTopIndex(top);
+    }
+    for (auto it = own.rbegin(); it != own.rend(); ++it) {
+        if (ListFailed(m_list.SendMessage(LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(*it)))) TraceListError(0);
+    }
+    m_list.SendMessage(WM_SETREDRAW, TRUE);
+    m_list.Invalidate(FALSE);
+    m_list.SetTopIndex(top);
+}
+
+BOOL CPlayerListBoxDlg::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigned char atTop, unsigned char redraw) {
+    if (!player || !m_list.m_hWnd) return FALSE;
+    const int top = m_list.GetTopIndex();
+    if (atTop == 1) {
+        if (ListFailed(m_list.SendMessage(LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(player)))) {
+            TraceListError(0);
+            return FALSE;
+        }
+    } else if (ListFailed(m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(player)))) {
+        TraceListError(1);
+        return FALSE;
+    }
+    if (redraw) m_list.Invalidate(FALSE);
+    m_list.SetTopIndex(top);
+    return TRUE;
+}
+
+void CPlayerListBoxDlg::RemovePlayer(int playerId) {
+    if (playerId < 1) Trace(kGbkPlayerIdErrorFormat, playerId);
+    const int top = m_list.GetTopIndex();
+    for (int i = m_list.GetCount() - 1; i >= 0; --i) {
+        LRESULT data = m_list.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i));
+        if (data == LB_ERR) {
+            TraceListError(4);
+            break;
+        }
+        tagKWP_PLAYER_LIST_DATA_EXTRA* player = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
+        if (!player) {
+            Trace("%s", kGbkListResultError);
+            continue;
+        }
+        if (player->uiPlayerID != static_cast<unsigned int>(playerId)) continue;
+        if (m_list.DeleteString(i) == LB_ERR) {
+            TraceListError(3);
+            return;
+        }
+        m_list.ForgetRecord(player);
+        m_list.Invalidate(FALSE);
+        break;
+    }
+    m_list.SetTopIndex(top);
+}
+
+void CPlayerListBoxDlg::ApplyFreshValues() {
+    const PlayerListState& state = ThePlayerListState();
+    if (state.allViewPlayerId == 0) Trace(kGbkAllViewIdErrorFormat, static_cast<int>(state.allViewPlayerId));
+    const int top = m_list.GetTopIndex();
+    for (int i = m_list.GetCount() - 1; i >= 0; --i) {
+        LRESULT data = m_list.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i));
+        if (data == LB_ERR) {
+            TraceListError(4);
+            break;
+        }
+        tagKWP_PLAYER_LIST_DATA_EXTRA* player = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
+        if (!player) {
+            Trace("%s", kGbkListResultError);
+            continue;
+        }
+        if (player->uiPlayerID != state.allViewPlayerId) continue;
+        player->iBeans = state.allViewBeans;
+        player->ucLevel = state.meritLevel;
+        m_list.Invalidate(FALSE);
+    }
+    m_list.SetTopIndex(top);
+}
+
+// The facade.
+
+namespace {
+DialogSingleton<CPlayerListBoxDlg> g_playerList;
+}
+
+void CPartyDlg_DlgInerface::CreatePlayerLBDlg(CWnd* parent) {
+    g_playerList.Create(parent);
+}
+
+void CPartyDlg_DlgInerface::ShowPlayerLBDlg() {
+    g_playerList.With([](CPlayerListBoxDlg& d) { d.ShowDialog(); });
+}
+
+void CPartyDlg_DlgInerface::HidePlayerLBDlg() {
+    g_playerList.With([](CPlayerListBoxDlg& d) { d.HideAndEmpty(); });
+}
+
+void CPartyDlg_DlgInerface::DestroyPlayerLBDlg() { g_playerList.Destroy(); }
+
+void CPartyDlg_DlgInerface::ShowPlayerLB() {
+    g_playerList.With([](CPlayerListBoxDlg& d) { d.ShowList(); });
+}
+
+void CPartyDlg_DlgInerface::RedrawPlayerLB(unsigned char erase) {
+    g_playerList.With([erase](CPlayerListBoxDlg& d) { d.m_list.Invalidate(erase != 0); });
+}
+
+void CPartyDlg_DlgInerface::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigned char atTop, unsigned char redraw) {
+    g_playerList.With([=](CPlayerListBoxDlg& d) { d.AddPlayer(player, atTop, redraw); });
+}
+
+void CPartyDlg_DlgInerface::RemoveAPlayer(int playerId) {
+    g_playerList.With([playerId](CPlayerListBoxDlg& d) { d.RemovePlayer(playerId); });
+}
+
+void CPartyDlg_DlgInerface::SetPlayerLBImgList(CImageList* images, ePALYER_LIST_PIC_GROUP group) {
+    const int index = static_cast<int>(group);
+    if (index < 0 || index >= CPlayerListBox::kPictureGroups) return;
+    g_playerList.With([=](CPlayerListBoxDlg& d) { d.m_list.m_pImages[index] = images; });
+}
+
+void CPartyDlg_DlgInerface::SetPlayerLB_BG_Bitmap(CBitmap* background) {
+    g_playerList.With([background](CPlayerListBoxDlg& d) { d.m_list.m_pBackground = background; });
+}
+
+void CPartyDlg_DlgInerface::SetLBScoreLooby(bool beans) {
+    ThePlayerListState().scoreLobby = beans;
+    g_playerList.With([beans](CPlayerListBoxDlg& d) { d.m_list.m_bBeansMode = beans; });
+}
+
+void CPartyDlg_DlgInerface::SetPlayerListUseYuCoin(bool use) {
+    g_playerList.With([use](CPlayerListBoxDlg& d) { d.SetUseYuCoin(use); });
+}
+
+void CPartyDlg_DlgInerface::IsShowConTestBtn(int show, int contestNumber) {
+    g_playerList.With([=](CPlayerListBoxDlg& d) { d.ShowContestButton(show, contestNumber); });
+}
+
+void CPartyDlg_DlgInerface::SetData1(tagKWP_MERIT_DETAIL* merit) {
+    if (merit) ThePlayerListState().meritLevel = merit->ucLevel;
+}
+
+void CPartyDlg_DlgInerface::SetData2(tagKWP_PLAYER_ALL_VIEW* view) {
+    if (!view) return;
+    PlayerListState& state = ThePlayerListState();
+    state.allViewPlayerId = view->uiPlayerID;
+    state.allViewBeans = view->iBeans;
+    state.allViewCheckId = view->uiOtherID;
+}
+
+void CPartyDlg_DlgInerface::GoToUpData() {
+    g_playerList.With([](CPlayerListBoxDlg& d) { d.ApplyFreshValues(); });
+}
+
+HMENU CPartyDlg_DlgInerface::GetPopupMenuHandle() {
+    return g_playerList.Ask<HMENU>([](CPlayerListBoxDlg& d) { return d.m_list.m_playerMenu.m_hMenu; });
+}
