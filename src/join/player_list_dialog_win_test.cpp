@@ -21,9 +21,11 @@
 #include <lobbyui/party_dialogs.h>
 #include <lobbyui/player_stats.h>
 
+#include "frame/skin.h"
 #include "host_window.h"
 #include "info/text_table_platform.h"
 #include "metafile_recorder.h"
+#include "skin_fixture.h"
 #include "support/scratch_directory.h"
 #include "support/texts_big5.h"
 #include "support/texts_gbk.h"
@@ -659,6 +661,38 @@ TEST_F(PlayerListTest, BackgroundShowsUnderTenRowsOrFewerAndTheHostCursorIsUsed)
     EXPECT_EQ(cursor, ::GetCursor());
     RXCursorfun(nullptr);
     EXPECT_EQ(FALSE, ::SendMessageA(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list), HTCLIENT));
+}
+
+TEST(PlayerListSkinTest, TheDialogTakesItsSkinObjectAndSkinsTheList) {
+    char path[MAX_PATH] = {0};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string bin(path);
+    bin = bin.substr(0, bin.find_last_of('\\'));
+    HMODULE fixture = ::LoadLibraryA((bin + "\\fixtures\\skinmagic\\SkinMagic.dll").c_str());
+    ASSERT_TRUE(fixture);
+    auto count = reinterpret_cast<SkinFixtureCallCountFn>(reinterpret_cast<void*>(::GetProcAddress(fixture, "SkinFixtureCallCount")));
+    auto get = reinterpret_cast<SkinFixtureGetCallFn>(reinterpret_cast<void*>(::GetProcAddress(fixture, "SkinFixtureGetCall")));
+    auto reset = reinterpret_cast<SkinFixtureResetFn>(reinterpret_cast<void*>(::GetProcAddress(fixture, "SkinFixtureReset")));
+    ASSERT_TRUE(count && get && reset);
+    Skin::ResetForTesting();
+    reset();
+
+    HostWindow host;
+    CPartyDlg_DlgInerface::CreatePlayerLBDlg(host.wnd());
+    HWND dialog = ::GetWindow(host.hwnd(), GW_CHILD);
+    ASSERT_EQ(2, count());
+    SkinFixtureCall apply = {}, option = {};
+    get(0, &apply);
+    get(1, &option);
+    EXPECT_EQ(kSkinApplyWindowSkin, apply.operation);
+    EXPECT_EQ(dialog, apply.window);
+    EXPECT_STREQ("PlayerListBox", apply.name);
+    EXPECT_EQ(kSkinControlOption, option.operation);
+    EXPECT_EQ(::GetDlgItem(dialog, IDC_PLAYER_LIST), option.window);
+    EXPECT_EQ(1, option.option);
+    CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
+    Skin::ResetForTesting();
+    ::FreeLibrary(fixture);
 }
 
 TEST(PlayerListFacadeTest, EveryCallIsHarmlessWithoutADialogAndCreateHappensOnce) {
