@@ -107,6 +107,7 @@ TEST_F(PartnerSearchTest, TableNumberSearchFindsTheTableOrStopsOutsideTheRoom) {
     found = MakeTable(77);
     EXPECT_EQ(kSearchSendsNothing, RunPartnerSearch(Input("0", "", "8", nullptr, nullptr, true), found));
     EXPECT_EQ(kSearchSendsNothing, RunPartnerSearch(Input("201", "", nullptr, nullptr, nullptr, true), found));
+    EXPECT_EQ(kSearchSendsNothing, RunPartnerSearch(Input("99999999999", "", nullptr, nullptr, nullptr, true), found));
     EXPECT_EQ(77, found.usTableNum) << "a refused number runs no search";
 }
 

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "res/join_ids.h"
 #include "room/room_test_records.h"
 
 namespace {
@@ -62,22 +61,6 @@ TEST(JoinTableLevelTitleTest, NamedLevelsTakeTheirTextAndTheRestCountLandlordLev
     EXPECT_EQ(246, LevelTitleOf(255).landlordLevel);
 }
 
-TEST(JoinTableSeatsTest, SeatsShowOnlyWhenSomeIdIsARealPlayer) {
-    EXPECT_EQ(kSeatEmpty, SeatKindOf(0));
-    EXPECT_EQ(kSeatReserved, SeatKindOf(1));
-    EXPECT_EQ(kSeatReserved, SeatKindOf(100));
-    EXPECT_EQ(kSeatPlayer, SeatKindOf(101));
-
-    tagKWP_TABLE_LIST_DATA table = MakeTable(3, 100, 0, 7);
-    table.uiSeatPlayerID[3] = 100;
-    EXPECT_FALSE(SeatsShown(table));
-    table.uiSeatPlayerID[3] = 101;  // the fourth element counts too
-    EXPECT_TRUE(SeatsShown(table));
-
-    EXPECT_EQ(79 + (60 - 20) / 2, CentredLeft(kSeatPlaces[0].left, kSeatPlaces[0].right, 20));
-    EXPECT_EQ(22 + (60 - 61) / 2, CentredLeft(22, 82, 61));  // a wider line overhangs, rounding toward zero
-}
-
 TEST(JoinTableSpecialRulesTest, RulesFillTheSlotsInOrderAllInsideTheClientArea) {
     RuleImage images[3];
     ASSERT_EQ(1u, SpecialRuleImages(0, images));
@@ -103,45 +86,6 @@ TEST(JoinTableSpecialRulesTest, RulesFillTheSlotsInOrderAllInsideTheClientArea) 
         EXPECT_LT(SpecialRuleSlot(slot).left, SpecialRuleSlot(slot).right);
         EXPECT_LE(SpecialRuleSlot(slot).right, 222);
     }
-}
-
-TEST(JoinTableLayoutTest, EachActiveTypePlacesItsButtons) {
-    ButtonPlacement p[6];
-    bool commonEnd = false;
-    ASSERT_EQ(5u, ButtonLayoutFor(1, p, &commonEnd));
-    EXPECT_FALSE(commonEnd);
-    EXPECT_EQ(static_cast<unsigned>(IDC_JT_SEARCH1), p[0].id);
-    EXPECT_EQ(0, p[0].enable);
-    EXPECT_EQ(CRect(66, 305, 148, 333), p[0].rect);
-    EXPECT_EQ(CRect(66, 347, 148, 375), p[1].rect);
-    EXPECT_EQ(static_cast<unsigned>(IDC_JT_JOIN), p[2].id);
-    EXPECT_EQ(1, p[2].enable);
-    EXPECT_EQ(CRect(7, 330, 61, 358), p[2].rect);
-    EXPECT_EQ(CRect(153, 330, 207, 358), p[3].rect);
-    EXPECT_EQ(static_cast<unsigned>(IDC_JT_HIDDEN), p[4].id);
-    EXPECT_FALSE(p[4].show);
-
-    for (int type : {0, 2, 3}) {
-        ASSERT_EQ(4u, ButtonLayoutFor(type, p, &commonEnd)) << type;
-        EXPECT_TRUE(commonEnd);
-        EXPECT_FALSE(p[0].show || p[1].show || p[2].show);
-        EXPECT_EQ(static_cast<unsigned>(IDC_JT_CLOSE), p[3].id);
-        EXPECT_EQ(CRect(83, 330, 137, 358), p[3].rect);
-    }
-    for (int type : {4, -1, 99}) {
-        EXPECT_EQ(0u, ButtonLayoutFor(type, p, &commonEnd)) << type;
-        EXPECT_TRUE(commonEnd);
-    }
-    EXPECT_EQ(static_cast<unsigned>(IDC_JT_ARROW_OUT), ArrowShown(false));
-    EXPECT_EQ(static_cast<unsigned>(IDC_JT_ARROW_IN), ArrowShown(true));
-    EXPECT_EQ(static_cast<unsigned>(IDC_JT_ARROW_IN), ArrowHidden(false));
-}
-
-TEST(JoinTablePlacementTest, PanelHangsLeftAndDialogsCentreOnTheParent) {
-    EXPECT_EQ(CPoint(98, 228), PanelOrigin(300, 100));
-    EXPECT_EQ(CPoint(-202, 128), PanelOrigin(0, 0));
-    EXPECT_EQ(CPoint(100 + (801 - 230) / 2, 50 + (600 - 426) / 2), CentredOn(CRect(100, 50, 901, 650), 230, 426));
-    EXPECT_EQ(CPoint(-15, -13), CentredOn(CRect(0, 0, 200, 300), 230, 326)) << "a small parent centres off its edge";
 }
 
 TEST(JoinTableFocusTest, OnlyShownFieldsAndTheSeatsCountAsAChange) {
@@ -176,21 +120,3 @@ TEST(JoinTableFocusTest, OnlyShownFieldsAndTheSeatsCountAsAChange) {
     EXPECT_FALSE(FocusTableChanged(full, same)) << "unterminated names compare within their 17 bytes";
 }
 
-TEST(JoinTableTextTest, ControlTextsReadAsAtoiWithoutOverflow) {
-    EXPECT_EQ(0, TextToInt(nullptr));
-    EXPECT_EQ(0, TextToInt(""));
-    EXPECT_EQ(0, TextToInt("\xCE\xDE\xCF\xDE\xD6\xC6"));
-    EXPECT_EQ(12, TextToInt(" 12ab"));
-    EXPECT_EQ(-3, TextToInt("-3"));
-    EXPECT_EQ(2147483647, TextToInt("99999999999999999999"));
-    EXPECT_EQ(-2147483647 - 1, TextToInt("-99999999999"));
-}
-
-TEST(JoinTableSearchButtonsTest, APanelWithCriteriaForcesBothSearchButtons) {
-    EXPECT_FALSE(PanelForcesSearch("", 0, 0, 0));
-    EXPECT_FALSE(PanelForcesSearch("0", 0, 0, 0));
-    EXPECT_FALSE(PanelForcesSearch("201", 0, -1, 0)) << "out of range counts as empty; no selection is not a choice";
-    EXPECT_TRUE(PanelForcesSearch("200", 0, 0, 0));
-    EXPECT_TRUE(PanelForcesSearch("", 0, 0, 2));
-    EXPECT_TRUE(PanelForcesSearch(nullptr, 1, 0, 0));
-}

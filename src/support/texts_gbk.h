@@ -8,6 +8,16 @@
 #define LOBBYUI_GBK_TEXTS(X)                                                  \
     X(kGbkLevel, "\xB5\xC8\xBC\xB6", "等级")                /* 等级 */        \
     X(kGbkLandlordLevelFormat, "%d\xBC\xB6\xB5\xD8\xD6\xF7", "%d级地主") /* %d级地主 */ \
+    X(kGbkNoLimit, "\xCE\xDE\xCF\xDE\xD6\xC6", "无限制") /* 无限制 */ \
+    X(kGbkNone, "\xCE\xDE", "无") /* 无 */ \
+    X(kGbkAddStick, "\xBC\xD3\xB0\xF4", "加棒") /* 加棒 */ \
+    X(kGbkJoinTableCaption, "\xBC\xD3\xC8\xEB\xD7\xC0\xD7\xD3", "加入桌子") /* 加入桌子 */ \
+    X(kGbkJoinButton, "\xBC\xD3\xC8\xEB", "加入") /* 加入 */ \
+    X(kGbkQuickSeatButton, "\xBF\xEC\xCB\xD9\xD5\xD2\xD7\xF9", "快速找座") /* 快速找座 */ \
+    X(kGbkFindTableButton, "\xB2\xE9\xD5\xD2\xD7\xC0\xD7\xD3", "查找桌子") /* 查找桌子 */ \
+    X(kGbkCloseButton, "\xB9\xD8\xB1\xD5", "关闭") /* 关闭 */ \
+    X(kGbkPasswordCaption, "\xCA\xE4\xC8\xEB\xC3\xDC\xC2\xEB", "输入密码") /* 输入密码 */ \
+    X(kGbkConfirmButton, "\xC8\xB7\xB6\xA8", "确定") /* 确定 */ \
     X(kGbkQueryRecord, "\xB2\xE9\xD1\xAF\xD5\xBD\xBC\xA8", "查询战绩") /* 查询战绩 */ \
     X(kGbkInviteToGame, "\xD1\xFB\xC7\xEB\xBC\xD3\xC8\xEB\xD3\xCE\xCF\xB7", "邀请加入游戏") /* 邀请加入游戏 */ \
     X(kGbkWhisper, "\xCB\xB5\xBE\xE4\xC7\xC4\xC7\xC4\xBB\xB0", "说句悄悄话") /* 说句悄悄话 */ \
