@@ -710,6 +710,14 @@ TEST(PlayerListFacadeTest, EveryCallIsHarmlessWithoutADialogAndCreateHappensOnce
     CPartyDlg_DlgInerface::IsShowConTestBtn(1, 3);
     CPartyDlg_DlgInerface::GoToUpData();
     CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
+    // No parent: the window cannot be made, and the object ignores every call.
+    CPartyDlg_DlgInerface::CreatePlayerLBDlg(nullptr);
+    CPartyDlg_DlgInerface::ShowPlayerLBDlg();
+    CPartyDlg_DlgInerface::AddPlayer(&p, 0, 1);
+    CPartyDlg_DlgInerface::ShowPlayerLB();
+    CPartyDlg_DlgInerface::RemoveAPlayer(1);
+    CPartyDlg_DlgInerface::HidePlayerLBDlg();
+    CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
 
     HostWindow first, second;
     CPartyDlg_DlgInerface::CreatePlayerLBDlg(first.wnd());
