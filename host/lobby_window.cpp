@@ -1,0 +1,346 @@
+#include "lobby_window.h"
+
+#include <stdio.h>
+
+namespace {
+
+const wchar_t kMainClass[] = L"LobbyDemoMain";
+const wchar_t kViewClass[] = L"LobbyDemoView";
+const wchar_t kHolderClass[] = L"LobbyDemoHolder";
+const wchar_t kPopupClass[] = L"LobbyDemoPopupMenu";
+
+// Lobby geometry, in the view's client pixels.
+const RECT kTitle = {0, 0, 560, 36};
+const RECT kGrid = {8, 42, 558, 362};
+const int kColumns = 12;
+const int kRows = 10;
+const RECT kLogPanel = {230, 368, 558, 594};
+const RECT kStatusPanel = {567, 478, 800, 594};
+const int kBaseDataLeft = 8;
+const int kBaseDataTop = 368;
+const int kBaseDataOffset = 476;  // where the library puts the panel in its parent
+
+const COLORREF kBackground = RGB(246, 236, 214);
+const COLORREF kInk = RGB(90, 50, 20);
+
+LobbyWindow* Self(HWND hwnd) { return reinterpret_cast<LobbyWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+
+LRESULT Attach(HWND hwnd, LPARAM l) {
+    CREATESTRUCTW* create = reinterpret_cast<CREATESTRUCTW*>(l);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    return 0;
+}
+
+std::wstring Wide(const std::string& utf8) {
+    int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring out(static_cast<size_t>(n > 0 ? n : 1), L'\0');
+    if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &out[0], n);
+    out.resize(wcslen(out.c_str()));
+    return out;
+}
+
+void Fill(HDC dc, const RECT& r, COLORREF colour) {
+    HBRUSH brush = ::CreateSolidBrush(colour);
+    ::FillRect(dc, &r, brush);
+    ::DeleteObject(brush);
+}
+
+void VerticalGradient(HDC dc, const RECT& r, COLORREF top, COLORREF bottom) {
+    TRIVERTEX v[2] = {{r.left, r.top, static_cast<COLOR16>(GetRValue(top) << 8), static_cast<COLOR16>(GetGValue(top) << 8),
+                       static_cast<COLOR16>(GetBValue(top) << 8), 0},
+                      {r.right, r.bottom, static_cast<COLOR16>(GetRValue(bottom) << 8),
+                       static_cast<COLOR16>(GetGValue(bottom) << 8), static_cast<COLOR16>(GetBValue(bottom) << 8), 0}};
+    GRADIENT_RECT g = {0, 1};
+    ::GradientFill(dc, v, 2, &g, 1, GRADIENT_FILL_RECT_V);
+}
+
+void RoundBox(HDC dc, const RECT& r, int radius, COLORREF fill, COLORREF edge) {
+    HBRUSH brush = ::CreateSolidBrush(fill);
+    HPEN pen = ::CreatePen(PS_SOLID, 1, edge);
+    HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+    HGDIOBJ oldPen = ::SelectObject(dc, pen);
+    ::RoundRect(dc, r.left, r.top, r.right, r.bottom, radius, radius);
+    ::SelectObject(dc, oldBrush);
+    ::SelectObject(dc, oldPen);
+    ::DeleteObject(brush);
+    ::DeleteObject(pen);
+}
+
+void Text(HDC dc, int x, int y, const std::wstring& text, COLORREF colour) {
+    ::SetTextColor(dc, colour);
+    ::TextOutW(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+int Occupancy(const tagKWP_TABLE_LIST_DATA& t) {
+    return (t.uiSeatPlayerID[0] != 0) + (t.uiSeatPlayerID[1] != 0) + (t.uiSeatPlayerID[2] != 0);
+}
+
+RECT CellRect(int index) {
+    int w = (kGrid.right - kGrid.left) / kColumns;
+    int h = (kGrid.bottom - kGrid.top) / kRows;
+    int x = kGrid.left + (index % kColumns) * w;
+    int y = kGrid.top + (index / kColumns) * h;
+    RECT r = {x + 1, y + 1, x + w - 1, y + h - 1};
+    return r;
+}
+
+}  // namespace
+
+LobbyWindow::LobbyWindow(DemoRoom& room, MessageLog& log) : m_room(room), m_log(log) {}
+
+LobbyWindow::~LobbyWindow() {
+    if (m_popup) ::DestroyWindow(m_popup);
+    if (m_main) ::DestroyWindow(m_main);
+    if (m_font) ::DeleteObject(m_font);
+    if (m_smallFont) ::DeleteObject(m_smallFont);
+}
+
+bool LobbyWindow::Create(HINSTANCE instance) {
+    WNDCLASSW wc = {};
+    wc.hInstance = instance;
+    wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpfnWndProc = &LobbyWindow::MainProc;
+    wc.lpszClassName = kMainClass;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    ::RegisterClassW(&wc);
+    wc.lpfnWndProc = &LobbyWindow::ViewProc;
+    wc.lpszClassName = kViewClass;
+    wc.style = CS_DBLCLKS;
+    ::RegisterClassW(&wc);
+    wc.lpfnWndProc = &LobbyWindow::HolderProc;
+    wc.lpszClassName = kHolderClass;
+    wc.style = 0;
+    ::RegisterClassW(&wc);
+    wc.lpfnWndProc = &LobbyWindow::PopupProc;
+    wc.lpszClassName = kPopupClass;
+    wc.hbrBackground = ::CreateSolidBrush(RGB(252, 243, 222));
+    ::RegisterClassW(&wc);
+
+    m_font = ::CreateFontW(-14, 0, 0, 0, FW_BOLD, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun");
+    m_smallFont = ::CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun");
+
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    ::AdjustWindowRect(&frame, style, FALSE);
+    m_main = ::CreateWindowExW(0, kMainClass, L"LobbyUi 示例大厅", style, 0, 0, frame.right - frame.left,
+                               frame.bottom - frame.top, nullptr, nullptr, instance, this);
+    if (!m_main) return false;
+    m_view = ::CreateWindowExW(0, kViewClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, kClientWidth,
+                               kClientHeight, m_main, nullptr, instance, this);
+    m_baseDataHolder = ::CreateWindowExW(0, kHolderClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                         kBaseDataLeft - kBaseDataOffset, kBaseDataTop, kBaseDataOffset + 216, 230,
+                                         m_view, nullptr, instance, this);
+
+    // The popup-menu window: five buttons that the library fills and places.
+    m_popup = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kPopupClass, L"", WS_POPUP | WS_BORDER, 0, 0, 100,
+                                120, m_main, nullptr, instance, this);
+    for (int i = 0; i < 5; ++i) {
+        HWND button = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD | BS_PUSHBUTTON, 3, 20 * i, 90, 20, m_popup,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(1011 + i)), instance, nullptr);
+        ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_smallFont), FALSE);
+    }
+    m_popupRecord.hWnd = m_popup;
+    m_popupRecord.nSelect = -1;
+
+    m_cursor = ::LoadCursorA(nullptr, IDC_HAND);
+    ::ShowWindow(m_main, SW_SHOW);
+    ::UpdateWindow(m_main);
+    return m_view && m_baseDataHolder && m_popup;
+}
+
+void LobbyWindow::RepaintLobby() {
+    if (m_view) ::InvalidateRect(m_view, nullptr, FALSE);
+}
+
+bool LobbyWindow::HandleLibraryMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
+    if (!MessageLog::IsLibraryMessage(msg)) return false;
+    result = 0;
+    if (msg == WM_USER + 205 && w == 4) {
+        m_log.CountFriendQuestion();
+        result = m_room.IsFriend(reinterpret_cast<const char*>(l)) ? 1 : 0;
+        return true;
+    }
+    m_log.Record(msg, w, l);
+    ::InvalidateRect(m_view, &kLogPanel, FALSE);
+    ::InvalidateRect(m_view, &kStatusPanel, FALSE);
+    return true;
+}
+
+LRESULT CALLBACK LobbyWindow::MainProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+    if (msg == WM_NCCREATE) Attach(hwnd, l);
+    LobbyWindow* self = Self(hwnd);
+    LRESULT result = 0;
+    if (self && self->HandleLibraryMessage(msg, w, l, result)) return result;
+    switch (msg) {
+    case WM_SETCURSOR:
+        break;
+    case WM_CLOSE:
+        ::PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return ::DefWindowProcW(hwnd, msg, w, l);
+}
+
+LRESULT CALLBACK LobbyWindow::ViewProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+    if (msg == WM_NCCREATE) Attach(hwnd, l);
+    LobbyWindow* self = Self(hwnd);
+    LRESULT result = 0;
+    if (self && self->HandleLibraryMessage(msg, w, l, result)) return result;
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(hwnd, &ps);
+        // Drawn off screen first, so the lobby never flickers under the dialogs.
+        HDC memory = ::CreateCompatibleDC(dc);
+        HBITMAP bitmap = ::CreateCompatibleBitmap(dc, kClientWidth, kClientHeight);
+        HGDIOBJ old = ::SelectObject(memory, bitmap);
+        self->PaintView(memory);
+        ::BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory, 0, 0, SRCCOPY);
+        ::SelectObject(memory, old);
+        ::DeleteObject(bitmap);
+        ::DeleteDC(memory);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_LBUTTONDOWN: {
+        unsigned table = self->TableAt(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
+        if (table && self->m_onTable) self->m_onTable(table, self->m_onTableContext);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return ::DefWindowProcW(hwnd, msg, w, l);
+}
+
+LRESULT CALLBACK LobbyWindow::HolderProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+    if (msg == WM_NCCREATE) Attach(hwnd, l);
+    LobbyWindow* self = Self(hwnd);
+    LRESULT result = 0;
+    if (self && self->HandleLibraryMessage(msg, w, l, result)) return result;
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        ::GetClientRect(hwnd, &r);
+        VerticalGradient(reinterpret_cast<HDC>(w), r, RGB(236, 218, 182), RGB(214, 186, 140));
+        return 1;
+    }
+    return ::DefWindowProcW(hwnd, msg, w, l);
+}
+
+LRESULT CALLBACK LobbyWindow::PopupProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+    if (msg == WM_NCCREATE) Attach(hwnd, l);
+    LobbyWindow* self = Self(hwnd);
+    switch (msg) {
+    case WM_COMMAND: {
+        int id = LOWORD(w);
+        if (self && HIWORD(w) == BN_CLICKED && id >= 1011 && id <= 1015) {
+            // The host's half of the popup-menu contract: the chosen command
+            // goes to the window that asked for the menu, then the menu closes.
+            tagTRACK_POP_MENU& record = self->m_popupRecord;
+            int i = id - 1011;
+            record.nSelect = i;
+            ::ShowWindow(hwnd, SW_HIDE);
+            if (i < record.nCount && record.hOwner) ::SendMessageW(record.hOwner, WM_COMMAND, record.uCmd[i], 0);
+            return 0;
+        }
+        break;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(w) == WA_INACTIVE) ::ShowWindow(hwnd, SW_HIDE);
+        break;
+    default:
+        break;
+    }
+    return ::DefWindowProcW(hwnd, msg, w, l);
+}
+
+unsigned LobbyWindow::TableAt(int x, int y) const {
+    int index = 0;
+    for (unsigned number = 1; number <= 200 && index < kColumns * kRows; ++number) {
+        tagKWP_TABLE_LIST_DATA t = CPT_MapInerface::GetTable_A_Struct(number);
+        if (!t.usTableNum) continue;
+        RECT r = CellRect(index++);
+        POINT p = {x, y};
+        if (::PtInRect(&r, p)) return number;
+    }
+    return 0;
+}
+
+void LobbyWindow::PaintView(HDC dc) {
+    RECT all = {0, 0, kClientWidth, kClientHeight};
+    VerticalGradient(dc, all, RGB(250, 242, 224), RGB(232, 214, 178));
+    ::SetBkMode(dc, TRANSPARENT);
+
+    // Title band.
+    VerticalGradient(dc, kTitle, RGB(170, 44, 30), RGB(112, 24, 16));
+    RECT line = {kTitle.left, kTitle.bottom - 2, kTitle.right, kTitle.bottom};
+    Fill(dc, line, RGB(236, 184, 62));
+    HGDIOBJ oldFont = ::SelectObject(dc, m_font);
+    Text(dc, 12, 10, L"斗地主 · 欢乐一号房", RGB(255, 232, 160));
+
+    // The room's tables, read back from the library's mirror.
+    int index = 0, tables = 0, seated = 0;
+    ::SelectObject(dc, m_smallFont);
+    for (unsigned number = 1; number <= 200; ++number) {
+        tagKWP_TABLE_LIST_DATA t = CPT_MapInerface::GetTable_A_Struct(number);
+        if (!t.usTableNum) continue;
+        ++tables;
+        seated += Occupancy(t);
+        if (index >= kColumns * kRows) continue;
+        RECT r = CellRect(index++);
+        bool local = number == m_room.localTable();
+        COLORREF felt = t.bHavePassword ? RGB(150, 52, 40) : Occupancy(t) == 3 ? RGB(96, 110, 96) : RGB(46, 128, 74);
+        RoundBox(dc, r, 8, felt, local ? RGB(255, 200, 40) : RGB(70, 40, 16));
+        wchar_t label[8];
+        swprintf(label, 8, L"%03u", number);
+        Text(dc, r.left + 4, r.top + 2, label, RGB(255, 246, 220));
+        if (t.bHavePassword) {
+            RECT lock = {r.right - 11, r.top + 5, r.right - 4, r.top + 11};
+            Fill(dc, lock, RGB(255, 214, 90));
+        }
+        for (int seat = 0; seat < 3; ++seat) {
+            int cx = r.left + 8 + seat * 12, cy = r.bottom - 8;
+            HBRUSH brush = ::CreateSolidBrush(t.uiSeatPlayerID[seat] ? RGB(255, 214, 90) : RGB(60, 80, 64));
+            HGDIOBJ oldBrush = ::SelectObject(dc, brush);
+            HGDIOBJ oldPen = ::SelectObject(dc, ::GetStockObject(NULL_PEN));
+            ::Ellipse(dc, cx - 4, cy - 4, cx + 5, cy + 5);
+            ::SelectObject(dc, oldPen);
+            ::SelectObject(dc, oldBrush);
+            ::DeleteObject(brush);
+        }
+    }
+    wchar_t counts[80];
+    swprintf(counts, 80, L"桌子 %d  ·  入座 %d", tables, seated);
+    Text(dc, 380, 12, counts, RGB(255, 232, 160));
+
+    // What the library told the host last.
+    RoundBox(dc, kLogPanel, 10, RGB(252, 246, 232), RGB(150, 84, 36));
+    Text(dc, kLogPanel.left + 8, kLogPanel.top + 6, L"库发来的消息", kInk);
+    const std::vector<LoggedMessage>& messages = m_log.messages();
+    int y = kLogPanel.top + 26;
+    size_t first = messages.size() > 9 ? messages.size() - 9 : 0;
+    RECT clip = kLogPanel;
+    clip.right -= 6;
+    for (size_t i = first; i < messages.size(); ++i, y += 19) {
+        std::wstring text = Wide(messages[i].text);
+        RECT row = {kLogPanel.left + 8, y, clip.right, y + 18};
+        ::SetTextColor(dc, kInk);
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &row, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    }
+    if (messages.empty()) Text(dc, kLogPanel.left + 8, y, L"（还没有）", RGB(150, 120, 90));
+
+    // The party flags a host polls.
+    RoundBox(dc, kStatusPanel, 10, RGB(252, 246, 232), RGB(150, 84, 36));
+    wchar_t status[160];
+    swprintf(status, 160, L"派对按钮锁 %u   倍数上限 %d",
+             CPartyDlg_DlgInerface::GetIfPartyBtnLock(), CPartyDlg_DlgInerface::GetMultiplelmt());
+    Text(dc, kStatusPanel.left + 8, kStatusPanel.top + 8, status, kInk);
+    swprintf(status, 160, L"消息 %u   好友询问 %u", static_cast<unsigned>(messages.size()),
+             static_cast<unsigned>(m_log.friendQuestions()));
+    Text(dc, kStatusPanel.left + 8, kStatusPanel.top + 30, status, kInk);
+    ::SelectObject(dc, oldFont);
+}

@@ -1,0 +1,163 @@
+#include "message_log.h"
+
+#include <stdarg.h>
+#include <string.h>
+
+#include <lobbyui/lobbyui.h>
+
+#include "demo_room.h"
+
+namespace {
+
+std::string Format(const char* format, ...) {
+    char buffer[1024];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+std::string Quoted(const char* gbk, size_t maxBytes) {
+    return "\"" + Utf8FromGbk(gbk, maxBytes) + "\"";
+}
+
+std::string CreateRequest(const tagKWP_CREATE_TABLE_REQ* r) {
+    if (!r) return "create request: (null)";
+    return Format("create request: table %u, player %u, name %s, password %s (flag %u), score %u, setting A %u, "
+                  "setting B %u, card types 0x%02X, special rule %u, disconnect limit %u%%, coin gap %u, "
+                  "level gap %u, add-multiple %u",
+                  r->usTableNum, r->uiGameID, Quoted(r->acTableName, sizeof r->acTableName).c_str(),
+                  Quoted(r->acPassword, sizeof r->acPassword).c_str(), r->ucHavePassword, r->uiScore, r->ucSettingA,
+                  r->ucSettingB, r->ucSpecialCardTypes, r->ucSpecialRuleOn, r->ucMaxDisconnectPercent,
+                  r->uiGoldGapLimit, r->ucLevelGapLimit, r->ucAddMultiple);
+}
+
+std::string FinderResult() {
+    unsigned count = CPT_MapInerface::GetTableMax();
+    std::string out = Format("the finder holds %u table(s)", count);
+    if (count) out += Format(", first %u", CPT_MapInerface::GetTableNum(0));
+    return out;
+}
+
+}  // namespace
+
+MessageLog::~MessageLog() {
+    if (m_file) fclose(m_file);
+}
+
+bool MessageLog::OpenFile(const std::string& path) {
+    if (m_file) fclose(m_file);
+    m_file = fopen(path.c_str(), "w");
+    return m_file != nullptr;
+}
+
+bool MessageLog::IsLibraryMessage(UINT msg) {
+    switch (msg) {
+    case WM_USER + 11:
+    case WM_USER + 201:
+    case WM_USER + 202:
+    case WM_USER + 203:
+    case WM_USER + 204:
+    case WM_USER + 205:
+    case WM_USER + 301:
+    case WM_USER + 311:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const unsigned code = static_cast<unsigned>(wParam);
+    const void* record = reinterpret_cast<const void*>(lParam);
+    std::string head = Format("%u/%u ", msg, code);
+    switch (msg) {
+    case WM_USER + 11: {
+        const tagGameServerInfo* server = reinterpret_cast<const tagGameServerInfo*>(wParam);
+        return Format("%u room-entrance button pressed: server ", msg) +
+               (server ? Quoted(server->acServerName, 64) : std::string("(none)")) +
+               Format(", button %p", record);
+    }
+    case WM_USER + 201:
+        if (code == 34) return head + CreateRequest(static_cast<const tagKWP_CREATE_TABLE_REQ*>(record));
+        if (code == 37) return head + "create-table dialog closed without creating";
+        return head + "create-table dialog, unknown code";
+    case WM_USER + 202:
+        if (code == 35) return head + Format("join open table %ld", static_cast<long>(lParam));
+        if (code == 1324) return head + "join-table dialog closed";
+        return head + "join-table dialog, unknown code";
+    case WM_USER + 203:
+        switch (code) {
+        case 1: return head + "first partner search, nothing chosen";
+        case 2: return head + "second partner search, nothing chosen";
+        case 3: return head + "second partner search found a table: " + FinderResult();
+        case 4: return head + "first partner search found a table: " + FinderResult();
+        default: return head + "partner search, unknown code";
+        }
+    case WM_USER + 204:
+        return Format("%u table %u: password ", msg, code) +
+               (record ? Quoted(static_cast<const char*>(record), 64) : std::string("(null)"));
+    case WM_USER + 205:
+        switch (code) {
+        case 1: return head + "whisper to " + Quoted(static_cast<const char*>(record), 40);
+        case 2: return head + "befriend " + Quoted(static_cast<const char*>(record), 40);
+        case 3: return head + "block " + Quoted(static_cast<const char*>(record), 40);
+        case 4: return head + "is " + Quoted(static_cast<const char*>(record), 40) + " a friend?";
+        case 33: {
+            if (!record) return head + "query record: (null)";
+            const unsigned char* block = static_cast<const unsigned char*>(record);
+            unsigned id;
+            memcpy(&id, block, 4);
+            return head + Format("query the record of player %u (flag %u), nickname ", id, block[4]) +
+                   Quoted(reinterpret_cast<const char*>(block + 8), 15);
+        }
+        case 58: {
+            if (!record) return head + "invitation: (null)";
+            const unsigned char* block = static_cast<const unsigned char*>(record);
+            unsigned short table;
+            unsigned from, to;
+            memcpy(&table, block, 2);
+            memcpy(&from, block + 4, 4);
+            memcpy(&to, block + 8, 4);
+            return head + Format("invite player %u to table %u (from player %u)", to, table, from);
+        }
+        default: return head + "player list, unknown code";
+        }
+    case WM_USER + 301:
+        if (code >= 1 && code <= 4) return head + Format("base-data button %u pressed", code);
+        return head + "base-data panel, unknown code";
+    case WM_USER + 311: {
+        static const char* const kActions[] = {"", "sound up", "sound down", "music up", "music down",
+                                               "OS switch off", "OS switch on", "card-type switch off",
+                                               "card-type switch on"};
+        if (code >= 1 && code <= 4) return head + kActions[code] + Format(", volume now %ld", static_cast<long>(lParam));
+        if (code >= 5 && code <= 8) return head + kActions[code];
+        return head + "system settings, unknown code";
+    }
+    default:
+        return Format("%u/%u not a library message", msg, code);
+    }
+}
+
+void MessageLog::Record(UINT msg, WPARAM wParam, LPARAM lParam) {
+    LoggedMessage m;
+    m.msg = msg;
+    m.wParam = wParam;
+    m.text = Decode(msg, wParam, lParam);
+    m_messages.push_back(m);
+    Emit("message " + m.text, m_echo);
+}
+
+void MessageLog::Note(const std::string& line) { Emit(line, true); }
+
+void MessageLog::Emit(const std::string& line, bool toConsole) {
+    if (toConsole) {
+        printf("%s\n", line.c_str());
+        fflush(stdout);
+    }
+    if (m_file) {
+        fprintf(m_file, "%s\n", line.c_str());
+        fflush(m_file);
+    }
+}

@@ -1,0 +1,110 @@
+// The tour's steps, one block per dialog, in the order a user meets them.
+// A dialog's block is compiled when the library offers its facade
+// (LOBBYUI_DEMO_<DIALOG>, see demo_setup.h); a new dialog adds a block here.
+#include <lobbyui/base_data_control.h>
+#include <lobbyui/lobbyui.h>
+
+#include "demo_setup.h"
+#include "tour.h"
+
+namespace {
+
+const UINT kJoin = WM_USER + 202;
+const UINT kPartnerSearch = WM_USER + 203;
+const UINT kPassword = WM_USER + 204;
+const UINT kPlayerList = WM_USER + 205;
+
+// Presses button i (0 to 4) of the host's popup-menu window, as a user
+// choosing item i of the menu the library put there.
+void ChooseMenuItem(TourContext& c, int i) {
+    HWND popup = c.lobby.popupMenu();
+    c.Click(popup, 1011 + i);
+}
+
+void AddLobbySteps(std::vector<TourStep>& steps) {
+    steps.push_back({"lobby", [](TourContext&) {}, Expect::Nothing, {}});
+}
+
+#if defined(LOBBYUI_DEMO_PLAYER_LIST)
+// Row r of the player list, in the list control's client coordinates.
+POINT PlayerRow(int r) {
+    POINT p = {60, 43 * r + 20};
+    return p;
+}
+
+HWND PlayerListBox(TourContext& c) { return TourContext::FindChild(c.Dialog("player-list"), L"ListBox"); }
+
+void AddPlayerListSteps(std::vector<TourStep>& steps) {
+    steps.push_back({"player-list", [](TourContext& c) { c.session.ShowPlayerList(); }, Expect::Dialog, {}});
+#if defined(LOBBYUI_DEMO_BASE_DATA)
+    steps.push_back({"sort-menu", [](TourContext& c) { c.Click(c.Dialog("player-list"), 230); }, Expect::Window, {}});
+    // The sort menu lists nickname, level, beans, table, friends, member.
+    steps.push_back({"sorted-by-level", [](TourContext& c) { ChooseMenuItem(c, 1); }, Expect::Nothing, {}});
+    steps.push_back({"player-menu", [](TourContext& c) {
+                         POINT row = PlayerRow(3);
+                         c.RightClick(PlayerListBox(c), row.x, row.y);
+                     }, Expect::Window, {}});
+    steps.push_back({"query-player-record", [](TourContext& c) { ChooseMenuItem(c, 0); }, Expect::Nothing,
+                     {{kPlayerList, 33}}});
+#endif
+}
+#endif
+
+#if defined(LOBBYUI_DEMO_JOIN_TABLE)
+void ShowTable(unsigned number, unsigned char join) {
+    tagKWP_TABLE_LIST_DATA table = CPT_MapInerface::GetTable_A_Struct(number);
+    CPartyDlg_DlgInerface::ShowJTDlg(JTAT_JOIN, &table);
+    CPartyDlg_DlgInerface::SetJTBtnStatus(join, 1, 1);
+}
+
+void AddJoinTableSteps(std::vector<TourStep>& steps) {
+    steps.push_back({"join-full-table", [](TourContext& c) { ShowTable(c.room.FullTable(), 0); }, Expect::Dialog, {}});
+    steps.push_back({"find-partner-panel", [](TourContext& c) { c.Click(c.Dialog("join-full-table"), 252); },
+                     Expect::Dialog, {}});
+    steps.push_back({"partner-search", [](TourContext& c) { c.Click(c.Dialog("join-full-table"), 225); },
+                     Expect::Nothing, {{kPartnerSearch, 1}}});
+    steps.push_back({"join-closed", [](TourContext& c) { c.Click(c.Dialog("join-full-table"), 228); }, Expect::Nothing,
+                     {{kJoin, 1324}}});
+    steps.push_back({"join-open-table", [](TourContext& c) { ShowTable(c.room.OpenTableWithSeats(), 1); },
+                     Expect::Dialog, {}});
+    steps.push_back({"joined", [](TourContext& c) { c.Click(c.Dialog("join-open-table"), 227); }, Expect::Nothing,
+                     {{kJoin, 35}}});
+}
+#endif
+
+#if defined(LOBBYUI_DEMO_PASSWORD)
+void AddPasswordSteps(std::vector<TourStep>& steps) {
+#if defined(LOBBYUI_DEMO_JOIN_TABLE)
+    steps.push_back({"join-locked-table", [](TourContext& c) { ShowTable(c.room.PasswordTable(), 1); },
+                     Expect::Dialog, {}});
+    // Joining a locked table asks for the password instead of joining.
+    steps.push_back({"password-dialog", [](TourContext& c) { c.Click(c.Dialog("join-locked-table"), 227); },
+                     Expect::Dialog, {}});
+#else
+    steps.push_back({"password-dialog", [](TourContext& c) {
+                         CPartyDlg_DlgInerface::ShowPWDlg(static_cast<unsigned short>(c.room.PasswordTable()));
+                     }, Expect::Dialog, {}});
+#endif
+    steps.push_back({"password-typed", [](TourContext& c) { c.Type(c.Dialog("password-dialog"), 215, "8888"); },
+                     Expect::Nothing, {}});
+    steps.push_back({"password-sent", [](TourContext& c) { c.Click(c.Dialog("password-dialog"), 217); },
+                     Expect::Nothing, {{kPassword, kAnyCode}}});
+}
+#endif
+
+}  // namespace
+
+std::vector<TourStep> TourSteps() {
+    std::vector<TourStep> steps;
+    AddLobbySteps(steps);
+#if defined(LOBBYUI_DEMO_PLAYER_LIST)
+    AddPlayerListSteps(steps);
+#endif
+#if defined(LOBBYUI_DEMO_JOIN_TABLE)
+    AddJoinTableSteps(steps);
+#endif
+#if defined(LOBBYUI_DEMO_PASSWORD)
+    AddPasswordSteps(steps);
+#endif
+    return steps;
+}
