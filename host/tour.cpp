@@ -179,6 +179,7 @@ int RunTour(const std::vector<TourStep>& steps, TourContext& context, const std:
         context.log.Note("step " + std::to_string(i + 1) + ": " + step.name);
 
         step.action(context);
+        context.lobby.RepaintLobby();  // the flags and the log it shows may have changed
         Settle();
 
         std::vector<HWND> appeared;
