@@ -181,7 +181,7 @@ protected:
     }
 
     ScratchDirectory scratch;
-    HostWindow host;
+    HostWindow host{0, 0, 900, 620};
     HWND parent = nullptr, dialog = nullptr, list = nullptr;
     std::set<std::string> friends;
     std::vector<HostCall> calls;
@@ -362,7 +362,7 @@ TEST_F(PlayerListTest, MenuCommandsAndDoubleClickSendTheirBlocksByteForByte) {
 }
 
 // Six image lists whose images are solid colours that tell group and index
-// apart: RGB(40 * group + 10, index, 200).
+// apart: RGB(250 - 40 * group, 230 - index, 200).
 class HostImages {
 public:
     HostImages() {
@@ -388,7 +388,7 @@ public:
         }
         ::ReleaseDC(nullptr, screen);
     }
-    static COLORREF Colour(int group, int index) { return RGB(40 * group + 10, index, 200); }
+    static COLORREF Colour(int group, int index) { return RGB(250 - 40 * group, 230 - index, 200); }
     CImageList lists[CPlayerListBox::kPictureGroups];
 };
 
@@ -511,17 +511,69 @@ TEST_F(PlayerListTest, AChangedTableRepaintsTheRowOnceMore) {
     EXPECT_TRUE(::GetUpdateRect(list, &dirty, FALSE));
 }
 
-TEST_F(PlayerListTest, OneFullPaintAsksTheHostOncePerOtherPlayersRow) {
+// Writes what the screen shows of a window as a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const std::string& path) {
+    RECT r;
+    ::GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = ::GetDC(nullptr);
+    HDC mem = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = ::SelectObject(mem, bitmap);
+    ::BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    ::SelectObject(mem, old);
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = height;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<BYTE> pixels(static_cast<size_t>(stride * height));
+    ::GetDIBits(mem, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(mem);
+    ::ReleaseDC(nullptr, screen);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    FILE* f = fopen(path.c_str(), "wb");
+    if (!f) return false;
+    fwrite(&file, sizeof file, 1, f);
+    fwrite(&info, sizeof info, 1, f);
+    fwrite(pixels.data(), 1, pixels.size(), f);
+    fclose(f);
+    return true;
+}
+
+TEST_F(PlayerListTest, OneFullPaintOfTwelvePlayersAsksTheHostOncePerOtherVisibleRow) {
+    HostImages images;
+    static const char* const kNames[] = {kGbkBefriend, kGbkBlock, "amy", "bob", "cat", "dan",
+                                         "eve", "fox", "gus", "hal", "ivy", "me"};
     std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA> players;
-    for (unsigned int id = 1; id <= 11; ++id) players.push_back(Player(id, "p" + std::to_string(id)));
-    players.push_back(Player(kLocal, "me"));
+    for (unsigned int id = 1; id <= 12; ++id) {
+        players.push_back(Player(id == 12 ? kLocal : id, kNames[id - 1], static_cast<unsigned char>(id * 2 - 1),
+                                 static_cast<int>(id * 1250), static_cast<unsigned char>(id % 4)));
+        players.back().usIcon = static_cast<unsigned short>(id * 3);
+        players.back().cSex = static_cast<signed char>(id % 2);
+        if (id % 3 == 0) CPT_MapInerface::AddPlayerToTable(id, id * 9);
+    }
+    friends = {"amy", "eve"};
     Add(players);
+    Sort(ID_SORT_BY_LEVEL);
     ::UpdateWindow(list);
-    for (auto& p : players) p.ucTableCache = 0;
     calls.clear();
     ::RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     std::cout << "code 4 messages in one full paint of 12 players: " << CallsOf(4).size() << std::endl;
     EXPECT_EQ(9u, CallsOf(4).size()) << "ten visible rows, one of them the own";
+
+    // A picture for people, beside the test program.
+    char exe[MAX_PATH] = {0};
+    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string shot(exe);
+    shot = shot.substr(0, shot.find_last_of('\\')) + "\\player_list_12.bmp";
+    EXPECT_TRUE(SaveWindowPicture(dialog, shot));
 }
 
 TEST_F(PlayerListTest, CaptionsComeFromTheCacheOnlyForTenByteTexts) {
