@@ -1,5 +1,6 @@
 #include "tour.h"
 
+#include <ctype.h>
 #include <stdio.h>
 
 #include <set>
@@ -163,8 +164,22 @@ RgbImage CaptureDemoScreen(RECT* captured) {
     return image;
 }
 
+// Screenshots of an earlier tour would pass for this one's.
+void RemoveOldScreenshots(const std::string& directory) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((directory + "\\*.png").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const char* name = found.cFileName;
+        bool numbered = isdigit(static_cast<unsigned char>(name[0])) && isdigit(static_cast<unsigned char>(name[1])) && name[2] == '-';
+        if (numbered) ::DeleteFileA((directory + "\\" + name).c_str());
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+}
+
 int RunTour(const std::vector<TourStep>& steps, TourContext& context, const std::string& directory) {
     ::CreateDirectoryA(directory.c_str(), nullptr);
+    RemoveOldScreenshots(directory);
     int failures = 0;
     auto fail = [&](const std::string& step, const std::string& why) {
         ++failures;
