@@ -174,6 +174,13 @@ bool DemoRoom::IsFriend(const char* gbkNickname) const {
     return gbkNickname && m_friends.count(std::string(gbkNickname, strnlen(gbkNickname, 40)));
 }
 
+void DemoRoom::SetFriend(const char* gbkNickname, bool isFriend) {
+    if (!gbkNickname) return;
+    std::string name(gbkNickname, strnlen(gbkNickname, 40));
+    if (isFriend) m_friends.insert(name);
+    else m_friends.erase(name);
+}
+
 namespace {
 
 int Occupancy(const tagKWP_TABLE_LIST_DATA& t) {

@@ -32,6 +32,8 @@ public:
     unsigned localPlayerId() const { return m_localPlayerId; }
     unsigned localTable() const { return m_localTable; }
     bool IsFriend(const char* gbkNickname) const;
+    // What the host does when the user befriends or blocks a player.
+    void SetFriend(const char* gbkNickname, bool isFriend);
 
     // A table for each situation the tour shows.
     unsigned FullTable() const;

@@ -161,6 +161,7 @@ bool LobbyWindow::HandleLibraryMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& re
         return true;
     }
     m_log.Record(msg, w, l);
+    if (msg == WM_USER + 205 && (w == 2 || w == 3)) m_room.SetFriend(reinterpret_cast<const char*>(l), w == 2);
     ::InvalidateRect(m_view, &kLogPanel, FALSE);
     ::InvalidateRect(m_view, &kStatusPanel, FALSE);
     return true;
@@ -206,7 +207,11 @@ LRESULT CALLBACK LobbyWindow::ViewProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) 
         ::EndPaint(hwnd, &ps);
         return 0;
     }
+    case WM_RBUTTONDOWN:
+        ::ShowWindow(self->m_popup, SW_HIDE);
+        return 0;
     case WM_LBUTTONDOWN: {
+        ::ShowWindow(self->m_popup, SW_HIDE);
         unsigned table = self->TableAt(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
         if (table && self->m_onTable) self->m_onTable(table, self->m_onTableContext);
         return 0;

@@ -34,6 +34,22 @@ POINT PlayerRow(int r) {
 
 HWND PlayerListBox(TourContext& c) { return TourContext::FindChild(c.Dialog("player-list"), L"ListBox"); }
 
+// The first visible row of a player who sits at no table (the list's item
+// data are the record pointers the host handed in), or row 1.
+int StandingPlayerRow(TourContext& c) {
+    HWND list = PlayerListBox(c);
+    LRESULT top = ::SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    for (LRESULT i = top; i < top + 10; ++i) {
+        LRESULT data = ::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0);
+        if (data == LB_ERR || !data) break;
+        const tagKWP_PLAYER_LIST_DATA_EXTRA* player = reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
+        if (player->uiPlayerID != c.room.localPlayerId() && !CPT_MapInerface::GetPlayerTableNum(player->uiPlayerID)) {
+            return static_cast<int>(i - top);
+        }
+    }
+    return 1;
+}
+
 void AddPlayerListSteps(std::vector<TourStep>& steps) {
     steps.push_back({"player-list", [](TourContext& c) { c.session.ShowPlayerList(); }, Expect::Dialog, {}});
 #if defined(LOBBYUI_DEMO_BASE_DATA)
@@ -46,6 +62,18 @@ void AddPlayerListSteps(std::vector<TourStep>& steps) {
                      }, Expect::Window, {}});
     steps.push_back({"query-player-record", [](TourContext& c) { ChooseMenuItem(c, 0); }, Expect::Nothing,
                      {{kPlayerList, 33}}});
+    // The local player sits at a table: a standing player can be invited.
+    steps.push_back({"invite-menu", [](TourContext& c) {
+                         POINT row = PlayerRow(StandingPlayerRow(c));
+                         c.RightClick(PlayerListBox(c), row.x, row.y);
+                     }, Expect::Window, {}});
+    steps.push_back({"invitation-sent", [](TourContext& c) { ChooseMenuItem(c, 1); }, Expect::Nothing,
+                     {{kPlayerList, 58}}});
+    steps.push_back({"befriended", [](TourContext& c) {
+                         POINT row = PlayerRow(StandingPlayerRow(c));
+                         c.RightClick(PlayerListBox(c), row.x, row.y);
+                         ChooseMenuItem(c, 3);
+                     }, Expect::Nothing, {{kPlayerList, 2}}});
 #endif
 }
 #endif
@@ -58,6 +86,12 @@ void ShowTable(unsigned number, unsigned char join) {
 }
 
 void AddJoinTableSteps(std::vector<TourStep>& steps) {
+    steps.push_back({"table-message", [](TourContext& c) {
+                         tagKWP_TABLE_LIST_DATA table = CPT_MapInerface::GetTable_A_Struct(c.room.FullTable());
+                         CPartyDlg_DlgInerface::ShowJTDlg(JTAT_MESSAGE, &table);
+                     }, Expect::Dialog, {}});
+    steps.push_back({"message-closed", [](TourContext& c) { c.Click(c.Dialog("table-message"), 228); },
+                     Expect::Nothing, {{kJoin, 1324}}});
     steps.push_back({"join-full-table", [](TourContext& c) { ShowTable(c.room.FullTable(), 0); }, Expect::Dialog, {}});
     steps.push_back({"find-partner-panel", [](TourContext& c) { c.Click(c.Dialog("join-full-table"), 252); },
                      Expect::Dialog, {}});
@@ -65,10 +99,15 @@ void AddJoinTableSteps(std::vector<TourStep>& steps) {
                      Expect::Nothing, {{kPartnerSearch, 1}}});
     steps.push_back({"join-closed", [](TourContext& c) { c.Click(c.Dialog("join-full-table"), 228); }, Expect::Nothing,
                      {{kJoin, 1324}}});
-    steps.push_back({"join-open-table", [](TourContext& c) { ShowTable(c.room.OpenTableWithSeats(), 1); },
-                     Expect::Dialog, {}});
-    steps.push_back({"joined", [](TourContext& c) { c.Click(c.Dialog("join-open-table"), 227); }, Expect::Nothing,
-                     {{kJoin, 35}}});
+    // In a score lobby the seats show scores instead of beans.
+    steps.push_back({"join-open-table", [](TourContext& c) {
+                         CPartyDlg_DlgInerface::SetJNScoreLooby(false);
+                         ShowTable(c.room.OpenTableWithSeats(), 1);
+                     }, Expect::Dialog, {}});
+    steps.push_back({"joined", [](TourContext& c) {
+                         c.Click(c.Dialog("join-open-table"), 227);
+                         CPartyDlg_DlgInerface::SetJNScoreLooby(true);
+                     }, Expect::Nothing, {{kJoin, 35}}});
 }
 #endif
 

@@ -162,8 +162,9 @@ def skin_backgrounds(root):
     # The table in the join dialog: a felt table with three chairs around it.
     for cx, cy in ((109, 246), (163, 206), (52, 206)):
         panel(fp, cx - 34, cy - 34, cx + 34, cy + 6, 8, fill=shade(CREAM_DARK, 0.2))
-    fp.ellipse(108, 178, 28, 20, shade(GREEN_DARK, -0.3))
-    fp.ellipse(108, 177, 26, 18, vertical(fp, GREEN, GREEN_DARK, 159, 195))
+    # Faint, so that the message texts drawn across it stay readable.
+    fp.ellipse(108, 178, 28, 20, shade(GREEN_DARK, -0.3), alpha=0.35)
+    fp.ellipse(108, 177, 26, 18, vertical(fp, GREEN, GREEN_DARK, 159, 195), alpha=0.22)
     lock(backgrounds["PasswordInput"], 22, 53, 30, GOLD)
     sc = backgrounds["PlayerScore"]
     for k in range(12):
