@@ -71,6 +71,7 @@ target_link_libraries(lobbyui_testkit PUBLIC lobbyui_objects GTest::gtest ${LOBB
 lobbyui_warnings(lobbyui_testkit)
 
 add_subdirectory(tests/fixtures)
+add_subdirectory(samples)
 
 # The Wine session (prefix, wineserver, Xvfb) is brought up once per ctest run.
 add_test(NAME wine_session_start COMMAND ${CMAKE_BINARY_DIR}/wine-run --start-session)

@@ -14,3 +14,4 @@ lobbyui_add_sources(
   FUZZERS
     saved_defaults_fuzzer.cpp
 )
+include(${CMAKE_CURRENT_LIST_DIR}/word_filter.cmake)

@@ -21,3 +21,4 @@ lobbyui_add_sources(
   BENCHMARKS
     room_benchmark.cpp
 )
+include(${CMAKE_CURRENT_LIST_DIR}/settings_holder.cmake)

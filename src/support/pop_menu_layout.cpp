@@ -1,8 +1,16 @@
 #include "support/pop_menu_layout.h"
 
+#include <stdint.h>
 #include <string.h>
 
 namespace {
+
+// A host may pass any point; the far edges stop at the end of the range
+// instead of wrapping round to the other side.
+int32_t FarEdge(int32_t origin, int32_t extent) {
+    const int64_t edge = static_cast<int64_t>(origin) + extent;
+    return edge > INT32_MAX ? INT32_MAX : static_cast<int32_t>(edge);
+}
 
 int TextLength(const char* text) {
     if (!text) return 0;
@@ -24,7 +32,7 @@ PopMenuLayout LayOutPopMenu(CPoint at, const PopMenuItem* items, int itemCount) 
         const int n = TextLength(items[i].text);
         if (n > longest) longest = n;
     }
-    layout.window = CRect(at.x, at.y, at.x + 8 * longest + 10, at.y + 20 * (layout.count + 1));
+    layout.window = CRect(at.x, at.y, FarEdge(at.x, 8 * longest + 10), FarEdge(at.y, 20 * (layout.count + 1)));
 
     for (int i = 0; i < layout.count; ++i) {
         PopMenuButton& b = layout.buttons[i];

@@ -1,6 +1,7 @@
 #include "support/pop_menu_layout.h"
 
 #include <gtest/gtest.h>
+#include <stdint.h>
 
 #include <string>
 
@@ -40,4 +41,10 @@ TEST(PopMenuLayoutTest, TextsCountUpTo64BytesAndEmptyMenusShowNoButton) {
     EXPECT_EQ(0, empty.count);
     EXPECT_EQ(CRect(5, 5, 15, 25), empty.window);
     for (const PopMenuButton& b : empty.buttons) EXPECT_FALSE(b.shown);
+}
+
+TEST(PopMenuLayoutTest, PointAtTheEndOfTheRangeDoesNotWrapRound) {
+    const PopMenuItem items[] = {{"Invite", false, 1}};
+    const PopMenuLayout layout = LayOutPopMenu(CPoint(INT32_MAX - 10, INT32_MAX), items, 1);
+    EXPECT_EQ(CRect(INT32_MAX - 10, INT32_MAX, INT32_MAX, INT32_MAX), layout.window);
 }

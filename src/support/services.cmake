@@ -3,10 +3,14 @@ lobbyui_add_sources(
     html_trace.cpp
     pop_menu_layout.cpp
     safe_format.cpp
+  WIN32
+    sound.cpp
   NATIVE_TESTS
     html_trace_test.cpp
     pop_menu_layout_test.cpp
     safe_format_test.cpp
+  WIN32_TESTS
+    sound_win_test.cpp
   FUZZERS
     safe_format_fuzzer.cpp
 )

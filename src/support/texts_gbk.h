@@ -6,6 +6,9 @@
 
 // X(name, GBK bytes, readable UTF-8 text)
 #define LOBBYUI_GBK_TEXTS(X)                                                  \
+    X(kGbkFilterWordCheatPlugin, "\xCD\xE2\xB9\xD2", "外挂") /* 外挂 */ \
+    X(kGbkFilterWordCheating, "\xD7\xF7\xB1\xD7", "作弊") /* 作弊 */ \
+    X(kGbkFilterWordFool, "\xC9\xB5\xB9\xCF", "傻瓜") /* 傻瓜 */ \
     X(kGbkLevel, "\xB5\xC8\xBC\xB6", "等级")                /* 等级 */        \
     X(kGbkLandlordLevelFormat, "%d\xBC\xB6\xB5\xD8\xD6\xF7", "%d级地主") /* %d级地主 */ \
     X(kGbkNoLimit, "\xCE\xDE\xCF\xDE\xD6\xC6", "无限制") /* 无限制 */ \
