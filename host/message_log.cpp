@@ -9,6 +9,8 @@
 
 namespace {
 
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
 std::string Format(const char* format, ...) {
     char buffer[1024];
     va_list args;
