@@ -219,6 +219,11 @@ int RunTour(const std::vector<TourStep>& steps, TourContext& context, const std:
             }
         }
 
+        if (step.verify) {
+            std::string wrong = step.verify(context);
+            if (!wrong.empty()) fail(step.name, wrong);
+        }
+
         RECT captured;
         RgbImage shot = CaptureDemoScreen(&captured);
         if (shot.CountColours(16) < 16) fail(step.name, "the screenshot is blank");

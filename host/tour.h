@@ -60,10 +60,16 @@ enum class Expect {
 const WPARAM kAnyCode = static_cast<WPARAM>(-1);
 
 struct TourStep {
+    using Verify = std::function<std::string(TourContext&)>;
+    TourStep(std::string n, std::function<void(TourContext&)> a, Expect e,
+             std::vector<std::pair<UINT, WPARAM>> m = {}, Verify v = nullptr)
+        : name(std::move(n)), action(std::move(a)), expect(e), messages(std::move(m)), verify(std::move(v)) {}
+
     std::string name;
     std::function<void(TourContext&)> action;
     Expect expect;
     std::vector<std::pair<UINT, WPARAM>> messages;  // each must arrive during the step
+    Verify verify;  // when set: what is wrong on the screen afterwards, empty when all is well
 };
 
 // The steps of every dialog this build of the library offers, in order.

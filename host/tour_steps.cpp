@@ -34,6 +34,25 @@ POINT PlayerRow(int r) {
 
 HWND PlayerListBox(TourContext& c) { return TourContext::FindChild(c.Dialog("player-list"), L"ListBox"); }
 
+// The list's rows after the local player's, by level from the highest:
+// what choosing "依等级排序" in the host's popup-menu window must lead to.
+std::string LevelsDescend(HWND list, unsigned localPlayer) {
+    LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    if (count < 2) return "the player list is empty";
+    const tagKWP_PLAYER_LIST_DATA_EXTRA* first = reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(
+        ::SendMessageW(list, LB_GETITEMDATA, 0, 0));
+    if (!first || first->uiPlayerID != localPlayer) return "the local player is not on top";
+    int previous = 256;
+    for (LRESULT i = 1; i < count; ++i) {
+        const tagKWP_PLAYER_LIST_DATA_EXTRA* player = reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(
+            ::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
+        if (!player) return "a row without a player";
+        if (player->ucLevel > previous) return "row " + std::to_string(i) + " breaks the order by level";
+        previous = player->ucLevel;
+    }
+    return std::string();
+}
+
 // The first visible row of a player who sits at no table (the list's item
 // data are the record pointers the host handed in), or row 1.
 int StandingPlayerRow(TourContext& c) {
@@ -55,7 +74,8 @@ void AddPlayerListSteps(std::vector<TourStep>& steps) {
 #if defined(LOBBYUI_DEMO_BASE_DATA)
     steps.push_back({"sort-menu", [](TourContext& c) { c.Click(c.Dialog("player-list"), 230); }, Expect::Window, {}});
     // The sort menu lists nickname, level, beans, table, friends, member.
-    steps.push_back({"sorted-by-level", [](TourContext& c) { ChooseMenuItem(c, 1); }, Expect::Nothing, {}});
+    steps.push_back({"sorted-by-level", [](TourContext& c) { ChooseMenuItem(c, 1); }, Expect::Nothing, {},
+                     [](TourContext& c) { return LevelsDescend(PlayerListBox(c), c.room.localPlayerId()); }});
     steps.push_back({"player-menu", [](TourContext& c) {
                          POINT row = PlayerRow(3);
                          c.RightClick(PlayerListBox(c), row.x, row.y);
