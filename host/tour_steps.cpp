@@ -105,6 +105,16 @@ void ShowTable(unsigned number, unsigned char join) {
     CPartyDlg_DlgInerface::SetJTBtnStatus(join, 1, 1);
 }
 
+// What a host polls while the join-table dialog shows a table (number)
+// or after it closed (0): the focus table and the party-button lock.
+std::string ShowsTable(unsigned number) {
+    unsigned focus = CPartyDlg_DlgInerface::GetJTFocusTableIndx();
+    unsigned lock = CPartyDlg_DlgInerface::GetIfPartyBtnLock();
+    if (focus != number) return "the focus table is " + std::to_string(focus) + ", not " + std::to_string(number);
+    if (lock != (number ? 1u : 0u)) return "the party-button lock is " + std::to_string(lock);
+    return std::string();
+}
+
 void AddJoinTableSteps(std::vector<TourStep>& steps) {
     steps.push_back({"table-message", [](TourContext& c) {
                          tagKWP_TABLE_LIST_DATA table = CPT_MapInerface::GetTable_A_Struct(c.room.FullTable());
@@ -112,13 +122,14 @@ void AddJoinTableSteps(std::vector<TourStep>& steps) {
                      }, Expect::Dialog, {}});
     steps.push_back({"message-closed", [](TourContext& c) { c.Click(c.Dialog("table-message"), 228); },
                      Expect::Nothing, {{kJoin, 1324}}});
-    steps.push_back({"join-full-table", [](TourContext& c) { ShowTable(c.room.FullTable(), 0); }, Expect::Dialog, {}});
+    steps.push_back({"join-full-table", [](TourContext& c) { ShowTable(c.room.FullTable(), 0); }, Expect::Dialog, {},
+                     [](TourContext& c) { return ShowsTable(c.room.FullTable()); }});
     steps.push_back({"find-partner-panel", [](TourContext& c) { c.Click(c.Dialog("join-full-table"), 252); },
                      Expect::Dialog, {}});
     steps.push_back({"partner-search", [](TourContext& c) { c.Click(c.Dialog("join-full-table"), 225); },
                      Expect::Nothing, {{kPartnerSearch, 1}}});
     steps.push_back({"join-closed", [](TourContext& c) { c.Click(c.Dialog("join-full-table"), 228); }, Expect::Nothing,
-                     {{kJoin, 1324}}});
+                     {{kJoin, 1324}}, [](TourContext&) { return ShowsTable(0); }});
     // In a score lobby the seats show scores instead of beans.
     steps.push_back({"join-open-table", [](TourContext& c) {
                          CPartyDlg_DlgInerface::SetJNScoreLooby(false);
@@ -147,7 +158,10 @@ void AddPasswordSteps(std::vector<TourStep>& steps) {
     steps.push_back({"password-typed", [](TourContext& c) { c.Type(c.Dialog("password-dialog"), 215, "8888"); },
                      Expect::Nothing, {}});
     steps.push_back({"password-sent", [](TourContext& c) { c.Click(c.Dialog("password-dialog"), 217); },
-                     Expect::Nothing, {{kPassword, kAnyCode}}});
+                     Expect::Nothing, {{kPassword, kAnyCode}}, [](TourContext&) {
+                         return CPartyDlg_DlgInerface::GetIfPartyBtnLock() ? std::string("the party buttons stay locked")
+                                                                           : std::string();
+                     }});
 }
 #endif
 
