@@ -304,8 +304,16 @@ void LobbyWindow::PaintView(HDC dc) {
         swprintf(label, 8, L"%03u", number);
         Text(dc, r.left + 4, r.top + 2, label, RGB(255, 246, 220));
         if (t.bHavePassword) {
-            RECT lock = {r.right - 11, r.top + 5, r.right - 4, r.top + 11};
-            Fill(dc, lock, RGB(255, 214, 90));
+            // A small padlock: the shackle's ring, then the body over its lower half.
+            HPEN pen = ::CreatePen(PS_SOLID, 2, RGB(255, 226, 150));
+            HGDIOBJ oldPen = ::SelectObject(dc, pen);
+            HGDIOBJ oldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+            ::RoundRect(dc, r.right - 12, r.top + 3, r.right - 5, r.top + 12, 5, 5);
+            ::SelectObject(dc, oldBrush);
+            ::SelectObject(dc, oldPen);
+            ::DeleteObject(pen);
+            RECT body = {r.right - 14, r.top + 8, r.right - 3, r.top + 15};
+            Fill(dc, body, RGB(236, 184, 62));
         }
         for (int seat = 0; seat < 3; ++seat) {
             int cx = r.left + 8 + seat * 12, cy = r.bottom - 8;

@@ -388,13 +388,19 @@ def create_page(score_icon):
     # icons on the left of each row
     c.rrect(14, 4, 40, 18, 3, GREEN_DARK)
     c.ellipse(27, 11, 10, 5, GREEN)
-    c.stroke([[(16, 72), (30, 72), (44, 64)], [(40, 62), (46, 68)]], 2.2, INK)
+    # a name tag
+    c.polygon([(16, 71), (38, 71), (46, 78), (38, 85), (16, 85)], shade(GOLD, -0.2))
+    c.polygon([(17.5, 72.5), (37.5, 72.5), (44, 78), (37.5, 83.5), (17.5, 83.5)], GOLD_LIGHT)
+    c.circle(38, 78, 1.8, shade(GOLD, -0.4))
+    c.stroke([[(21, 76), (32, 76)], [(21, 80), (29, 80)]], 1.2, INK)
     lock(c, 28, 104, 20, GOLD)
     draw_digit(c, "2", (47, 140, 8, 14), RED, None, 2.0, 0, False)
     c.stroke([[(34, 143), (42, 151)], [(42, 143), (34, 151)]], 2.0, RED)
+    # two playing cards beside the check box
     for k, colour in enumerate((RED, INK)):
-        c.rrect(28 + 10 * k, 208 + 2 * k, 44 + 10 * k, 230 + 2 * k, 2, WHITE)
-        c.rrect_frame(28 + 10 * k, 208 + 2 * k, 44 + 10 * k, 230 + 2 * k, 2, 1.2, colour)
+        c.rrect(42 + 10 * k, 212 + 2 * k, 56 + 10 * k, 232 + 2 * k, 2, WHITE)
+        c.rrect_frame(42 + 10 * k, 212 + 2 * k, 56 + 10 * k, 232 + 2 * k, 2, 1.2, colour)
+    star(c, 59, 224, 4, RED)
     if score_icon == "coin":
         coin(c, 40, 266, 9, GOLD)
     else:
