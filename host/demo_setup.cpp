@@ -98,7 +98,6 @@ void DemoSession::Start() {
         CPartyDlg_DlgInerface::SetPlayerLBImgList(m_imageLists[i], kStrips[i].group);
     }
     CPartyDlg_DlgInerface::SetPlayerLB_BG_Bitmap(&m_listBackground);
-    CPartyDlg_DlgInerface::IsShowConTestBtn(1, 17);
 #endif
 
 #if defined(LOBBYUI_DEMO_JOIN_TABLE)
@@ -126,6 +125,8 @@ void DemoSession::ShowPlayerList() {
         CPartyDlg_DlgInerface::AddPlayer(player, local ? 1 : 0, 0);
     }
     CPartyDlg_DlgInerface::ShowPlayerLB();
+    // Showing the dialog hides the contest button; a contest is on.
+    CPartyDlg_DlgInerface::IsShowConTestBtn(1, 17);
     CPartyDlg_DlgInerface::RedrawPlayerLB(1);
 #endif
 }

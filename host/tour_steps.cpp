@@ -95,6 +95,22 @@ void AddPlayerListSteps(std::vector<TourStep>& steps) {
                          ChooseMenuItem(c, 3);
                      }, Expect::Nothing, {{kPlayerList, 2}}});
 #endif
+    // The server reports the local player's new beans and level.
+    steps.push_back({"fresh-beans", [](TourContext& c) {
+                         tagKWP_MERIT_DETAIL merit = {};
+                         merit.ucLevel = 13;
+                         tagKWP_PLAYER_ALL_VIEW view = {};
+                         view.uiPlayerID = c.room.localPlayerId();
+                         view.iBeans = 123456;
+                         CPartyDlg_DlgInerface::SetData1(&merit);
+                         CPartyDlg_DlgInerface::SetData2(&view);
+                         CPartyDlg_DlgInerface::GoToUpData();
+                     }, Expect::Nothing, {}, [](TourContext& c) {
+                         tagKWP_PLAYER_LIST_DATA_EXTRA* local = nullptr;
+                         if (!CPT_MapInerface::GetAPlayerData(local, c.room.localPlayerId())) return std::string("no local player");
+                         if (local->iBeans != 123456 || local->ucLevel != 13) return std::string("the local row kept its old values");
+                         return std::string();
+                     }});
 }
 #endif
 
