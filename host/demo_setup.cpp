@@ -132,8 +132,7 @@ void DemoSession::ShowPlayerList() {
 }
 
 void DemoSession::OnTableClicked(unsigned table, void* session) {
-    DemoSession* self = static_cast<DemoSession*>(session);
-    (void)self;
+    (void)session;
     (void)table;
 #if defined(LOBBYUI_DEMO_JOIN_TABLE)
     tagKWP_TABLE_LIST_DATA record = CPT_MapInerface::GetTable_A_Struct(table);

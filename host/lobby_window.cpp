@@ -150,6 +150,7 @@ bool LobbyWindow::Create(HINSTANCE instance) {
 
 void LobbyWindow::RepaintLobby() {
     if (m_view) ::InvalidateRect(m_view, nullptr, FALSE);
+    if (m_baseDataHolder) ::InvalidateRect(m_baseDataHolder, nullptr, FALSE);
 }
 
 bool LobbyWindow::HandleLibraryMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
@@ -172,14 +173,9 @@ LRESULT CALLBACK LobbyWindow::MainProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) 
     LobbyWindow* self = Self(hwnd);
     LRESULT result = 0;
     if (self && self->HandleLibraryMessage(msg, w, l, result)) return result;
-    switch (msg) {
-    case WM_SETCURSOR:
-        break;
-    case WM_CLOSE:
+    if (msg == WM_CLOSE) {
         ::PostQuitMessage(0);
         return 0;
-    default:
-        break;
     }
     return ::DefWindowProcW(hwnd, msg, w, l);
 }
@@ -227,11 +223,32 @@ LRESULT CALLBACK LobbyWindow::HolderProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l
     LobbyWindow* self = Self(hwnd);
     LRESULT result = 0;
     if (self && self->HandleLibraryMessage(msg, w, l, result)) return result;
-    if (msg == WM_ERASEBKGND) {
+    if (msg == WM_ERASEBKGND) return 1;
+    if (msg == WM_PAINT && self) {
+        // Until the library's base-data panel covers it: the local player as the room knows them.
+        PAINTSTRUCT ps;
+        HDC dc = ::BeginPaint(hwnd, &ps);
         RECT r;
         ::GetClientRect(hwnd, &r);
-        VerticalGradient(reinterpret_cast<HDC>(w), r, RGB(236, 218, 182), RGB(214, 186, 140));
-        return 1;
+        VerticalGradient(dc, r, RGB(246, 236, 214), RGB(232, 214, 178));
+        RECT box = {kBaseDataOffset, 0, kBaseDataOffset + 214, 226};
+        RoundBox(dc, box, 10, RGB(252, 246, 232), RGB(150, 84, 36));
+        ::SetBkMode(dc, TRANSPARENT);
+        HGDIOBJ oldFont = ::SelectObject(dc, self->m_font);
+        Text(dc, box.left + 10, box.top + 8, L"个人资料", kInk);
+        ::SelectObject(dc, self->m_smallFont);
+        tagKWP_PLAYER_LIST_DATA_EXTRA* me = nullptr;
+        if (CPT_MapInerface::GetAPlayerData(me, self->m_room.localPlayerId())) {
+            Text(dc, box.left + 10, box.top + 34, Wide(Utf8FromGbk(me->acNickName, sizeof me->acNickName)), RGB(200, 0, 200));
+            wchar_t line[64];
+            swprintf(line, 64, L"等级 %u   淘豆 %d", me->ucLevel, me->iBeans);
+            Text(dc, box.left + 10, box.top + 56, line, kInk);
+            swprintf(line, 64, L"桌号 %03d", CPT_MapInerface::GetPlayerTableNum(me->uiPlayerID));
+            Text(dc, box.left + 10, box.top + 78, line, kInk);
+        }
+        ::SelectObject(dc, oldFont);
+        ::EndPaint(hwnd, &ps);
+        return 0;
     }
     return ::DefWindowProcW(hwnd, msg, w, l);
 }
