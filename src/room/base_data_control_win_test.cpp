@@ -120,17 +120,6 @@ TEST(BaseDataControlExportsTest, DllStartsAtZeroAndKeepsTheFirstPopupRecordForGo
     EXPECT_EQ(nullptr, getSound());
     EXPECT_EQ(0, getFirst());
     EXPECT_EQ(nullptr, getTrack());
-    setGameId(0xFEDCBA98u);
-    setAuto(200);
-    DIRSOUND* hostSound = reinterpret_cast<DIRSOUND*>(static_cast<INT_PTR>(0x1000));
-    setSound(hostSound);
-    setFirst(-5);
-    EXPECT_EQ(0xFEDCBA98u, getGameId());
-    EXPECT_EQ(200, getAuto());
-    EXPECT_EQ(hostSound, getSound());
-    EXPECT_EQ(-5, getFirst());
-    setSound(nullptr);
-    EXPECT_EQ(nullptr, getSound());
 
     HostWindow owner;
     PopupWindow popup;
