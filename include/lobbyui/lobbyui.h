@@ -11,11 +11,14 @@
 #include <lobbyui/player_stats.h>
 #include <lobbyui/game_server.h>
 #include <lobbyui/party_dialogs.h>
+#include <lobbyui/sound.h>
+#include <lobbyui/word_filter.h>
 
 #if defined(_WIN32)
 #include <lobbyui/wnd.h>
 #include <lobbyui/gdi.h>
 #include <lobbyui/frame.h>
+#include <lobbyui/base_data_control.h>
 #endif
 
 #endif
