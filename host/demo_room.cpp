@@ -130,7 +130,6 @@ DemoRoom::DemoRoom() {
         }
         m_tables.push_back(t);
     }
-    seated[0] = true;
     // One seat held for a player who is still on the way (ids 1 to 100 are placeholders).
     for (tagKWP_TABLE_LIST_DATA& t : m_tables) {
         if (t.usTableNum > 20 && !t.bHavePassword && t.uiSeatPlayerID[0] && !t.uiSeatPlayerID[1]) {
