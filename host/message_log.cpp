@@ -142,10 +142,35 @@ std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+namespace {
+
+// A text with its terminator, within the buffer it lives in.
+size_t TextSize(const unsigned char* text, size_t buffer) {
+    size_t length = strnlen(reinterpret_cast<const char*>(text), buffer);
+    return length < buffer ? length + 1 : buffer;
+}
+
+}  // namespace
+
+std::vector<unsigned char> MessageLog::CopyRecord(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const unsigned char* record = reinterpret_cast<const unsigned char*>(lParam);
+    if (!record) return {};
+    size_t size = 0;
+    if (msg == WM_USER + 201 && wParam == 34) size = sizeof(tagKWP_CREATE_TABLE_REQ);
+    else if (msg == WM_USER + 201 && wParam == 37) size = 4;
+    else if (msg == WM_USER + 205 && wParam == 33) size = 24;
+    else if (msg == WM_USER + 205 && wParam == 58) size = 12;
+    else if (msg == WM_USER + 205 && wParam >= 1 && wParam <= 3) size = TextSize(record, 40);
+    else if (msg == WM_USER + 204) size = TextSize(record, 64);
+    return std::vector<unsigned char>(record, record + size);
+}
+
 void MessageLog::Record(UINT msg, WPARAM wParam, LPARAM lParam) {
     LoggedMessage m;
     m.msg = msg;
     m.wParam = wParam;
+    m.lParam = lParam;
+    m.record = CopyRecord(msg, wParam, lParam);
     m.text = Decode(msg, wParam, lParam);
     m_messages.push_back(m);
     Emit("message " + m.text, m_echo);

@@ -14,7 +14,9 @@
 struct LoggedMessage {
     UINT msg;
     WPARAM wParam;
-    std::string text;  // the decoded line, UTF-8
+    LPARAM lParam;
+    std::string text;                   // the decoded line, UTF-8
+    std::vector<unsigned char> record;  // a copy of the record lParam pointed to, when it carries one
 };
 
 class MessageLog {
@@ -41,6 +43,9 @@ public:
     void Note(const std::string& line);
 
     static std::string Decode(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The bytes of the record a message carries (a text with its terminator),
+    // empty for messages with a plain value or none.
+    static std::vector<unsigned char> CopyRecord(UINT msg, WPARAM wParam, LPARAM lParam);
 
 private:
     void Emit(const std::string& line, bool toConsole);

@@ -4,6 +4,8 @@
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/lobbyui.h>
 
+#include <string.h>
+
 #include "demo_setup.h"
 #include "tour.h"
 
@@ -13,6 +15,21 @@ const UINT kJoin = WM_USER + 202;
 const UINT kPartnerSearch = WM_USER + 203;
 const UINT kPassword = WM_USER + 204;
 const UINT kPlayerList = WM_USER + 205;
+
+// The last message msg with code (kAnyCode: any) the host received, or null.
+const LoggedMessage* Last(TourContext& c, UINT msg, WPARAM code) {
+    const std::vector<LoggedMessage>& all = c.log.messages();
+    for (auto m = all.rbegin(); m != all.rend(); ++m) {
+        if (m->msg == msg && (code == kAnyCode || m->wParam == code)) return &*m;
+    }
+    return nullptr;
+}
+
+uint32_t Read32(const std::vector<unsigned char>& record, size_t offset) {
+    uint32_t value = 0;
+    if (record.size() >= offset + 4) memcpy(&value, &record[offset], 4);
+    return value;
+}
 
 // Presses button i (0 to 4) of the host's popup-menu window, as a user
 // choosing item i of the menu the library put there.
@@ -53,6 +70,14 @@ std::string LevelsDescend(HWND list, unsigned localPlayer) {
     return std::string();
 }
 
+// The player of visible row r of the list.
+const tagKWP_PLAYER_LIST_DATA_EXTRA* RowPlayer(TourContext& c, int r) {
+    HWND list = PlayerListBox(c);
+    LRESULT top = ::SendMessageW(list, LB_GETTOPINDEX, 0, 0);
+    LRESULT data = ::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(top + r), 0);
+    return data == LB_ERR ? nullptr : reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
+}
+
 // The first visible row of a player who sits at no table (the list's item
 // data are the record pointers the host handed in), or row 1.
 int StandingPlayerRow(TourContext& c) {
@@ -81,14 +106,32 @@ void AddPlayerListSteps(std::vector<TourStep>& steps) {
                          c.RightClick(PlayerListBox(c), row.x, row.y);
                      }, Expect::Window, {}});
     steps.push_back({"query-player-record", [](TourContext& c) { ChooseMenuItem(c, 0); }, Expect::Nothing,
-                     {{kPlayerList, 33}}});
+                     {{kPlayerList, 33}}, [](TourContext& c) {
+                         const tagKWP_PLAYER_LIST_DATA_EXTRA* clicked = RowPlayer(c, 3);
+                         const LoggedMessage* m = Last(c, kPlayerList, 33);
+                         if (!clicked || !m || m->record.size() != 24) return std::string("no query block");
+                         if (Read32(m->record, 0) != clicked->uiPlayerID || m->record[4] != 1 ||
+                             memcmp(&m->record[8], clicked->acNickName, 15) != 0) {
+                             return std::string("the query block does not name the clicked player");
+                         }
+                         return std::string();
+                     }});
     // The local player sits at a table: a standing player can be invited.
     steps.push_back({"invite-menu", [](TourContext& c) {
                          POINT row = PlayerRow(StandingPlayerRow(c));
                          c.RightClick(PlayerListBox(c), row.x, row.y);
                      }, Expect::Window, {}});
     steps.push_back({"invitation-sent", [](TourContext& c) { ChooseMenuItem(c, 1); }, Expect::Nothing,
-                     {{kPlayerList, 58}}});
+                     {{kPlayerList, 58}}, [](TourContext& c) {
+                         const tagKWP_PLAYER_LIST_DATA_EXTRA* invited = RowPlayer(c, StandingPlayerRow(c));
+                         const LoggedMessage* m = Last(c, kPlayerList, 58);
+                         if (!invited || !m || m->record.size() != 12) return std::string("no invitation block");
+                         if ((Read32(m->record, 0) & 0xFFFF) != c.room.localTable() ||
+                             Read32(m->record, 4) != c.room.localPlayerId() || Read32(m->record, 8) != invited->uiPlayerID) {
+                             return std::string("the invitation block names the wrong table or players");
+                         }
+                         return std::string();
+                     }});
     steps.push_back({"befriended", [](TourContext& c) {
                          POINT row = PlayerRow(StandingPlayerRow(c));
                          c.RightClick(PlayerListBox(c), row.x, row.y);
@@ -154,7 +197,13 @@ void AddJoinTableSteps(std::vector<TourStep>& steps) {
     steps.push_back({"joined", [](TourContext& c) {
                          c.Click(c.Dialog("join-open-table"), 227);
                          CPartyDlg_DlgInerface::SetJNScoreLooby(true);
-                     }, Expect::Nothing, {{kJoin, 35}}});
+                     }, Expect::Nothing, {{kJoin, 35}}, [](TourContext& c) {
+                         const LoggedMessage* m = Last(c, kJoin, 35);
+                         if (!m || static_cast<unsigned>(m->lParam) != c.room.OpenTableWithSeats()) {
+                             return std::string("the join names another table");
+                         }
+                         return ShowsTable(0);
+                     }});
 }
 #endif
 
@@ -174,7 +223,13 @@ void AddPasswordSteps(std::vector<TourStep>& steps) {
     steps.push_back({"password-typed", [](TourContext& c) { c.Type(c.Dialog("password-dialog"), 215, "8888"); },
                      Expect::Nothing, {}});
     steps.push_back({"password-sent", [](TourContext& c) { c.Click(c.Dialog("password-dialog"), 217); },
-                     Expect::Nothing, {{kPassword, kAnyCode}}, [](TourContext&) {
+                     Expect::Nothing, {{kPassword, kAnyCode}}, [](TourContext& c) {
+                         const LoggedMessage* m = Last(c, kPassword, kAnyCode);
+                         const unsigned char typed[] = "8888";
+                         if (!m || m->wParam != c.room.PasswordTable()) return std::string("the password names another table");
+                         if (m->record != std::vector<unsigned char>(typed, typed + sizeof typed)) {
+                             return std::string("the password sent is not the one typed");
+                         }
                          return CPartyDlg_DlgInerface::GetIfPartyBtnLock() ? std::string("the party buttons stay locked")
                                                                            : std::string();
                      }});
