@@ -13,6 +13,7 @@
 
 #include <stdio.h>
 #include <string.h>
+#include <wchar.h>
 
 #include <lobbyui/lobbyui.h>
 
@@ -36,7 +37,9 @@ int Interactive(MessageLog& log) {
         // The library's dialogs are modeless: they get Tab, Enter and Escape
         // only through IsDialogMessage.
         HWND dialog = ::GetActiveWindow();
-        if (dialog && ::IsDialogMessageW(dialog, &msg)) continue;
+        wchar_t kind[16] = {0};
+        if (dialog) ::GetClassNameW(dialog, kind, 16);
+        if (wcscmp(kind, L"#32770") == 0 && ::IsDialogMessageW(dialog, &msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
