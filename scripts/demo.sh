@@ -22,7 +22,7 @@ fi
 
 echo "demo: configuring and building LobbyUi.dll and lobby_demo.exe ($build)"
 cmake --preset win32 -B "$build" >/dev/null
-cmake --build "$build" -j "$jobs" --target LobbyUi lobby_demo lobby_demo_assets
+cmake --build "$build" -j "$jobs" --target lobby_demo_folder lobby_demo_assets
 
 cd "$build/demo"
 # A Chinese Windows knows its Song typefaces by their Chinese names too; the
