@@ -109,6 +109,26 @@ def eye(c, cx, cy, w, h, colour, crossed=False):
         c.stroke([[(cx - w * 0.45, cy + h * 0.5), (cx + w * 0.45, cy - h * 0.5)]], 1.8, RED)
 
 
+def name_tag(c, x0, cy):
+    """A luggage tag, 30 wide, standing for a name."""
+    c.polygon([(x0, cy - 7), (x0 + 22, cy - 7), (x0 + 30, cy), (x0 + 22, cy + 7), (x0, cy + 7)], shade(GOLD, -0.2))
+    c.polygon([(x0 + 1.5, cy - 5.5), (x0 + 21.5, cy - 5.5), (x0 + 28, cy), (x0 + 21.5, cy + 5.5), (x0 + 1.5, cy + 5.5)],
+              GOLD_LIGHT)
+    c.circle(x0 + 22, cy, 1.8, shade(GOLD, -0.4))
+    c.stroke([[(x0 + 5, cy - 2), (x0 + 16, cy - 2)], [(x0 + 5, cy + 2), (x0 + 13, cy + 2)]], 1.2, INK)
+
+
+def letter(c, which, x0, y0, w, h):
+    """The letters the table settings are known by, as strokes in a w x h box."""
+    if which == "A":
+        paths = [[(x0, y0 + h), (x0 + w / 2, y0), (x0 + w, y0 + h)], [(x0 + w * 0.22, y0 + h * 0.69), (x0 + w * 0.78, y0 + h * 0.69)]]
+    else:
+        r = h / 4.0
+        paths = [[(x0, y0), (x0, y0 + h)], [(x0, y0), (x0 + w - r - 1, y0)] + arc(x0 + w - r - 1, y0 + r, r, r, 90, -90, 6) + [(x0, y0 + h / 2)],
+                 [(x0, y0 + h / 2), (x0 + w - r, y0 + h / 2)] + arc(x0 + w - r, y0 + 3 * r, r, r, 90, -90, 6) + [(x0, y0 + h)]]
+    c.stroke(paths, 2.2, INK)
+
+
 def tag(c, x0, y0, x1, y1, colour):
     c.rrect(x0, y0, x1, y1, (y1 - y0) / 2.0, shade(colour, -0.45), hard=True)
     c.rrect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, (y1 - y0) / 2.0 - 1, vertical(c, shade(colour, 0.3), colour, y0, y1))
@@ -158,6 +178,15 @@ def skin_backgrounds(root):
         "SysSet": dialog_background(152, 271, 0, [(38, 22, 110, 65), (38, 94, 110, 137), (8, 168, 144, 203),
                                                   (8, 236, 144, 271 - 4)]),
     }
+    ct = backgrounds["CreateTable"]
+    # Row marks of the classic create-table dialog, left of its controls.
+    name_tag(ct, 30, 46)
+    lock(ct, 46, 74, 20, GOLD)
+    coin(ct, 46, 111, 9, GOLD)
+    letter(ct, "A", 40, 133, 12, 16)
+    letter(ct, "B", 40, 164, 12, 16)
+    for k in range(3):
+        star(ct, 76, 220 + 18 * k, 5.5, (RED, BLUE, PURPLE)[k])
     fp = backgrounds["FindPartner"]
     # The table in the join dialog: a felt table with three chairs around it.
     for cx, cy in ((109, 246), (163, 206), (52, 206)):
@@ -388,11 +417,7 @@ def create_page(score_icon):
     # icons on the left of each row
     c.rrect(14, 4, 40, 18, 3, GREEN_DARK)
     c.ellipse(27, 11, 10, 5, GREEN)
-    # a name tag
-    c.polygon([(16, 71), (38, 71), (46, 78), (38, 85), (16, 85)], shade(GOLD, -0.2))
-    c.polygon([(17.5, 72.5), (37.5, 72.5), (44, 78), (37.5, 83.5), (17.5, 83.5)], GOLD_LIGHT)
-    c.circle(38, 78, 1.8, shade(GOLD, -0.4))
-    c.stroke([[(21, 76), (32, 76)], [(21, 80), (29, 80)]], 1.2, INK)
+    name_tag(c, 16, 78)
     lock(c, 28, 104, 20, GOLD)
     draw_digit(c, "2", (47, 140, 8, 14), RED, None, 2.0, 0, False)
     c.stroke([[(34, 143), (42, 151)], [(42, 143), (34, 151)]], 2.0, RED)
@@ -405,9 +430,8 @@ def create_page(score_icon):
         coin(c, 40, 266, 9, GOLD)
     else:
         bean(c, 40, 266, 7, 9, GREEN)
-    c.stroke([[(33, 306), (39, 290), (45, 306)], [(35.5, 301), (42.5, 301)]], 2.2, INK)
-    c.stroke([[(34, 320), (34, 336)], [(34, 320), (40, 320)] + arc(40, 324, 4, 4, 90, -90, 6) + [(34, 328)],
-              [(34, 328), (41, 328)] + arc(41, 332, 4, 4, 90, -90, 6) + [(34, 336)]], 2.0, INK)
+    letter(c, "A", 33, 290, 12, 16)
+    letter(c, "B", 34, 320, 12, 16)
     # fields the dialog writes into
     for x0, y0, x1, y1 in ((100, 0, 147, 21), (104, 256, 168, 280), (119, 286, 150, 310), (119, 317, 150, 341)):
         c.rrect(x0 - 2, y0, x1 + 2, y1, 3, shade(CREAM_DARK, -0.3))
