@@ -38,8 +38,39 @@ void ChooseMenuItem(TourContext& c, int i) {
     c.Click(popup, 1011 + i);
 }
 
+// The library's mirror of the room against what the host fed it: every
+// table byte for byte, every player's own copy, every seat's table.
+std::string RoomMirrored(TourContext& c) {
+    unsigned tables = 0;
+    for (unsigned number = 1; number <= 200; ++number) {
+        tagKWP_TABLE_LIST_DATA mirrored = CPT_MapInerface::GetTable_A_Struct(number);
+        const tagKWP_TABLE_LIST_DATA* fed = c.room.Table(number);
+        if (!fed) {
+            if (mirrored.usTableNum) return "table " + std::to_string(number) + " was never opened";
+            continue;
+        }
+        ++tables;
+        if (memcmp(&mirrored, fed, sizeof mirrored) != 0) return "table " + std::to_string(number) + " differs";
+        for (int seat = 0; seat < 3; ++seat) {
+            unsigned id = fed->uiSeatPlayerID[seat];
+            if (id > 100 && CPT_MapInerface::GetPlayerTableNum(id) != static_cast<int>(number)) {
+                return "player " + std::to_string(id) + " is not at table " + std::to_string(number);
+            }
+        }
+    }
+    if (tables != c.room.tables().size()) return "the room has " + std::to_string(tables) + " tables";
+    for (const tagKWP_PLAYER_LIST_DATA_EXTRA& fed : c.room.players()) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA* mirrored = nullptr;
+        if (!CPT_MapInerface::GetAPlayerData(mirrored, fed.uiPlayerID) || mirrored == &fed ||
+            memcmp(mirrored->acNickName, fed.acNickName, sizeof fed.acNickName) != 0 || mirrored->ucLevel != fed.ucLevel) {
+            return "player " + std::to_string(fed.uiPlayerID) + " is missing or not a copy";
+        }
+    }
+    return std::string();
+}
+
 void AddLobbySteps(std::vector<TourStep>& steps) {
-    steps.push_back({"lobby", [](TourContext&) {}, Expect::Nothing, {}});
+    steps.push_back({"lobby", [](TourContext&) {}, Expect::Nothing, {}, &RoomMirrored});
 }
 
 #if defined(LOBBYUI_DEMO_PLAYER_LIST)
