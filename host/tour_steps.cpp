@@ -17,7 +17,7 @@ const UINT kPassword = WM_USER + 204;
 const UINT kPlayerList = WM_USER + 205;
 
 // The last message msg with code (kAnyCode: any) the host received, or null.
-const LoggedMessage* Last(TourContext& c, UINT msg, WPARAM code) {
+[[maybe_unused]] const LoggedMessage* Last(TourContext& c, UINT msg, WPARAM code) {
     const std::vector<LoggedMessage>& all = c.log.messages();
     for (auto m = all.rbegin(); m != all.rend(); ++m) {
         if (m->msg == msg && (code == kAnyCode || m->wParam == code)) return &*m;
@@ -25,7 +25,7 @@ const LoggedMessage* Last(TourContext& c, UINT msg, WPARAM code) {
     return nullptr;
 }
 
-uint32_t Read32(const std::vector<unsigned char>& record, size_t offset) {
+[[maybe_unused]] uint32_t Read32(const std::vector<unsigned char>& record, size_t offset) {
     uint32_t value = 0;
     if (record.size() >= offset + 4) memcpy(&value, &record[offset], 4);
     return value;
@@ -33,7 +33,7 @@ uint32_t Read32(const std::vector<unsigned char>& record, size_t offset) {
 
 // Presses button i (0 to 4) of the host's popup-menu window, as a user
 // choosing item i of the menu the library put there.
-void ChooseMenuItem(TourContext& c, int i) {
+[[maybe_unused]] void ChooseMenuItem(TourContext& c, int i) {
     HWND popup = c.lobby.popupMenu();
     c.Click(popup, 1011 + i);
 }
