@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <stdint.h>
+
 #include <functional>
 #include <map>
 #include <string>
@@ -36,6 +38,8 @@ struct TourContext {
     // first dialog each step brought up, by step name.
     HWND lastDialog = nullptr;
     std::map<std::string, HWND> dialogs;
+    // What a step's action chose, for its check to find (player ids, tables).
+    std::map<std::string, uintptr_t> chosen;
     HWND Dialog(const std::string& step) const {
         auto found = dialogs.find(step);
         return found == dialogs.end() ? nullptr : found->second;

@@ -109,6 +109,16 @@ const tagKWP_PLAYER_LIST_DATA_EXTRA* RowPlayer(TourContext& c, int r) {
     return data == LB_ERR ? nullptr : reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
 }
 
+// An open table other than skip with exactly one player, or 0.
+unsigned TableWithOnePlayer(unsigned skip) {
+    for (unsigned number = 1; number <= 200; ++number) {
+        tagKWP_TABLE_LIST_DATA t = CPT_MapInerface::GetTable_A_Struct(number);
+        int seated = (t.uiSeatPlayerID[0] != 0) + (t.uiSeatPlayerID[1] != 0) + (t.uiSeatPlayerID[2] != 0);
+        if (t.usTableNum && number != skip && !t.bHavePassword && seated == 1) return number;
+    }
+    return 0;
+}
+
 // The first visible row of a player who sits at no table (the list's item
 // data are the record pointers the host handed in), or row 1.
 int StandingPlayerRow(TourContext& c) {
@@ -183,6 +193,59 @@ void AddPlayerListSteps(std::vector<TourStep>& steps) {
                          tagKWP_PLAYER_LIST_DATA_EXTRA* local = nullptr;
                          if (!CPT_MapInerface::GetAPlayerData(local, c.room.localPlayerId())) return std::string("no local player");
                          if (local->iBeans != 123456 || local->ucLevel != 13) return std::string("the local row kept its old values");
+                         return std::string();
+                     }});
+    // A standing player sits down: the server's seat change and the player's
+    // table reach the library, and the row shows the new table number.
+    steps.push_back({"player-sits-down", [](TourContext& c) {
+                         const tagKWP_PLAYER_LIST_DATA_EXTRA* player = RowPlayer(c, StandingPlayerRow(c));
+                         unsigned table = TableWithOnePlayer(c.room.localTable());
+                         if (!player || !table) return;
+                         tagKWP_TABLE_LIST_DATA now = CPT_MapInerface::GetTable_A_Struct(table);
+                         tagKWP_SERVER_TABLE_STATUS_CHANGE change = {};
+                         change.usTableNum = static_cast<unsigned short>(table);
+                         for (int seat = 0; seat < 3; ++seat) {
+                             change.uiPlayerID[seat] = now.uiSeatPlayerID[seat];
+                             change.ucState[seat] = now.ucSeatState[seat];
+                         }
+                         int free = !now.uiSeatPlayerID[0] ? 0 : !now.uiSeatPlayerID[1] ? 1 : 2;
+                         change.uiPlayerID[free] = player->uiPlayerID;
+                         change.ucState[free] = 1;
+                         CPT_MapInerface::PlayerAddAndLeave(&change);
+                         CPT_MapInerface::AddPlayerToTable(player->uiPlayerID, table);
+                         CPartyDlg_DlgInerface::RedrawPlayerLB(0);
+                         c.chosen["player"] = player->uiPlayerID;
+                         c.chosen["table"] = table;
+                     }, Expect::Nothing, {}, [](TourContext& c) {
+                         unsigned id = static_cast<unsigned>(c.chosen["player"]), table = static_cast<unsigned>(c.chosen["table"]);
+                         tagKWP_PLAYER_LIST_DATA_EXTRA* player = nullptr;
+                         if (!id || !CPT_MapInerface::GetAPlayerData(player, id)) return std::string("nobody to sit down");
+                         if (CPT_MapInerface::GetPlayerTableNum(id) != static_cast<int>(table)) return std::string("the seat was not taken");
+                         // The row keeps the table number it drew last in the record.
+                         if (player->ucTableCache != table) return std::string("the row still shows the old table");
+                         return std::string();
+                     }});
+    // A player leaves the room: the row goes first, then the record.
+    steps.push_back({"player-leaves", [](TourContext& c) {
+                         const tagKWP_PLAYER_LIST_DATA_EXTRA* player = RowPlayer(c, StandingPlayerRow(c));
+                         if (!player) return;
+                         unsigned id = player->uiPlayerID;
+                         c.chosen["rows"] = static_cast<uintptr_t>(::SendMessageW(PlayerListBox(c), LB_GETCOUNT, 0, 0));
+                         c.chosen["record"] = reinterpret_cast<uintptr_t>(player);
+                         CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(id));
+                         CPT_MapInerface::RemovePlayerFromTable(id);
+                         CPT_MapInerface::RemovePlayerFromMap(id);
+                     }, Expect::Nothing, {}, [](TourContext& c) {
+                         HWND list = PlayerListBox(c);
+                         LRESULT rows = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+                         if (!c.chosen["record"] || rows != static_cast<LRESULT>(c.chosen["rows"]) - 1) {
+                             return std::string("the list did not lose a row");
+                         }
+                         for (LRESULT i = 0; i < rows; ++i) {
+                             if (static_cast<uintptr_t>(::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == c.chosen["record"]) {
+                                 return std::string("the row of the player who left is still there");
+                             }
+                         }
                          return std::string();
                      }});
 }
