@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs what building and testing LobbyUi needs on Debian 12, skipping what
 # is already there: the MinGW-w64 cross compiler, 32-bit Wine, Xvfb, a Chinese
-# font, GoogleTest and Google Benchmark, clang for the fuzzers, ImageMagick.
+# font, GoogleTest and Google Benchmark, clang for the fuzzers, ImageMagick,
+# python3 for the sample-asset generators.
 set -eu
 
-packages="cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+packages="cmake make g++ python3 clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick"
 
 missing=""
