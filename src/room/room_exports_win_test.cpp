@@ -113,4 +113,73 @@ TEST_F(RoomExportsWinTest, TheDllKeepsItsOwnRoomFromLoad) {
     EXPECT_EQ(0, getPlayer(copy, 5));
 }
 
+// A library just loaded: every search and cursor answers with its sentinel,
+// and nothing a host may pass by mistake reaches memory.
+TEST_F(RoomExportsWinTest, AFreshLibraryAnswersAnEmptyRoomWithSentinels) {
+    using Void = void (*)();
+    using Byte = unsigned char (*)();
+    using Int = int (*)();
+    using Table = tagKWP_TABLE_LIST_DATA (*)();
+    using TableOf = tagKWP_TABLE_LIST_DATA (*)(unsigned int);
+    using SetInt = void (*)(int);
+    auto getTableMax = Export<unsigned int (*)()>("_ZN15CPT_MapInerface11GetTableMaxEv");
+    auto getTableNum = Export<unsigned int (*)(unsigned int)>("_ZN15CPT_MapInerface11GetTableNumEj");
+    auto getTableNow = Export<Int>("_ZN15CPT_MapInerface11GetTableNowEv");
+    auto getTableNowEx = Export<Int>("_ZN15CPT_MapInerface13GetTableNowExEv");
+    auto swDlgChange = Export<Byte>("_ZN15CPT_MapInerface11SwDlgChangeEv");
+    auto best = Export<Table>("_ZN15CPT_MapInerface21GetTableBuf_A_Struct0Ev");
+    auto bufferSlot0 = Export<Table>("_ZN15CPT_MapInerface22GetTableBuf_A_StructExEv");
+    auto getTable = Export<TableOf>("_ZN15CPT_MapInerface17GetTable_A_StructEj");
+    auto bufferTable = Export<TableOf>("_ZN15CPT_MapInerface20GetTableBuf_A_StructEj");
+    auto setRadio = Export<SetInt>("_ZN15CPT_MapInerface13SetRedioStateEi");
+    auto setCombo1 = Export<SetInt>("_ZN15CPT_MapInerface9SetCombo1Ei");
+    auto setEdit = Export<SetInt>("_ZN15CPT_MapInerface12SetEditStateEi");
+    auto findTable1 = Export<Void>("_ZN15CPT_MapInerface10FindTable1Ev");
+    auto findTable3 = Export<Void>("_ZN15CPT_MapInerface10FindTable3Ev");
+    auto findTableNum = Export<Void>("_ZN15CPT_MapInerface12FindTableNumEv");
+    auto walk = Export<unsigned char (*)(tagKWP_PLAYER_LIST_DATA_EXTRA*&, unsigned char)>(
+        "_ZN15CPT_MapInerface20GetPlayerDataAndNextERP29tagKWP_PLAYER_LIST_DATA_EXTRAh");
+    auto isAngel = Export<bool (*)(char*)>("_ZN15CPT_MapInerface11GetIsAngellEPc");
+    auto initArray = Export<void (*)(tagKWP_ALL_TABLE_INFO*)>(kExports[0]);
+    auto addPlayer = Export<unsigned char (*)(tagKWP_PLAYER_LIST_DATA_EXTRA*)>(kExports[6]);
+    ASSERT_TRUE(getTableMax && getTableNum && getTableNow && getTableNowEx && swDlgChange && best && bufferSlot0 &&
+                getTable && bufferTable && setRadio && setCombo1 && setEdit && findTable1 && findTable3 &&
+                findTableNum && walk && isAngel && initArray && addPlayer);
+
+    EXPECT_EQ(0u, getTableMax());
+    EXPECT_EQ(0, swDlgChange());
+    EXPECT_EQ(-2, getTableNowEx()) << "the cursor starts at -1";
+    EXPECT_EQ(0, getTableNow());
+    EXPECT_EQ(0u, getTableNum(0xFFFFFFFFu));
+
+    // Combo 1 alone: the other criteria start at -1 and add no scans.
+    setCombo1(0);
+    findTable3();
+    EXPECT_EQ(0u, getTableMax());
+    setRadio(0);
+    findTable1();
+    EXPECT_EQ(0u, getTableMax());
+
+    tagKWP_TABLE_LIST_DATA none = best();
+    EXPECT_EQ(999, none.usTableNum);
+    EXPECT_EQ(999, getTable(0).usTableNum) << "the marker sits in slot 0 of the room";
+    EXPECT_EQ(0, getTable(201).usTableNum);
+    EXPECT_EQ(999, bufferTable(5).usTableNum);
+    EXPECT_EQ(999u, getTableNum(0));
+
+    setEdit(150);
+    findTableNum();
+    EXPECT_EQ(1u, getTableMax());
+    tagKWP_TABLE_LIST_DATA numbered = bufferSlot0();
+    EXPECT_EQ(150, numbered.usTableNum);
+    EXPECT_EQ(0u, numbered.uiSeatPlayerID[0]);
+
+    tagKWP_PLAYER_LIST_DATA_EXTRA* untouched = nullptr;
+    EXPECT_EQ(1, walk(untouched, 1));
+    EXPECT_EQ(nullptr, untouched);
+    EXPECT_FALSE(isAngel(nullptr));
+    initArray(nullptr);
+    EXPECT_EQ(0, addPlayer(nullptr));
+}
+
 }  // namespace

@@ -157,7 +157,7 @@ void RunOne(LobbyRoom& room, Input& in) {
     case 5: {
         const unsigned int number = in.TableNum();
         tagKWP_TABLE_LIST_DATA table = state.GetTable_A_Struct(number);
-        Check(table.usTableNum == 0 || table.usTableNum == number);
+        Check(table.usTableNum == 0 || table.usTableNum == number || (number == 0 && table.usTableNum == 999));
         break;
     }
     case 6: {

@@ -78,7 +78,9 @@ void RoomState::SetTableArrayIsEmpty() { memset(m_tables, 0, sizeof(m_tables)); 
 
 tagKWP_TABLE_LIST_DATA RoomState::GetTable_A_Struct(unsigned int tableNum) const {
     tagKWP_TABLE_LIST_DATA table;
-    if (IsValidTableNum(tableNum))
+    // Slot 0 is a slot of the array like any other: reading it shows the 999
+    // the best-table pick may have left there.
+    if (tableNum < kRoomSlotCount)
         table = m_tables[tableNum];
     else
         memset(&table, 0, sizeof(table));
@@ -165,7 +167,10 @@ bool RoomState::GetIsAngell(const char* nickName) {
 // ---- player-table map ----
 
 unsigned char RoomState::AddPlayerToTable(unsigned int id, unsigned int tableNum) {
-    if (!IsValidTableNum(tableNum)) return 0;
+    // Only stored here, but readers take it for a table of the room: a
+    // number past the last slot is refused so none of them meets one. 0 is
+    // a number the host may give (no table) and is kept like any other.
+    if (tableNum >= kRoomSlotCount) return 0;
     return m_playerTables.SetAt(id, tableNum) ? 1 : 0;
 }
 

@@ -53,6 +53,9 @@ TEST_F(RoomStateTest, InitArrayCopiesNumberedRecordsIntoTheirSlotsOnly) {
     EXPECT_EQ(0x5A, copy.ucReserved42[0]);
     EXPECT_TRUE(IsAllZero(&(copy = room.GetTable_A_Struct(201)), 56));
     EXPECT_TRUE(IsAllZero(&(copy = room.GetTable_A_Struct(0)), 56));
+    // Slot 0 reads back as it is, the best-table pick's 999 included.
+    room.MarkNoTable();
+    EXPECT_EQ(999, room.GetTable_A_Struct(0).usTableNum);
 }
 
 TEST_F(RoomStateTest, OpeningAndClosingATableUpdate) {
@@ -213,13 +216,17 @@ TEST_F(RoomStateTest, AngelNeedsTheExactNicknameAndMark100) {
     EXPECT_FALSE(room.GetIsAngell(nullptr));
 }
 
-TEST_F(RoomStateTest, PlayerTableMapKeepsTheFirstTableAndRefusesBadNumbers) {
+TEST_F(RoomStateTest, PlayerTableMapKeepsTheFirstTableAndRefusesNumbersPastTheRoom) {
     EXPECT_EQ(1, room.AddPlayerToTable(6, 5));
     EXPECT_EQ(0, room.AddPlayerToTable(6, 9));
     EXPECT_EQ(5, room.GetPlayerTableNum(6));
-    EXPECT_EQ(0, room.AddPlayerToTable(7, 0));
     EXPECT_EQ(0, room.AddPlayerToTable(7, 201));
     EXPECT_EQ(0, room.GetPlayerTableNum(7));
+    // 0 is stored like any number, and holds the place until removed.
+    EXPECT_EQ(1, room.AddPlayerToTable(7, 0));
+    EXPECT_EQ(0, room.AddPlayerToTable(7, 3));
+    EXPECT_EQ(0, room.GetPlayerTableNum(7));
+    EXPECT_EQ(1, room.RemovePlayerFromTable(7));
     EXPECT_EQ(1, room.RemovePlayerFromTable(6));
     EXPECT_EQ(0, room.RemovePlayerFromTable(6));
     for (unsigned int id = 1; id <= 100; ++id) room.AddPlayerToTable(id, id % 200 + 1);

@@ -143,8 +143,7 @@ unsigned int TableFinder::GetTableNum(unsigned int index) const {
 }
 
 tagKWP_TABLE_LIST_DATA TableFinder::GetTableBuf_A_Struct(unsigned int tableNum) {
-    // Asking for 0 would otherwise return any empty leftover slot as a table.
-    for (unsigned int i = 0; IsValidTableNum(tableNum) && i < kRoomSlotCount - 1; ++i) {
+    for (unsigned int i = 0; i < kRoomSlotCount - 1; ++i) {
         if (m_buffer[i].usTableNum == tableNum) return m_buffer[i];
     }
     m_buffer[0].usTableNum = static_cast<unsigned short>(kNoTableNum);

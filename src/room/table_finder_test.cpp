@@ -201,9 +201,14 @@ TEST_F(TableFinderTest, BufferLookupMarksAMissingTableWith999) {
     finder.FindTable1();
     EXPECT_EQ(9, finder.GetTableBuf_A_Struct(9).usTableNum);
     EXPECT_EQ(999, finder.GetTableBuf_A_Struct(77).usTableNum);
-    EXPECT_EQ(999, finder.GetTableBuf_A_Struct(0).usTableNum);  // not an empty leftover slot
     EXPECT_EQ(999u, finder.GetTableNum(0));
     EXPECT_EQ(1u, finder.GetTableBuf_A_StructEx().uiSeatPlayerID[0]);
+
+    // Number 0 finds the first unused slot, all zero, and marks nothing.
+    finder.FindTable1();
+    tagKWP_TABLE_LIST_DATA unused = finder.GetTableBuf_A_Struct(0);
+    EXPECT_TRUE(IsAllZero(&unused, 56));
+    EXPECT_EQ(4u, finder.GetTableNum(0));
 }
 
 TEST_F(TableFinderTest, CursorWalksForwardAndBackwardWithWrapping) {
