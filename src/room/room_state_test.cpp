@@ -191,6 +191,14 @@ TEST_F(RoomStateTest, PlayerWalkVisitsEachPlayerOnceAndSurvivesRemovals) {
     ASSERT_EQ(0, room.GetPlayerDataAndNext(out, 0));
     EXPECT_EQ(3u, out->uiPlayerID);
     EXPECT_EQ(1, room.GetPlayerDataAndNext(out, 0));
+
+    // Emptying the map ends a walk in progress instead of leaving it on a
+    // node back in the pool.
+    ASSERT_EQ(0, room.GetPlayerDataAndNext(out, 1));
+    room.RemoveAllPlayerFromMap();
+    tagKWP_PLAYER_LIST_DATA_EXTRA* before = out;
+    EXPECT_EQ(1, room.GetPlayerDataAndNext(out, 0));
+    EXPECT_EQ(before, out);
 }
 
 TEST_F(RoomStateTest, AngelNeedsTheExactNicknameAndMark100) {
