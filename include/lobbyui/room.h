@@ -112,8 +112,9 @@ static_assert(offsetof(tagKWP_SERVER_TABLE_STATUS_CHANGE, uiPlayerID) == 4, "sea
 static_assert(offsetof(tagKWP_SERVER_TABLE_STATUS_CHANGE, ucState) == 32, "seat change layout");
 static_assert(sizeof(tagKWP_SERVER_TABLE_STATUS_CHANGE) == 36, "seat change size");
 
-// The room as the host feeds it and the searches over it. Table numbers
-// outside 1..200 are refused everywhere; null records are ignored.
+// The room as the host feeds it and the searches over it. Table numbers past
+// 200 are refused everywhere, and 0 wherever it would write a slot; null
+// records are ignored.
 class LOBBYUI_API CPT_MapInerface {
 public:
     // Server updates of the table array.
