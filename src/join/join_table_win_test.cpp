@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include <lobbyui/frame.h>
 #include <lobbyui/party_dialogs.h>
 
 #include "host_window.h"
@@ -194,6 +195,28 @@ TEST_F(JoinTableTest, EveryClosingPathHidesSlidesThePanelInDropsTheLockAndOnlyCa
     Show(JTAT_JOIN, MakeTable(9, 101));
     EXPECT_FALSE(::IsWindowVisible(panel));
     EXPECT_TRUE(Visible(dialog, IDC_JT_ARROW_OUT) && !Visible(dialog, IDC_JT_ARROW_IN));
+}
+
+TEST_F(JoinTableTest, BothDialogsShowTheHostsCursorOrLeaveTheCursorAlone) {
+    struct CursorHook {
+        ~CursorHook() { RXCursorfun(nullptr); }
+    } switchOff;
+    const HCURSOR wait = ::LoadCursorA(nullptr, IDC_WAIT);
+    const HCURSOR cross = ::LoadCursorA(nullptr, IDC_CROSS);
+    Show(JTAT_JOIN, MakeTable(9, 101));
+    Party::ShowPWDlg(9);
+    for (HWND d : {dialog, password}) {
+        ::SetCursor(wait);
+        EXPECT_EQ(FALSE, ::SendMessageA(d, WM_SETCURSOR, reinterpret_cast<WPARAM>(d), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_EQ(wait, ::GetCursor()) << "no class arrow without the host's cursor";
+    }
+    HICON hostCursor = cross;
+    ASSERT_TRUE(RXCursorfun(&hostCursor));
+    for (HWND d : {dialog, password}) {
+        ::SetCursor(wait);
+        EXPECT_EQ(TRUE, ::SendMessageA(d, WM_SETCURSOR, reinterpret_cast<WPARAM>(d), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+        EXPECT_EQ(cross, ::GetCursor());
+    }
 }
 
 TEST_F(JoinTableTest, ActiveTypesLayTheButtonsOutAndDriveTheToggle) {
