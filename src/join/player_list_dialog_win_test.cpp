@@ -216,6 +216,34 @@ TEST_F(PlayerListTest, EverySortCommandOrdersTheRoomWithTheLocalPlayerFirst) {
     EXPECT_EQ(kGbkSortByMember, Text(::GetDlgItem(dialog, IDC_PLAYER_LIST_SORT)));
 }
 
+TEST_F(PlayerListTest, ShowingPlacesTheDialogItsBorderlessListAndTheButtons) {
+    auto placeIn = [](HWND window, HWND within) {
+        RECT r;
+        ::GetWindowRect(window, &r);
+        ::MapWindowPoints(nullptr, within, reinterpret_cast<POINT*>(&r), 2);
+        return CRect(r.left, r.top, r.right, r.bottom);
+    };
+    EXPECT_TRUE(::IsWindowVisible(dialog));
+    EXPECT_EQ(CRect(567, 0, 567 + 234, 474), placeIn(dialog, parent));
+    EXPECT_TRUE(::IsWindowVisible(list));
+    EXPECT_EQ(CRect(5, 4, 230, 434), placeIn(list, dialog));
+    RECT client;
+    ::GetClientRect(list, &client);
+    EXPECT_EQ(430, client.bottom) << "ten rows fill the list: no border";
+    const LONG style = ::GetWindowLongA(list, GWL_STYLE);
+    EXPECT_EQ(0, style & WS_BORDER);
+    const LONG listStyle = LBS_NOSEL | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_SORT | LBS_NOTIFY;
+    EXPECT_EQ(listStyle, style & 0xFFFF);
+    EXPECT_EQ(WS_TABSTOP, style & WS_TABSTOP);
+    HWND sort = ::GetDlgItem(dialog, IDC_PLAYER_LIST_SORT);
+    EXPECT_TRUE(::IsWindowVisible(sort));
+    EXPECT_EQ(CRect(21, 442, 130, 463), placeIn(sort, dialog));
+    HWND contest = ::GetDlgItem(dialog, IDC_PLAYER_LIST_CONTEST);
+    EXPECT_FALSE(::IsWindowVisible(contest));
+    EXPECT_FALSE(::IsWindowEnabled(contest));
+    EXPECT_EQ(CRect(150, 442, 218, 463), placeIn(contest, dialog));
+}
+
 TEST_F(PlayerListTest, AtTopAddBypassesTheSortUntilTheNextSortCommand) {
     std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA> players = {Player(kLocal, "me", 1), Player(2, "b", 9), Player(3, "c", 5)};
     Add(players);
@@ -780,6 +808,8 @@ TEST(PlayerListFacadeTest, EveryCallIsHarmlessWithoutADialogAndCreateHappensOnce
     EXPECT_EQ(menu, CPartyDlg_DlgInerface::GetPopupMenuHandle());
     EXPECT_EQ(nullptr, ::GetWindow(second.hwnd(), GW_CHILD));
     EXPECT_FALSE(::IsWindowVisible(made)) << "created hidden";
+    EXPECT_EQ(0, ::GetWindowLongA(::GetDlgItem(made, IDC_PLAYER_LIST), GWL_STYLE) & WS_VISIBLE)
+        << "the list too, until the dialog is shown";
 
     // The menus are the library's own, in GBK.
     HMENU players = ::GetSubMenu(menu, 0);
@@ -790,6 +820,9 @@ TEST(PlayerListFacadeTest, EveryCallIsHarmlessWithoutADialogAndCreateHappensOnce
         ::GetMenuStringA(players, i, text, sizeof text, MF_BYPOSITION);
         EXPECT_STREQ(expected[i], text) << i;
     }
+    EXPECT_EQ(static_cast<UINT>(MF_GRAYED | MF_DISABLED),
+              ::GetMenuState(players, ID_PLAYER_INVITE_TO_GROUP, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED))
+        << "inviting to a group is never available";
     CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
     EXPECT_EQ(nullptr, CPartyDlg_DlgInerface::GetPopupMenuHandle());
     CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
