@@ -116,8 +116,9 @@ void CPlayerListBox::DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_
     if (NameColour(player->ucMember, &colour)) {
         dc.SetTextColor(static_cast<COLORREF>(colour));
         dc.TextOut(L + 65, T + 4, nickname, nameLength);
-        dc.SetTextColor(RGB(0, 0, 0));
     }
+    // Black for the rest of the row, whatever colour the DC came with.
+    dc.SetTextColor(RGB(0, 0, 0));
 
     const int table = CPT_MapInerface::GetPlayerTableNum(player->uiPlayerID);
     m_iLastTableNum = table;

@@ -491,9 +491,14 @@ TEST_F(PlayerListTest, ARowDrawsItsPicturesAndTextsFromTheRecord) {
     EXPECT_EQ(HostImages::Colour(PLPG_ROW_FRAME, 1), second.At(2, 2)) << "no avatar over the frame";
     EXPECT_EQ(HostImages::Colour(PLPG_ROW_FRAME, 1), second.At(51, 36)) << "no badge";
     EXPECT_EQ(HostImages::Colour(PLPG_SEX_0, 0), second.At(190, 24));
-    MetafileRecording own = MetafileRecording::Render(240, 50, [&](HDC dc) { PaintRow(dc, 0); });
+    // The row's texts are black even in a DC that came with another colour.
+    MetafileRecording own = MetafileRecording::Render(240, 50, [&](HDC dc) {
+        ::SetTextColor(dc, RGB(0, 0, 255));
+        PaintRow(dc, 0);
+    });
     EXPECT_FALSE(own.FindText("me"));
-    EXPECT_TRUE(own.FindText("---"));
+    ASSERT_TRUE(own.FindText("---"));
+    EXPECT_EQ(RGB(0, 0, 0), own.FindText("---")->colour);
     EXPECT_TRUE(own.FindText("S:-5"));
 
     // A missing image list draws nothing; the rest of the row still draws.
