@@ -85,12 +85,15 @@ BOOL CPlayerListBoxDlg::OnInitDialog() {
 }
 
 INT_PTR CPlayerListBoxDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
+    // The framework reads the structure of these messages for every control:
+    // one sent without a structure has nothing to compare, draw or delete.
+    if ((msg == WM_COMPAREITEM || msg == WM_DRAWITEM || msg == WM_DELETEITEM) && !l) return FALSE;
     switch (msg) {
     case WM_COMPAREITEM:
-        if (w != IDC_PLAYER_LIST || !l) break;
+        if (w != IDC_PLAYER_LIST) break;
         return Compare(*reinterpret_cast<COMPAREITEMSTRUCT*>(l));
     case WM_DRAWITEM:
-        if (w != IDC_PLAYER_LIST || !l) break;
+        if (w != IDC_PLAYER_LIST) break;
         Draw(*reinterpret_cast<DRAWITEMSTRUCT*>(l));
         SetMsgResult(TRUE);
         return TRUE;

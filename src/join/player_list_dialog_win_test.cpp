@@ -815,6 +815,11 @@ TEST(PlayerListFacadeTest, EveryCallIsHarmlessWithoutADialogAndCreateHappensOnce
     EXPECT_FALSE(::IsWindowVisible(made)) << "created hidden";
     EXPECT_EQ(0, ::GetWindowLongA(::GetDlgItem(made, IDC_PLAYER_LIST), GWL_STYLE) & WS_VISIBLE)
         << "the list too, until the dialog is shown";
+    // Owner-draw messages without their structure are ignored, not read.
+    for (UINT msg : {WM_COMPAREITEM, WM_DRAWITEM, WM_DELETEITEM}) {
+        ::SendMessageA(made, msg, IDC_PLAYER_LIST, 0);
+        ::SendMessageA(made, msg, IDC_PLAYER_LIST_SORT, 0);
+    }
 
     // The menus are the library's own, in GBK.
     HMENU players = ::GetSubMenu(menu, 0);
