@@ -201,6 +201,9 @@ TEST(ValueFormatTest, SimplifiedReadsPerRowTraditionalKeepsTheStartUpFormat) {
     EXPECT_EQ("beans:1200", fresh.Text(p, true, true, load));
     table[10] = "beans: %d";
     EXPECT_EQ("beans: %", fresh.Text(p, true, true, load));
+    // The cut never leaves half a GBK character: "%d:淘豆个" keeps "%d:淘豆".
+    table[10] = "%d:\xCC\xD4\xB6\xB9\xB8\xF6";
+    EXPECT_EQ("1200:\xCC\xD4\xB6\xB9", fresh.Text(p, true, true, load));
     // A text that cuts to nothing is read again and used whole.
     table[10] = "";
     EXPECT_EQ("", fresh.Text(p, true, true, load));
