@@ -146,6 +146,8 @@ void CJoinTable::OnDestroy() {
 }
 
 void CJoinTable::ShowTable(int type, const tagKWP_TABLE_LIST_DATA* table) {
+    // A window that went with its parent cannot show; it must not hold the lock either.
+    if (!m_hWnd) return;
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
     TheJoinTableFlags().firstJoin = false;
     if (table) {
@@ -231,6 +233,9 @@ void CJoinTable::ApplyButtonState(UINT id, unsigned char enable) {
 }
 
 void CJoinTable::SetButtonStatus(unsigned char join, unsigned char search1, unsigned char search2) {
+    // Without the window every button handle is null, and repainting a null
+    // window repaints the whole desktop.
+    if (!m_hWnd) return;
     ApplyButtonState(IDC_JT_JOIN, join);
     if (m_pPanel && m_pPanel->IsWindowVisible() && m_pPanel->ForcesSearchButtons()) {
         search1 = 1;

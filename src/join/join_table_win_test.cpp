@@ -7,6 +7,7 @@
 
 #include <string.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -112,6 +113,40 @@ TEST(JoinTableWithoutDialogTest, CallsBeforeCreateDoNothingAndFlagsWorkAlone) {
     EXPECT_TRUE(Party::GetInputOk());
     Party::SetInputOk(false);
     EXPECT_FALSE(Party::GetInputOk());
+}
+
+TEST(JoinDialogsWithoutWindowsTest, AfterTheirParentWentTheyShowNothingHoldNoLockAndRepaintNothing) {
+    HostWindow live(0, 0, 300, 200);
+    ::ShowWindow(live.hwnd(), SW_SHOWNOACTIVATE);
+    std::unique_ptr<HostWindow> gone(new HostWindow);
+    Party::CreateJTDlg(gone->wnd());
+    Party::CreatePWDlg(gone->wnd());
+    gone.reset();  // the dialogs' windows go with the window that owns them
+    ::UpdateWindow(live.hwnd());
+    ::SetFocus(live.hwnd());
+
+    tagKWP_TABLE_LIST_DATA table = MakeTable(7, 101);
+    tagKWP_TABLE_SET_DEFAULT defaults = {};
+    Party::ShowJTDlg(JTAT_JOIN, &table);
+    Party::SetJTActType(JTAT_MESSAGE);
+    Party::SetJTBtnStatus(1, 1, 1);
+    Party::SetJTFocusTable(&table);
+    Party::SetExpandInit(&defaults);
+    Party::ShowPWDlg(7);
+    EXPECT_EQ(0, Party::GetIfPartyBtnLock());
+    EXPECT_EQ(0, Party::GetJTFocusTableIndx());
+    EXPECT_EQ(live.hwnd(), ::GetFocus());
+    EXPECT_FALSE(::GetUpdateRect(live.hwnd(), nullptr, FALSE)) << "no other window is repainted";
+    Party::HideJTDlg();
+    Party::HidePWDlg();
+    Party::DestroyJTDlg();
+    Party::DestroyPWDlg();
+
+    Party::CreateJTDlg(live.wnd());
+    Party::ShowJTDlg(JTAT_JOIN, &table);
+    EXPECT_TRUE(::IsWindowVisible(FindOwnedDialog(live.hwnd(), IDC_JT_JOIN))) << "a new dialog after the destroy works";
+    Party::DestroyJTDlg();
+    Party::SetIfPartyBtnLock(0);
 }
 
 TEST_F(JoinTableTest, CreateSkinsTheDialogsOpensTheGroupsAndDestroyClosesThem) {

@@ -28,6 +28,8 @@ BOOL CPW_InputDlg::OnInitDialog() {
 }
 
 void CPW_InputDlg::ShowFor(unsigned short tableNum) {
+    // A window that went with its parent cannot show, take the focus or hold the lock.
+    if (!m_hWnd) return;
     m_usTableNum = tableNum;
     SizeClientAndCentre(m_hWnd, m_hWndOwner, kClientWidth, kClientHeight);
     m_edit.MoveWindow(46, 42, 148, 22);
