@@ -249,11 +249,15 @@ void CJoinTable::OnJoin() {
     PlayLobbySound(kSoundClick);
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
     unsigned short number = m_stFocusTable.usTableNum;
+    HWND self = m_hWnd;
     if (m_stFocusTable.bHavePassword) {
         CPartyDlg_DlgInerface::ShowPWDlg(number);
     } else {
         SendToOwner(kJoinMessage, kJoinCode, static_cast<LPARAM>(number));
     }
+    // A host may destroy the dialog while it handles the join; then this
+    // object is gone too.
+    if (!::IsWindow(self)) return;
     HideAndReset();
 }
 

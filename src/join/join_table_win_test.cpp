@@ -149,6 +149,44 @@ TEST(JoinDialogsWithoutWindowsTest, AfterTheirParentWentTheyShowNothingHoldNoLoc
     Party::SetIfPartyBtnLock(0);
 }
 
+TEST_F(JoinTableTest, AHostMayDestroyTheDialogsWhileHandlingTheirMessages) {
+    host.Answer(kJoin, [](WPARAM, LPARAM) -> LRESULT {
+        Party::DestroyJTDlg();
+        return 0;
+    });
+    host.Answer(kPassword, [](WPARAM, LPARAM) -> LRESULT {
+        Party::DestroyPWDlg();
+        return 0;
+    });
+    const struct {
+        const char* name;
+        void (*close)(HWND);
+    } paths[] = {
+        {"join", [](HWND d) { Click(d, IDC_JT_JOIN); }},
+        {"close button", [](HWND d) { Click(d, IDC_JT_CLOSE); }},
+        {"Escape", [](HWND d) { ::SendMessageA(d, WM_COMMAND, IDCANCEL, 0); }},
+        {"system close", [](HWND d) { ::SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    };
+    for (const auto& path : paths) {
+        Party::CreateJTDlg(host.wnd());
+        dialog = FindOwnedDialog(host.hwnd(), IDC_JT_JOIN);
+        ASSERT_TRUE(dialog) << path.name;
+        Show(JTAT_JOIN, MakeTable(7, 101));
+        path.close(dialog);
+        EXPECT_FALSE(::IsWindow(dialog)) << path.name;
+        EXPECT_EQ(JTAT_NONE, Party::GetJTActType()) << path.name;
+        EXPECT_EQ(0, Party::GetIfPartyBtnLock()) << path.name;
+    }
+
+    Party::ShowPWDlg(5);
+    ::SetWindowTextA(::GetDlgItem(password, IDC_PW_EDIT), "pw");
+    Click(password, IDC_PW_OK);
+    EXPECT_FALSE(::IsWindow(password));
+    EXPECT_EQ(0, Party::GetIfPartyBtnLock());
+    ASSERT_EQ(1u, host.ReceivedOf(kPassword).size());
+    EXPECT_EQ(5u, host.ReceivedOf(kPassword)[0].wParam);
+}
+
 TEST_F(JoinTableTest, CreateSkinsTheDialogsOpensTheGroupsAndDestroyClosesThem) {
     std::vector<SkinFixtureCall> applied = skin.CallsOf(kSkinApplyWindowSkin);
     ASSERT_EQ(2u, applied.size());

@@ -52,7 +52,13 @@ void CPW_InputDlg::Confirm() {
     memset(m_acPassword, 0, sizeof m_acPassword);
     if (m_edit.m_hWnd) ::GetWindowTextA(m_edit.m_hWnd, m_acPassword, sizeof m_acPassword);
     m_acPassword[sizeof m_acPassword - 1] = '\0';
+    HWND self = m_hWnd;
     SendToOwner(kPasswordMessage, m_usTableNum, reinterpret_cast<LPARAM>(m_acPassword));
+    // A host may destroy the dialog while it handles the password; the lock goes all the same.
+    if (!::IsWindow(self)) {
+        CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+        return;
+    }
     HideAndUnlock();
 }
 
