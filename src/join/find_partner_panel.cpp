@@ -115,7 +115,9 @@ INT_PTR CJTExpand::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         SetMsgResult(TRUE);
         return TRUE;
     case WM_PRINTCLIENT:
-        if (l & PRF_ERASEBKGND) EraseBackground(reinterpret_cast<HDC>(w));
+        // The background is all the panel shows: a print of the client alone
+        // draws it too, and once when the erase is asked for as well.
+        if (l & (PRF_CLIENT | PRF_ERASEBKGND)) EraseBackground(reinterpret_cast<HDC>(w));
         return TRUE;
     default:
         return CDialog::DialogProc(msg, w, l);

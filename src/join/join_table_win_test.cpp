@@ -593,4 +593,8 @@ TEST_F(JoinTableTest, PanelBackgroundTurnsToTheScorePictureForGood) {
     MetafileRecording drawn = MetafileRecording::RenderWindow(panel);
     ASSERT_EQ(1u, drawn.pictures.size());
     EXPECT_EQ(CRect(0, 0, 199, 146), drawn.pictures[0].dest);
+    MetafileRecording clientOnly = MetafileRecording::Render(199, 146, [&](HDC dc) {
+        ::SendMessageA(panel, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    });
+    EXPECT_EQ(1u, clientOnly.pictures.size()) << "the background is the panel's client picture";
 }
