@@ -328,6 +328,12 @@ TEST_F(JoinTableTest, ActiveTypesLayTheButtonsOutAndDriveTheToggle) {
     EXPECT_FALSE(Visible(dialog, IDC_JT_ARROW_OUT) || Visible(dialog, IDC_JT_ARROW_IN));
     EXPECT_TRUE(Party::GetInputOk()) << "the other types force the flag on";
 
+    // The toggle draws its picture alone, at its top-left corner, and never erases.
+    MetafileRecording drawn = MetafileRecording::RenderWindow(::GetDlgItem(dialog, IDC_JT_INPUT_OK));
+    ASSERT_EQ(1u, drawn.pictures.size());
+    EXPECT_EQ(CRect(0, 0, 22, 19), drawn.pictures[0].dest);
+    EXPECT_TRUE(drawn.fills.empty() && drawn.texts.empty());
+
     // Back to JTAT_JOIN within the same show the flag is kept; a new show starts it off.
     Party::SetJTActType(JTAT_JOIN);
     EXPECT_TRUE(Party::GetInputOk());
