@@ -64,7 +64,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # Helpers every Win32 test may use: a host window that records what the
 # library sends, metafile rendering, a fake clock.
 add_library(lobbyui_testkit STATIC ${PROJECT_SOURCE_DIR}/tests/support/host_window.cpp
-  ${PROJECT_SOURCE_DIR}/tests/support/metafile_recorder.cpp)
+  ${PROJECT_SOURCE_DIR}/tests/support/metafile_recorder.cpp ${PROJECT_SOURCE_DIR}/tests/support/test_util.cpp)
 target_include_directories(lobbyui_testkit PUBLIC ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/tests/fixtures
   ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/res)
 target_link_libraries(lobbyui_testkit PUBLIC lobbyui_objects GTest::gtest ${LOBBYUI_SYSTEM_LIBS})

@@ -8,22 +8,16 @@
 #include <string>
 
 #include "support/texts_gbk.h"
+#include "test_util.h"
 #include "word_filter_fixture.h"
 
 namespace {
 
-std::string BinDirectory() {
-    char path[MAX_PATH] = {0};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path);
-    return s.substr(0, s.find_last_of('\\'));
-}
-
-std::string Sample() { return BinDirectory() + "\\VaduveRed.dll"; }
+std::string Sample() { return ProgramDirectory() + "\\VaduveRed.dll"; }
 std::string Fixture(const char* variant) {
-    return BinDirectory() + "\\fixtures\\vaduvered_" + variant + "\\VaduveRed.dll";
+    return ProgramDirectory() + "\\fixtures\\vaduvered_" + variant + "\\VaduveRed.dll";
 }
-std::string Missing() { return BinDirectory() + "\\fixtures\\no_such_filter\\VaduveRed.dll"; }
+std::string Missing() { return ProgramDirectory() + "\\fixtures\\no_such_filter\\VaduveRed.dll"; }
 
 // The check as a dialog makes it, on a 17-byte table-name buffer.
 bool Hits(const std::string& text) {

@@ -9,16 +9,10 @@
 #include "metafile_recorder.h"
 #include "skin_fixture.h"
 #include "test_resources.h"
+#include "test_util.h"
 #include "win/dialog.h"
 
 namespace {
-
-std::string BinDirectory() {
-    char path[MAX_PATH] = {0};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path);
-    return s.substr(0, s.find_last_of('\\'));
-}
 
 // Writes a solid 24-bit BMP file of the given size and colour.
 void WriteBmp(const std::string& path, int width, int height, COLORREF colour) {
@@ -50,32 +44,6 @@ void WriteBmp(const std::string& path, int width, int height, COLORREF colour) {
     ::WriteFile(f, pixels.data(), info.biSizeImage, &written, nullptr);
     ::CloseHandle(f);
 }
-
-// A 64 x 64 white memory canvas to draw into and read pixels back from.
-class Canvas {
-public:
-    Canvas() {
-        HDC screen = ::GetDC(nullptr);
-        m_dc = ::CreateCompatibleDC(screen);
-        m_bitmap = ::CreateCompatibleBitmap(screen, 64, 64);
-        ::ReleaseDC(nullptr, screen);
-        m_old = ::SelectObject(m_dc, m_bitmap);
-        RECT all = {0, 0, 64, 64};
-        ::FillRect(m_dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    }
-    ~Canvas() {
-        ::SelectObject(m_dc, m_old);
-        ::DeleteObject(m_bitmap);
-        ::DeleteDC(m_dc);
-    }
-    HDC dc() const { return m_dc; }
-    COLORREF At(int x, int y) const { return ::GetPixel(m_dc, x, y); }
-
-private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old;
-};
 
 class PlainDialog : public CDialog {
 public:
@@ -109,7 +77,7 @@ protected:
 class SkinMagicTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        module = ::LoadLibraryA((BinDirectory() + "\\fixtures\\skinmagic\\SkinMagic.dll").c_str());
+        module = ::LoadLibraryA((ProgramDirectory() + "\\fixtures\\skinmagic\\SkinMagic.dll").c_str());
         ASSERT_TRUE(module);
         count = reinterpret_cast<SkinFixtureCallCountFn>(reinterpret_cast<void*>(::GetProcAddress(module, "SkinFixtureCallCount")));
         get = reinterpret_cast<SkinFixtureGetCallFn>(reinterpret_cast<void*>(::GetProcAddress(module, "SkinFixtureGetCall")));
@@ -139,7 +107,7 @@ TEST_F(SkinMagicTest, EveryOperationReachesItsOrdinalWithItsArguments) {
     HostWindow host;
     PlainDialog dialog;
     dialog.Create(host.wnd());
-    Canvas canvas;
+    TestCanvas canvas(64, 64);
 
     Skin::ApplyWindowSkin(dialog.m_hWnd, "JoinTable");
     HANDLE group = Skin::OpenSkinImageGroup("Digits");
@@ -171,7 +139,7 @@ TEST_F(SkinMagicTest, EveryOperationReachesItsOrdinalWithItsArguments) {
 }
 
 TEST_F(SkinMagicTest, NullUnknownAndClosedHandlesNeverReachTheLibrary) {
-    Canvas canvas;
+    TestCanvas canvas(64, 64);
     HANDLE missing = Skin::OpenSkinImageGroup("MissingGroup");
     EXPECT_EQ(nullptr, missing);
     HANDLE digits = Skin::OpenSkinImageGroup("Digits");
@@ -198,7 +166,7 @@ TEST_F(FolderSkinTest, ImagesDrawStretchedIntoTheirRectangleWithMagentaTranspare
     EXPECT_STREQ("folder", Skin::BackendName());
     SkinImageGroup digits("Digits");
     ASSERT_TRUE(digits.handle());
-    Canvas canvas;
+    TestCanvas canvas(64, 64);
     digits.Draw("Seven", canvas.dc(), CRect(10, 10, 30, 20));
     EXPECT_EQ(RGB(200, 0, 0), canvas.At(10, 10));
     EXPECT_EQ(RGB(200, 0, 0), canvas.At(29, 19));
@@ -221,7 +189,7 @@ TEST_F(FolderSkinTest, MissingGroupOrImageDrawsNothingAndTheRestStillPaints) {
     SkinImageGroup escape("..");
     EXPECT_EQ(nullptr, escape.handle());
     SkinImageGroup digits("Digits");
-    Canvas canvas;
+    TestCanvas canvas(64, 64);
     missing.Draw("Seven", canvas.dc(), CRect(0, 0, 8, 8));
     digits.Draw("NoSuchImage", canvas.dc(), CRect(0, 0, 8, 8));
     digits.Draw("..\\TestDialog", canvas.dc(), CRect(0, 0, 8, 8));
@@ -238,11 +206,11 @@ TEST_F(FolderSkinTest, SkinObjectWithABackgroundPictureErasesTheDialogWithIt) {
     Skin::ApplyWindowSkin(skinned.m_hWnd, "TestDialog");
     Skin::ApplyWindowSkin(plain.m_hWnd, "NoSuchObject");
 
-    Canvas canvas;
+    TestCanvas canvas(64, 64);
     skinned.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()));
     EXPECT_EQ(RGB(0, 0, 200), canvas.At(5, 5));
 
-    Canvas other;
+    TestCanvas other(64, 64);
     plain.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(other.dc()));
     EXPECT_NE(RGB(0, 0, 200), other.At(5, 5));
 }

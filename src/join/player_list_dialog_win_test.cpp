@@ -26,6 +26,7 @@
 #include "info/text_table_platform.h"
 #include "metafile_recorder.h"
 #include "skin_fixture.h"
+#include "test_util.h"
 #include "support/scratch_directory.h"
 #include "support/texts_big5.h"
 #include "support/texts_gbk.h"
@@ -420,29 +421,6 @@ public:
     CImageList lists[CPlayerListBox::kPictureGroups];
 };
 
-// A white 240 x 50 canvas to paint a row into and read pixels back.
-class Canvas {
-public:
-    Canvas() {
-        HDC screen = ::GetDC(nullptr);
-        dc = ::CreateCompatibleDC(screen);
-        bitmap = ::CreateCompatibleBitmap(screen, 240, 50);
-        ::ReleaseDC(nullptr, screen);
-        old = ::SelectObject(dc, bitmap);
-        RECT all = {0, 0, 240, 50};
-        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    }
-    ~Canvas() {
-        ::SelectObject(dc, old);
-        ::DeleteObject(bitmap);
-        ::DeleteDC(dc);
-    }
-    COLORREF At(int x, int y) const { return ::GetPixel(dc, x, y); }
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
-};
-
 TEST_F(PlayerListTest, ARowDrawsItsPicturesAndTextsFromTheRecord) {
     HostImages images;
     tagKWP_PLAYER_LIST_DATA_EXTRA friendRow = Player(2, "pal", 21, 1234, 1);
@@ -452,8 +430,8 @@ TEST_F(PlayerListTest, ARowDrawsItsPicturesAndTextsFromTheRecord) {
     CPT_MapInerface::AddPlayerToTable(2, 42);
     CPartyDlg_DlgInerface::AddPlayer(&friendRow, 0, 0);
 
-    Canvas canvas;
-    PaintRow(canvas.dc, 0);
+    TestCanvas canvas(240, 50);
+    PaintRow(canvas.dc(), 0);
     EXPECT_EQ(1, friendRow.cSex) << "7 is kept as 1";
     EXPECT_EQ(HostImages::Colour(PLPG_ROW_FRAME, 2), canvas.At(220, 40)) << "friend frame";
     EXPECT_EQ(HostImages::Colour(PLPG_FACE, 74), canvas.At(2, 2)) << "level 21 replaces the avatar";
@@ -484,8 +462,8 @@ TEST_F(PlayerListTest, ARowDrawsItsPicturesAndTextsFromTheRecord) {
     CPartyDlg_DlgInerface::AddPlayer(&me, 1, 0);
     CPartyDlg_DlgInerface::SetLBScoreLooby(false);
     calls.clear();
-    Canvas second;
-    PaintRow(second.dc, 0);
+    TestCanvas second(240, 50);
+    PaintRow(second.dc(), 0);
     EXPECT_EQ(0, me.cSex);
     EXPECT_TRUE(calls.empty()) << "the own row asks the host nothing";
     EXPECT_EQ(HostImages::Colour(PLPG_ROW_FRAME, 1), second.At(2, 2)) << "no avatar over the frame";
@@ -503,8 +481,8 @@ TEST_F(PlayerListTest, ARowDrawsItsPicturesAndTextsFromTheRecord) {
 
     // A missing image list draws nothing; the rest of the row still draws.
     CPartyDlg_DlgInerface::SetPlayerLBImgList(nullptr, PLPG_ROW_FRAME);
-    Canvas third;
-    PaintRow(third.dc, 0);
+    TestCanvas third(240, 50);
+    PaintRow(third.dc(), 0);
     EXPECT_EQ(RGB(255, 255, 255), third.At(220, 40));
     EXPECT_EQ(HostImages::Colour(PLPG_SEX_0, 0), third.At(190, 24));
 }
@@ -527,19 +505,19 @@ TEST_F(PlayerListTest, AChangedTableRepaintsTheRowOnceMore) {
     CPT_MapInerface::AddPlayerToTable(2, 42);
     ::UpdateWindow(list);
     p.ucTableCache = 0;  // as the map leaves a new record
-    Canvas canvas;
+    TestCanvas canvas(240, 50);
     ::ValidateRect(list, nullptr);
-    PaintRow(canvas.dc, 0);
+    PaintRow(canvas.dc(), 0);
     EXPECT_EQ(42, p.ucTableCache);
     RECT dirty;
     EXPECT_TRUE(::GetUpdateRect(list, &dirty, FALSE));
     EXPECT_EQ(43, dirty.bottom - dirty.top);
     ::ValidateRect(list, nullptr);
-    PaintRow(canvas.dc, 0);
+    PaintRow(canvas.dc(), 0);
     EXPECT_FALSE(::GetUpdateRect(list, &dirty, FALSE)) << "unchanged: no further paint";
     CPT_MapInerface::RemovePlayerFromTable(2);
     CPT_MapInerface::AddPlayerToTable(2, 120);
-    PaintRow(canvas.dc, 0);
+    PaintRow(canvas.dc(), 0);
     EXPECT_EQ(120, p.ucTableCache);
     EXPECT_TRUE(::GetUpdateRect(list, &dirty, FALSE));
 }
@@ -602,10 +580,7 @@ TEST_F(PlayerListTest, OneFullPaintOfTwelvePlayersAsksTheHostOncePerOtherVisible
     EXPECT_EQ(9u, CallsOf(4).size()) << "ten visible rows, one of them the own";
 
     // A picture for people, beside the test program.
-    char exe[MAX_PATH] = {0};
-    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    std::string shot(exe);
-    shot = shot.substr(0, shot.find_last_of('\\')) + "\\player_list_12.bmp";
+    const std::string shot = ProgramDirectory() + "\\player_list_12.bmp";
     EXPECT_TRUE(SaveWindowPicture(dialog, shot));
 }
 
@@ -705,12 +680,12 @@ TEST_F(PlayerListTest, FreshValuesReachTheAllViewPlayerAndTheFirstPaintPatchesBe
     EXPECT_EQ(17, other.ucLevel);
     EXPECT_EQ(10, me.iBeans);
 
-    Canvas canvas;
-    PaintRow(canvas.dc, 1);
+    TestCanvas canvas(240, 50);
+    PaintRow(canvas.dc(), 1);
     EXPECT_EQ(999, me.iBeans) << "entry 0 carries the check id";
     view.iBeans = 5;
     CPartyDlg_DlgInerface::SetData2(&view);
-    PaintRow(canvas.dc, 1);
+    PaintRow(canvas.dc(), 1);
     EXPECT_EQ(999, me.iBeans) << "only the first paint patches";
 }
 
@@ -731,12 +706,12 @@ TEST_F(PlayerListTest, BackgroundShowsUnderTenRowsOrFewerAndTheHostCursorIsUsed)
     std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA> players;
     for (unsigned int id = 1; id <= 11; ++id) players.push_back(Player(id, "p"));
     for (size_t i = 0; i < 10; ++i) CPartyDlg_DlgInerface::AddPlayer(&players[i], 0, 0);
-    Canvas ten;
-    EXPECT_EQ(0, ::SendMessageA(list, WM_ERASEBKGND, reinterpret_cast<WPARAM>(ten.dc), 0));
+    TestCanvas ten(240, 50);
+    EXPECT_EQ(0, ::SendMessageA(list, WM_ERASEBKGND, reinterpret_cast<WPARAM>(ten.dc()), 0));
     EXPECT_EQ(RGB(0, 0, 180), ten.At(100, 30));
     CPartyDlg_DlgInerface::AddPlayer(&players[10], 0, 0);
-    Canvas eleven;
-    EXPECT_EQ(0, ::SendMessageA(list, WM_ERASEBKGND, reinterpret_cast<WPARAM>(eleven.dc), 0));
+    TestCanvas eleven(240, 50);
+    EXPECT_EQ(0, ::SendMessageA(list, WM_ERASEBKGND, reinterpret_cast<WPARAM>(eleven.dc()), 0));
     EXPECT_EQ(RGB(255, 255, 255), eleven.At(100, 30));
 
     HICON cursor = ::LoadCursorA(nullptr, IDC_HAND);
@@ -749,10 +724,7 @@ TEST_F(PlayerListTest, BackgroundShowsUnderTenRowsOrFewerAndTheHostCursorIsUsed)
 }
 
 TEST(PlayerListSkinTest, TheDialogTakesItsSkinObjectAndSkinsTheList) {
-    char path[MAX_PATH] = {0};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string bin(path);
-    bin = bin.substr(0, bin.find_last_of('\\'));
+    const std::string bin = ProgramDirectory();
     HMODULE fixture = ::LoadLibraryA((bin + "\\fixtures\\skinmagic\\SkinMagic.dll").c_str());
     ASSERT_TRUE(fixture);
     auto count = reinterpret_cast<SkinFixtureCallCountFn>(reinterpret_cast<void*>(::GetProcAddress(fixture, "SkinFixtureCallCount")));
