@@ -45,6 +45,26 @@ bool ListFailed(LRESULT result) { return result == LB_ERR || result == LB_ERRSPA
 
 void TraceListError(int step) { Trace("%s%d", kGbkListResultError, step); }
 
+// Visits the rows' records from the last row to the first. A row whose data
+// cannot be read ends the walk; a row without a record is traced and passed
+// over. visit(row, record) answers false to stop.
+template <class Visit>
+void ForEachRowRecord(const CPlayerListBox& list, Visit visit) {
+    for (int i = list.GetCount() - 1; i >= 0; --i) {
+        LRESULT data = list.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i));
+        if (data == LB_ERR) {
+            TraceListError(4);
+            return;
+        }
+        tagKWP_PLAYER_LIST_DATA_EXTRA* player = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
+        if (!player) {
+            Trace("%s", kGbkListResultError);
+            continue;
+        }
+        if (!visit(i, *player)) return;
+    }
+}
+
 }  // namespace
 
 WebPageOpener SetWebPageOpener(WebPageOpener opener) {
@@ -300,49 +320,32 @@ BOOL CPlayerListBoxDlg::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigne
 void CPlayerListBoxDlg::RemovePlayer(int playerId) {
     if (playerId < 1) Trace(kGbkPlayerIdErrorFormat, playerId);
     const int top = m_list.GetTopIndex();
-    for (int i = m_list.GetCount() - 1; i >= 0; --i) {
-        LRESULT data = m_list.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i));
-        if (data == LB_ERR) {
-            TraceListError(4);
-            break;
-        }
-        tagKWP_PLAYER_LIST_DATA_EXTRA* player = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
-        if (!player) {
-            Trace("%s", kGbkListResultError);
-            continue;
-        }
-        if (player->uiPlayerID != static_cast<unsigned int>(playerId)) continue;
-        if (m_list.DeleteString(i) == LB_ERR) {
+    bool deleteFailed = false;
+    ForEachRowRecord(m_list, [&](int row, tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
+        if (player.uiPlayerID != static_cast<unsigned int>(playerId)) return true;
+        if (m_list.DeleteString(row) == LB_ERR) {
             TraceListError(3);
-            return;
+            deleteFailed = true;
+            return false;
         }
-        m_list.ForgetRecord(player);
+        m_list.ForgetRecord(&player);
         m_list.Invalidate(FALSE);
-        break;
-    }
-    m_list.SetTopIndex(top);
+        return false;
+    });
+    if (!deleteFailed) m_list.SetTopIndex(top);
 }
 
 void CPlayerListBoxDlg::ApplyFreshValues() {
     const PlayerListState& state = ThePlayerListState();
     if (state.allViewPlayerId == 0) Trace(kGbkAllViewIdErrorFormat, static_cast<int>(state.allViewPlayerId));
     const int top = m_list.GetTopIndex();
-    for (int i = m_list.GetCount() - 1; i >= 0; --i) {
-        LRESULT data = m_list.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i));
-        if (data == LB_ERR) {
-            TraceListError(4);
-            break;
-        }
-        tagKWP_PLAYER_LIST_DATA_EXTRA* player = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
-        if (!player) {
-            Trace("%s", kGbkListResultError);
-            continue;
-        }
-        if (player->uiPlayerID != state.allViewPlayerId) continue;
-        player->iBeans = state.allViewBeans;
-        player->ucLevel = state.meritLevel;
+    ForEachRowRecord(m_list, [&](int, tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
+        if (player.uiPlayerID != state.allViewPlayerId) return true;
+        player.iBeans = state.allViewBeans;
+        player.ucLevel = state.meritLevel;
         m_list.Invalidate(FALSE);
-    }
+        return true;
+    });
     m_list.SetTopIndex(top);
 }
 
