@@ -62,9 +62,10 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 # Helpers every Win32 test may use: a host window that records what the
-# library sends, metafile rendering, a fake clock.
+# library sends, metafile rendering, a fake clock, DirectSound doubles.
 add_library(lobbyui_testkit STATIC ${PROJECT_SOURCE_DIR}/tests/support/host_window.cpp
-  ${PROJECT_SOURCE_DIR}/tests/support/metafile_recorder.cpp ${PROJECT_SOURCE_DIR}/tests/support/test_util.cpp)
+  ${PROJECT_SOURCE_DIR}/tests/support/metafile_recorder.cpp ${PROJECT_SOURCE_DIR}/tests/support/test_util.cpp
+  ${PROJECT_SOURCE_DIR}/tests/support/fake_direct_sound.cpp)
 target_include_directories(lobbyui_testkit PUBLIC ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/tests/fixtures
   ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/src/res)
 target_link_libraries(lobbyui_testkit PUBLIC lobbyui_objects GTest::gtest ${LOBBYUI_SYSTEM_LIBS})

@@ -11,125 +11,22 @@
 #include <stdio.h>
 #include <string.h>
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <lobbyui/base_data_control.h>
 
+#include "fake_direct_sound.h"
 #include "support/html_trace.h"
 #include "support/lobby_sound.h"
 
 namespace {
 
-std::vector<std::string> g_log;
-
-void Record(const std::string& name, const char* call, long value) {
-    g_log.push_back(name + ":" + call + "(" + std::to_string(value) + ")");
-}
-
-class FakeBuffer : public IDirectSoundBuffer {
-public:
-    explicit FakeBuffer(std::string name, DWORD status = 0) : m_name(std::move(name)), status(status) {}
-    virtual ~FakeBuffer() = default;
-
-    STDMETHOD(QueryInterface)(REFIID, void** out) override {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 1; }
-    STDMETHOD_(ULONG, Release)() override {
-        Record(m_name, "Release", 0);
-        ++releases;
-        return 0;
-    }
-    STDMETHOD(GetCaps)(LPDSBCAPS) override { return Unexpected("GetCaps"); }
-    STDMETHOD(GetCurrentPosition)(LPDWORD, LPDWORD) override { return Unexpected("GetCurrentPosition"); }
-    STDMETHOD(GetFormat)(LPWAVEFORMATEX, DWORD, LPDWORD) override { return Unexpected("GetFormat"); }
-    STDMETHOD(GetVolume)(LPLONG) override { return Unexpected("GetVolume"); }
-    STDMETHOD(GetPan)(LPLONG) override { return Unexpected("GetPan"); }
-    STDMETHOD(GetFrequency)(LPDWORD) override { return Unexpected("GetFrequency"); }
-    STDMETHOD(GetStatus)(LPDWORD out) override {
-        *out = status;
-        return DS_OK;
-    }
-    STDMETHOD(Initialize)(LPDIRECTSOUND, LPCDSBUFFERDESC) override { return Unexpected("Initialize"); }
-    STDMETHOD(Lock)(DWORD, DWORD, LPVOID*, LPDWORD, LPVOID*, LPDWORD, DWORD) override { return Unexpected("Lock"); }
-    STDMETHOD(Play)(DWORD, DWORD, DWORD flags) override {
-        Record(m_name, "Play", static_cast<long>(flags));
-        return DS_OK;
-    }
-    STDMETHOD(SetCurrentPosition)(DWORD) override { return Unexpected("SetCurrentPosition"); }
-    STDMETHOD(SetFormat)(LPCWAVEFORMATEX) override { return Unexpected("SetFormat"); }
-    STDMETHOD(SetVolume)(LONG volume) override {
-        Record(m_name, "SetVolume", volume);
-        return DS_OK;
-    }
-    STDMETHOD(SetPan)(LONG) override { return Unexpected("SetPan"); }
-    STDMETHOD(SetFrequency)(DWORD) override { return Unexpected("SetFrequency"); }
-    STDMETHOD(Stop)() override { return Unexpected("Stop"); }
-    STDMETHOD(Unlock)(LPVOID, DWORD, LPVOID, DWORD) override { return Unexpected("Unlock"); }
-    STDMETHOD(Restore)() override { return Unexpected("Restore"); }
-
-    const std::string m_name;
-    DWORD status;
-    int releases = 0;
-
-private:
-    HRESULT Unexpected(const char* call) {
-        Record(m_name, call, 0);
-        return DSERR_GENERIC;
-    }
-};
-
-class FakeDevice : public IDirectSound {
-public:
-    enum Answer { kDuplicate, kFailWithNothing, kFailButStore };
-
-    virtual ~FakeDevice() = default;
-    STDMETHOD(QueryInterface)(REFIID, void** out) override {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHOD_(ULONG, AddRef)() override { return 1; }
-    STDMETHOD_(ULONG, Release)() override { return 0; }
-    STDMETHOD(CreateSoundBuffer)(LPCDSBUFFERDESC, LPLPDIRECTSOUNDBUFFER, IUnknown*) override {
-        return Unexpected("CreateSoundBuffer");
-    }
-    STDMETHOD(GetCaps)(LPDSCAPS) override { return Unexpected("GetCaps"); }
-    STDMETHOD(DuplicateSoundBuffer)(LPDIRECTSOUNDBUFFER original, LPLPDIRECTSOUNDBUFFER copy) override {
-        const std::string of = static_cast<FakeBuffer*>(original)->m_name;
-        g_log.push_back("device:DuplicateSoundBuffer(" + of + ")");
-        if (answer == kFailWithNothing) {
-            *copy = nullptr;
-            return DSERR_OUTOFMEMORY;
-        }
-        copies.emplace_back(of + "'" + std::to_string(copies.size()), copyStatus);
-        *copy = &copies.back();
-        return answer == kDuplicate ? DS_OK : DSERR_OUTOFMEMORY;
-    }
-    STDMETHOD(SetCooperativeLevel)(HWND, DWORD) override { return Unexpected("SetCooperativeLevel"); }
-    STDMETHOD(Compact)() override { return Unexpected("Compact"); }
-    STDMETHOD(GetSpeakerConfig)(LPDWORD) override { return Unexpected("GetSpeakerConfig"); }
-    STDMETHOD(SetSpeakerConfig)(DWORD) override { return Unexpected("SetSpeakerConfig"); }
-    STDMETHOD(Initialize)(LPCGUID) override { return Unexpected("Initialize"); }
-
-    Answer answer = kDuplicate;
-    DWORD copyStatus = DSBSTATUS_PLAYING;
-    std::deque<FakeBuffer> copies;  // a deque keeps the copies where they are
-
-private:
-    HRESULT Unexpected(const char* call) {
-        g_log.push_back(std::string("device:") + call);
-        return DSERR_GENERIC;
-    }
-};
-
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g_log.clear();
+        DirectSoundCalls().clear();
         sound = std::make_unique<DIRSOUND>();
         // Whatever lies next to the arrays must never be taken for a buffer.
         memset(sound->m_ucHostArea4104, 0xEE, sizeof sound->m_ucHostArea4104);
@@ -145,19 +42,15 @@ protected:
         CBaseDataControl::SetSoundPointer(nullptr);
         CBaseDataControl::SetSoundFirstIndex(0);
     }
-    std::vector<std::string> TakeLog() {
-        std::vector<std::string> out;
-        out.swap(g_log);
-        return out;
-    }
+    std::vector<std::string> TakeLog() { return TakeDirectSoundCalls(); }
     int FreeDuplicateSlots() const {
         int free = 0;
         for (IDirectSoundBuffer* copy : sound->m_pDuplicate) free += copy == nullptr;
         return free;
     }
 
-    FakeDevice device;
-    FakeBuffer click{"click"};
+    FakeSoundDevice device;
+    FakeSoundBuffer click{"click"};
     int level = 8;
     std::unique_ptr<DIRSOUND> sound;
 };
@@ -292,20 +185,20 @@ TEST_F(SoundTest, SweepReleasesFinishedCopiesAndTheFirstFreeSlotIsTaken) {
 
 TEST_F(SoundTest, FailedDuplicationPlaysNothing) {
     click.status = DSBSTATUS_PLAYING;
-    device.answer = FakeDevice::kFailWithNothing;
+    device.answer = FakeSoundDevice::kFailWithNothing;
     sound->Play(3, 0);
     EXPECT_EQ(Log({"device:DuplicateSoundBuffer(click)"}), TakeLog());
     EXPECT_EQ(32, FreeDuplicateSlots());
 
     // A device that reports failure yet hands a copy back: the copy is kept
     // and set to the volume, but not played.
-    device.answer = FakeDevice::kFailButStore;
+    device.answer = FakeSoundDevice::kFailButStore;
     sound->Play(3, 0);
     EXPECT_EQ(Log({"device:DuplicateSoundBuffer(click)", "click'0:SetVolume(-400)"}), TakeLog());
 }
 
 TEST_F(SoundTest, LobbySoundsPlayAtTheirOffsetFromTheFirstIndex) {
-    FakeBuffer menu("menu"), button("button"), refused("refused");
+    FakeSoundBuffer menu("menu"), button("button"), refused("refused");
     sound->m_pBuffer[106] = &menu;
     sound->m_pBuffer[109] = &button;
     sound->m_pBuffer[115] = &refused;
