@@ -15,6 +15,7 @@
 #include <lobbyui/frame.h>
 #include <lobbyui/party_dialogs.h>
 
+#include "fake_direct_sound.h"
 #include "host_window.h"
 #include "join/join_table_test_support.h"
 #include "metafile_recorder.h"
@@ -239,6 +240,60 @@ TEST_F(JoinTableTest, JoinLockedTableOpensPasswordDialogAndSendsNothingThenThePa
     memcpy(expected.data(), "s3cret", 6);
     EXPECT_EQ(expected, host.received()[0].record);
     EXPECT_EQ(0, Party::GetIfPartyBtnLock());
+}
+
+TEST_F(JoinTableTest, OnlyJoinCloseAndTheSearchButtonsClickOncePerPress) {
+    const int first = 40;
+    const std::vector<int> click = {first + 9}, silence;
+    FakeHostSound sound(first);
+    Party::SetExpandInit(&defaults);
+    Show(JTAT_JOIN, MakeTable(7, 101));
+    Party::SetJTBtnStatus(1, 1, 1);
+    EXPECT_EQ(silence, sound.TakePlayed()) << "the host's calls";
+
+    Click(dialog, IDC_JT_SEARCH1);  // panel in: the host searches
+    EXPECT_EQ(click, sound.TakePlayed());
+    Click(dialog, IDC_JT_SEARCH2);
+    EXPECT_EQ(click, sound.TakePlayed());
+    Click(dialog, IDC_JT_ARROW_OUT);
+    Click(dialog, IDC_JT_INPUT_OK);
+    Click(dialog, IDC_JT_HIDDEN);
+    EXPECT_EQ(silence, sound.TakePlayed()) << "arrow, toggle and the hidden button";
+    Click(dialog, IDC_JT_SEARCH1);  // panel out: the panel searches
+    EXPECT_EQ(click, sound.TakePlayed());
+    Click(dialog, IDC_JT_ARROW_IN);
+    EXPECT_EQ(silence, sound.TakePlayed());
+
+    Click(dialog, IDC_JT_JOIN);
+    EXPECT_EQ(click, sound.TakePlayed());
+    tagKWP_TABLE_LIST_DATA locked = MakeTable(42, 101);
+    locked.bHavePassword = 1;
+    Show(JTAT_JOIN, locked);
+    Click(dialog, IDC_JT_JOIN);
+    EXPECT_EQ(click, sound.TakePlayed()) << "the password dialog opens without a sound of its own";
+    Party::HidePWDlg();
+    Show(JTAT_JOIN, MakeTable(7, 101));
+    Click(dialog, IDC_JT_CLOSE);
+    EXPECT_EQ(click, sound.TakePlayed());
+
+    Show(JTAT_JOIN, MakeTable(7, 101));
+    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    Show(JTAT_JOIN, MakeTable(7, 101));
+    ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    Show(JTAT_JOIN, MakeTable(7, 101));
+    ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Show(JTAT_JOIN, MakeTable(7, 101));
+    Party::HideJTDlg();
+    EXPECT_EQ(silence, sound.TakePlayed()) << "Enter, Escape, system close and HideJTDlg";
+
+    // A host that takes its sound object back hears nothing; the buttons still work.
+    sound.Withdraw();
+    host.Clear();
+    Show(JTAT_JOIN, MakeTable(7, 101));
+    Click(dialog, IDC_JT_SEARCH1);
+    Click(dialog, IDC_JT_JOIN);
+    EXPECT_EQ(silence, sound.TakePlayed());
+    EXPECT_EQ(Messages({{kSearch, 1}, {kJoin, 35}}), Sent());
 }
 
 TEST_F(JoinTableTest, EveryClosingPathHidesSlidesThePanelInDropsTheLockAndOnlyCancelsTellTheHost) {

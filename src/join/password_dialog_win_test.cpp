@@ -9,6 +9,7 @@
 
 #include <lobbyui/party_dialogs.h>
 
+#include "fake_direct_sound.h"
 #include "host_window.h"
 #include "join/join_table_test_support.h"
 #include "res/join_ids.h"
@@ -124,4 +125,32 @@ TEST_F(PasswordDialogTest, EscapeSystemCloseAndHideSendNothingAndReleaseTheLock)
         EXPECT_EQ(0, CPartyDlg_DlgInerface::GetIfPartyBtnLock()) << names[path];
     }
     EXPECT_TRUE(host.received().empty());
+}
+
+TEST_F(PasswordDialogTest, ConfirmAndEnterClickWhileShowingAndEveryWayOutIsSilent) {
+    const int first = 40;
+    FakeHostSound sound(first);
+    CPartyDlg_DlgInerface::ShowPWDlg(12);
+    EXPECT_EQ(std::vector<int>(), sound.TakePlayed()) << "showing is the host's doing";
+    Click(dialog, IDC_PW_OK);
+    EXPECT_EQ(std::vector<int>({first + 9}), sound.TakePlayed());
+    CPartyDlg_DlgInerface::ShowPWDlg(12);
+    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(std::vector<int>({first + 9}), sound.TakePlayed()) << "Enter";
+
+    CPartyDlg_DlgInerface::ShowPWDlg(12);
+    ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    CPartyDlg_DlgInerface::ShowPWDlg(12);
+    ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    CPartyDlg_DlgInerface::ShowPWDlg(12);
+    CPartyDlg_DlgInerface::HidePWDlg();
+    EXPECT_EQ(std::vector<int>(), sound.TakePlayed()) << "Escape, system close and HidePWDlg";
+
+    // A host that takes its sound object back hears nothing, and the
+    // password still goes out.
+    sound.Withdraw();
+    CPartyDlg_DlgInerface::ShowPWDlg(12);
+    Click(dialog, IDC_PW_OK);
+    EXPECT_EQ(std::vector<int>(), sound.TakePlayed());
+    EXPECT_EQ(3u, host.ReceivedOf(kPassword).size());
 }

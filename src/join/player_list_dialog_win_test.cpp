@@ -21,6 +21,7 @@
 #include <lobbyui/party_dialogs.h>
 #include <lobbyui/player_stats.h>
 
+#include "fake_direct_sound.h"
 #include "frame/skin.h"
 #include "host_window.h"
 #include "info/text_table_platform.h"
@@ -388,6 +389,59 @@ TEST_F(PlayerListTest, MenuCommandsAndDoubleClickSendTheirBlocksByteForByte) {
     calls.clear();
     ::SendMessageA(list, WM_COMMAND, ID_PLAYER_WHISPER, 0);
     EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(PlayerListTest, MenusOpenWithTheMenuSoundAndEveryChosenCommandClicks) {
+    const int first = 40;
+    const std::vector<int> menu = {first + 6}, click = {first + 9}, silence;
+    tagKWP_PLAYER_LIST_DATA_EXTRA me = Player(kLocal, "me");
+    tagKWP_PLAYER_LIST_DATA_EXTRA other = Player(2, "two");
+    CPartyDlg_DlgInerface::AddPlayer(&me, 0, 0);
+    CPartyDlg_DlgInerface::AddPlayer(&other, 0, 0);
+    FakeHostSound sound(first);
+
+    RightClickRow(1);
+    EXPECT_EQ(menu, sound.TakePlayed());
+    RightClickRow(0);
+    EXPECT_EQ(menu, sound.TakePlayed()) << "the own row has a menu too";
+    RightClickRow(2);
+    ::SendMessageA(list, WM_RBUTTONUP, 0, MAKELPARAM(20, -5));
+    EXPECT_EQ(silence, sound.TakePlayed()) << "no row under the cursor";
+
+    RightClickRow(1);
+    sound.TakePlayed();
+    for (UINT id : {ID_PLAYER_QUERY, ID_PLAYER_INVITE, ID_PLAYER_WHISPER, ID_PLAYER_BEFRIEND, ID_PLAYER_BLOCK}) {
+        ::SendMessageA(list, WM_COMMAND, id, 0);
+        EXPECT_EQ(click, sound.TakePlayed()) << id;
+    }
+    ::SendMessageA(list, WM_COMMAND, ID_PLAYER_INVITE_TO_GROUP, 0);
+    EXPECT_EQ(silence, sound.TakePlayed()) << "a command without a handler";
+    ::SendMessageA(list, WM_LBUTTONDBLCLK, 0, MAKELPARAM(10, 43 + 5));
+    EXPECT_EQ(click, sound.TakePlayed()) << "a double-click is the query command";
+
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PLAYER_LIST_SORT, BN_CLICKED), 0);
+    EXPECT_EQ(menu, sound.TakePlayed());
+    for (UINT id : {ID_SORT_BY_NICKNAME, ID_SORT_BY_LEVEL, ID_SORT_BY_VALUE, ID_SORT_BY_TABLE, ID_SORT_BY_FRIEND,
+                    ID_SORT_BY_MEMBER}) {
+        Sort(id);
+        EXPECT_EQ(click, sound.TakePlayed()) << id;
+    }
+    CPartyDlg_DlgInerface::ShowPlayerLB();
+    EXPECT_EQ(click, sound.TakePlayed()) << "showing the list chooses the member sort as the user would";
+    CPartyDlg_DlgInerface::IsShowConTestBtn(1, 7);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PLAYER_LIST_CONTEST, BN_CLICKED), 0);
+    EXPECT_EQ(silence, sound.TakePlayed()) << "the contest page opens silently";
+    EXPECT_EQ(1u, g_opened.size());
+
+    // A host that takes its sound object back hears nothing; the list still answers.
+    sound.Withdraw();
+    calls.clear();
+    RightClickRow(1);
+    ::SendMessageA(list, WM_COMMAND, ID_PLAYER_WHISPER, 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PLAYER_LIST_SORT, BN_CLICKED), 0);
+    Sort(ID_SORT_BY_LEVEL);
+    EXPECT_EQ(silence, sound.TakePlayed());
+    EXPECT_EQ(1u, CallsOf(1).size());
 }
 
 // Six image lists whose images are solid colours that tell group and index
