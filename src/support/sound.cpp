@@ -38,11 +38,13 @@ DWORD StatusOf(IDirectSoundBuffer* buffer) {
 }  // namespace
 
 int DIRSOUND::hasSound(int index) {
-    if (!SoundGateOpen()) return 0;
+    // A negative index is a caller's error and is traced whether or not the
+    // gate is open; the object itself is not touched either way.
     if (index < 0) {
         TraceError("%s(%d), %d", "DIRSOUND::hasSound", index, 229);
         return 0;
     }
+    if (!SoundGateOpen()) return 0;
     // m_nSoundCount is the host's word; the array ends where it ends.
     if (index >= m_nSoundCount || index >= kBufferSlots) return 0;
     return m_pBuffer[index] ? 1 : 0;

@@ -127,6 +127,9 @@ TEST_F(SoundTest, NegativeIndexIsRefusedWithOneRedTraceLine) {
     g_pHtmlTrace = &writer;
     EXPECT_EQ(0, sound->hasSound(-1));
     sound->Play(-7, 0);
+    // With no sound object handed in, the error is still reported.
+    CBaseDataControl::SetSoundPointer(nullptr);
+    EXPECT_EQ(0, sound->hasSound(-2));
     g_pHtmlTrace = nullptr;
 
     char text[512] = {0};
@@ -137,6 +140,7 @@ TEST_F(SoundTest, NegativeIndexIsRefusedWithOneRedTraceLine) {
     EXPECT_EQ(0u, written.find("<font color=#FF0000>")) << written;
     EXPECT_NE(std::string::npos, written.find(" DIRSOUND::hasSound(-1), 229<br>")) << written;
     EXPECT_NE(std::string::npos, written.find(" DIRSOUND::hasSound(-7), 229<br>")) << written;
+    EXPECT_NE(std::string::npos, written.find(" DIRSOUND::hasSound(-2), 229<br>")) << written;
     EXPECT_EQ(std::string::npos, written.find("</font>")) << "both lines are red";
     EXPECT_EQ(Log(), TakeLog());
 }
