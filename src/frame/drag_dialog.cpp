@@ -7,8 +7,6 @@
 
 CDragDialog::CDragDialog(UINT templateId, CWnd*) : CDialog(templateId) {}
 
-BOOL CDragDialog::OnSetCursor(HWND, UINT, UINT) { return m_bUseHostCursor && ApplyHostCursor(); }
-
 INT_PTR CDragDialog::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     switch (msg) {
     case WM_NCLBUTTONDOWN:
@@ -29,6 +27,12 @@ INT_PTR CDragDialog::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     case WM_LBUTTONUP:
         if (m_drag.OnLButtonUp()) ::ReleaseCapture();
         return CDialog::DialogProc(msg, w, l);
+    case WM_SETCURSOR:
+        if (!m_bUseHostCursor) return CDialog::DialogProc(msg, w, l);
+        // The host's cursor or nothing: default processing would put up the
+        // class arrow over the host's choice.
+        SetMsgResult(ApplyHostCursor() ? TRUE : FALSE);
+        return TRUE;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(l) != m_hWnd) m_drag.OnCaptureLost();
         return CDialog::DialogProc(msg, w, l);

@@ -18,9 +18,9 @@ public:
 
 protected:
     INT_PTR DialogProc(UINT msg, WPARAM w, LPARAM l) override;
-    BOOL OnSetCursor(HWND, UINT, UINT) override;
 
-    // Set by the dialogs that show the host's cursor.
+    // Set by the dialogs that show the host's cursor: they answer
+    // WM_SETCURSOR with it, and without it answer FALSE and do nothing else.
     bool m_bUseHostCursor = false;
 
 private:

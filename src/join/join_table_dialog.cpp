@@ -3,7 +3,6 @@
 #include <stdio.h>
 #include <string.h>
 
-#include "frame/host_cursor.h"
 #include "info/csv_text.h"
 #include "join/join_table_rules.h"
 #include "join/join_table_window.h"
@@ -338,11 +337,6 @@ INT_PTR CJoinTable::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         SetMsgResult(TRUE);
         return TRUE;
     }
-    case WM_SETCURSOR:
-        // Without the host's cursor the answer is FALSE and nothing else:
-        // default processing would put up the class arrow and answer TRUE.
-        SetMsgResult(ApplyHostCursor() ? TRUE : FALSE);
-        return TRUE;
     default:
         return CDragDialog::DialogProc(msg, w, l);
     }

@@ -5,7 +5,6 @@
 #include <lobbyui/party_dialogs.h>
 
 #include "frame/dialog_singleton.h"
-#include "frame/host_cursor.h"
 #include "frame/skin.h"
 #include "join/join_table_window.h"
 #include "res/join_ids.h"
@@ -77,11 +76,6 @@ void CPW_InputDlg::OnOK() { Confirm(); }
 void CPW_InputDlg::OnCancel() { HideAndUnlock(); }
 
 INT_PTR CPW_InputDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_SETCURSOR) {
-        // Without the host's cursor the answer is FALSE and nothing else.
-        SetMsgResult(ApplyHostCursor() ? TRUE : FALSE);
-        return TRUE;
-    }
     // The system close hides first; its default processing then ends in
     // the cancel handling, which sends nothing either.
     if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) HideAndUnlock();

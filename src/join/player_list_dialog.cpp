@@ -9,7 +9,6 @@
 #include <lobbyui/player_stats.h>
 
 #include "frame/dialog_singleton.h"
-#include "frame/host_cursor.h"
 #include "frame/skin.h"
 #include "support/html_trace.h"
 #include "support/lobby_sound.h"
@@ -121,9 +120,6 @@ INT_PTR CPlayerListBoxDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         // The skin paints the dialog's surface; the rows need a fresh paint.
         ::ValidateRect(m_hWnd, nullptr);
         m_list.Invalidate(FALSE);
-        return TRUE;
-    case WM_SETCURSOR:
-        SetMsgResult(ApplyHostCursor() ? TRUE : FALSE);
         return TRUE;
     default:
         break;
