@@ -2,7 +2,10 @@
 // DialogSingleton<Dialog>: Create makes the dialog once (a second call neither
 // recreates nor re-parents it), calls that need the dialog do nothing while it
 // is absent, getters then answer their default, and Destroy is idempotent.
-// Portable: Dialog only needs Create(Parent*) and DestroyWindow().
+// A Create whose window could not be made keeps nothing, so that the host's
+// next Create (with a parent that works) makes the dialog after all.
+// Portable: Dialog only needs a Create(Parent*) answering whether its window
+// was made, and DestroyWindow().
 #ifndef LOBBYUI_FRAME_DIALOG_SINGLETON_H
 #define LOBBYUI_FRAME_DIALOG_SINGLETON_H
 
@@ -21,8 +24,14 @@ public:
     template <class Parent, class... Args>
     void Create(Parent* parent, Args&&... args) {
         if (m_dialog) return;
-        m_dialog = new Dialog(std::forward<Args>(args)...);
-        m_dialog->Create(parent);
+        Dialog* dialog = new Dialog(std::forward<Args>(args)...);
+        // Stored before the window is made: initialisation may already call
+        // back into the facade.
+        m_dialog = dialog;
+        if (dialog->Create(parent)) return;
+        if (m_dialog == dialog) m_dialog = nullptr;
+        dialog->DestroyWindow();
+        delete dialog;
     }
 
     void Destroy() {

@@ -18,7 +18,12 @@ struct FakeDialog {
     int value;
     explicit FakeDialog(int v = 7) : value(v) { log->push_back("construct"); }
     ~FakeDialog() { log->push_back("delete"); }
-    void Create(const Parent* p) { parent = p; log->push_back("create"); }
+    // A parent with a negative id stands for one whose window cannot be made.
+    bool Create(const Parent* p) {
+        parent = p;
+        log->push_back("create");
+        return p && p->id >= 0;
+    }
     void DestroyWindow() { log->push_back("destroy-window"); }
 };
 std::vector<const char*>* FakeDialog::log = nullptr;
@@ -70,4 +75,17 @@ TEST_F(DialogSingletonTest, DestroyTwiceIsHarmlessAndCreateAfterDestroyMakesAFre
     ASSERT_TRUE(facade.Exists());
     EXPECT_EQ(9, facade.Get()->value);
     facade.Destroy();
+}
+
+TEST_F(DialogSingletonTest, CreateWhoseWindowFailsKeepsNothingSoTheNextCreateWorks) {
+    Parent broken{-1}, good{2};
+    facade.Create(&broken);
+    EXPECT_FALSE(facade.Exists());
+    EXPECT_EQ((std::vector<const char*>{"construct", "create", "destroy-window", "delete"}), log);
+    facade.Create(static_cast<const Parent*>(nullptr));
+    EXPECT_FALSE(facade.Exists());
+
+    facade.Create(&good);
+    ASSERT_TRUE(facade.Exists());
+    EXPECT_EQ(&good, facade.Get()->parent);
 }
