@@ -1,7 +1,7 @@
 // The word filter the create-table dialogs put table names through before
 // they reach the host. It is an outside library that LobbyUi.dll loads at run
-// time by the name "VaduveRed.dll" (the normal library search: the host's
-// folder first) and calls through its export "CheckFilthy":
+// time as "VaduveRed.dll" from the folder of the host's executable, and from
+// nowhere else (not the current directory, not PATH), and calls through its export "CheckFilthy":
 //
 //     extern "C" __declspec(dllexport) int __cdecl CheckFilthy(char* text, int mode);
 //

@@ -1,5 +1,7 @@
 #include "create/word_filter.h"
 
+#include "frame/library_search.h"
+
 namespace {
 
 int __cdecl NeverHits(char*, int) { return 0; }
@@ -30,7 +32,7 @@ int CallFilter(PFN_CheckFilthy check, char* text, int mode) {
 }  // namespace
 
 CWordFilterBinding::CWordFilterBinding(const char* library) {
-    m_hVaduveRed = library ? ::LoadLibraryA(library) : nullptr;
+    m_hVaduveRed = LoadLibraryBesideHost(library);
     if (m_hVaduveRed) {
         s_pfnCheckFilthy = reinterpret_cast<PFN_CheckFilthy>(
             reinterpret_cast<void*>(::GetProcAddress(m_hVaduveRed, LOBBYUI_WORD_FILTER_EXPORT)));

@@ -11,8 +11,8 @@
 
 class CWordFilterBinding {
 public:
-    // Loads the filter library (by name through the normal search, or by a
-    // full path) and, when it loads, binds its check: the export, or a check
+    // Loads the filter library (a bare name from the host's folder only, a
+    // path as given) and, when it loads, binds its check: the export, or a check
     // that never hits when the export is missing. When the library does not
     // load, whatever was bound before stays bound.
     explicit CWordFilterBinding(const char* library = LOBBYUI_WORD_FILTER_LIBRARY);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "frame/library_search.h"
 #include "room/lobby_room.h"
 
 namespace {
@@ -36,7 +37,7 @@ BOOL CLobbyUiApp::InitInstance() {
 bool EnsureControlHosting() {
     static bool ready = [] {
         if (!TheApp().IsControlHostingEnabled()) return false;
-        HMODULE atl = ::LoadLibraryA("atl.dll");
+        HMODULE atl = LoadSystemLibrary(L"atl.dll");
         if (!atl) return false;
         using AtlAxWinInitFn = BOOL(WINAPI*)();
         auto init = reinterpret_cast<AtlAxWinInitFn>(reinterpret_cast<void*>(::GetProcAddress(atl, "AtlAxWinInit")));

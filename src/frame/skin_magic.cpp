@@ -1,6 +1,8 @@
 // The SkinMagic backend: the host's skinning library, reached by ordinal.
 #include "frame/skin.h"
 
+#include "frame/library_search.h"
+
 namespace {
 
 using ApplyWindowSkinFn = int(WINAPI*)(HWND, const char*);
@@ -49,12 +51,11 @@ private:
 
 SkinBackend* MakeSkinMagicBackend() {
     bool loadedByUs = false;
+    // The host's own copy when it has loaded one; otherwise only the one
+    // installed beside the host.
     HMODULE module = ::GetModuleHandleA("SkinMagic.dll");
     if (!module) {
-        // A missing library must not raise the system's error box in the host.
-        UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-        module = ::LoadLibraryA("SkinMagic.dll");
-        ::SetErrorMode(oldMode);
+        module = LoadLibraryBesideHost("SkinMagic.dll");
         loadedByUs = module != nullptr;
     }
     if (!module) return nullptr;

@@ -4,6 +4,7 @@ lobbyui_add_sources(
   WIN32
     drag_dialog.cpp
     host_cursor.cpp
+    library_search.cpp
     lobby_app.cpp
     skin.cpp
     skin_folder.cpp
@@ -15,4 +16,5 @@ lobbyui_add_sources(
     drag_dialog_win_test.cpp
     skin_win_test.cpp
     facade_win_test.cpp
+    library_search_win_test.cpp
 )
