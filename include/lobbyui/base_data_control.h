@@ -8,7 +8,8 @@
 
 #include <lobbyui/export.h>
 
-class DIRSOUND;  // <lobbyui/sound.h>
+// The host's sound object: declared by the host, or by <lobbyui/sound.h>.
+class DIRSOUND;
 
 #pragma pack(push, 4)
 

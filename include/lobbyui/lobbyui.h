@@ -1,5 +1,8 @@
 // LobbyUi: the in-room dialogs and room state of the lobby client.
-// The umbrella header a host includes; it pulls in every public header.
+// The umbrella header a host includes; it pulls in every public header but
+// <lobbyui/sound.h>. The sound object is the host's own class: a host that
+// declares DIRSOUND itself (with the same layout) includes this header as it
+// is; one that wants our declaration includes <lobbyui/sound.h> as well.
 #ifndef LOBBYUI_LOBBYUI_H
 #define LOBBYUI_LOBBYUI_H
 
@@ -11,7 +14,6 @@
 #include <lobbyui/player_stats.h>
 #include <lobbyui/game_server.h>
 #include <lobbyui/party_dialogs.h>
-#include <lobbyui/sound.h>
 #include <lobbyui/word_filter.h>
 
 #if defined(_WIN32)

@@ -1,5 +1,33 @@
 // Links LobbyUi through its import library and calls into it; prints
 // "consumer ok" when every call answered as documented.
+//
+// Like a real lobby client it owns its sound class and declares it itself,
+// with the layout the library reads, before including the umbrella header.
+#include <stddef.h>
+#include <windows.h>
+
+struct IDirectSound;
+struct IDirectSoundBuffer;
+
+#pragma pack(push, 4)
+class DIRSOUND {
+public:
+    int Loaded() const { return m_nSoundCount; }
+
+    int m_nSoundCount;
+    IDirectSound* m_pDirectSound;
+    IDirectSoundBuffer* m_pBuffer[1024];
+    unsigned char m_ucArea4104[4096];
+    IDirectSoundBuffer* m_pDuplicate[32];
+    unsigned char m_ucArea8328[1072];
+    int* m_piVolume;
+    unsigned char m_ucArea9404[4];
+    unsigned char m_bEnable;
+    unsigned char m_ucArea9409[3];
+};
+#pragma pack(pop)
+static_assert(sizeof(DIRSOUND) == 9412, "the host's sound object");
+
 #include <lobbyui/lobbyui.h>
 
 #include <stdio.h>
@@ -10,8 +38,12 @@ int main() {
     HWND desktop = ::GetDesktopWindow();
     CWnd* view = CWnd::FromHandle(desktop);
     bool sameView = view == CWnd::FromHandle(desktop) && view->m_hWnd == desktop && !CWnd::FromHandle(nullptr);
-    if (!hooked || !sameView) {
-        printf("consumer failed: hooked=%d sameView=%d\n", hooked, sameView);
+    static DIRSOUND sound = {};
+    CBaseDataControl::SetSoundPointer(&sound);
+    bool soundHandedIn = CBaseDataControl::GetSoundPointer() == &sound && sound.Loaded() == 0;
+    CBaseDataControl::SetSoundPointer(nullptr);
+    if (!hooked || !sameView || !soundHandedIn) {
+        printf("consumer failed: hooked=%d sameView=%d sound=%d\n", hooked, sameView, soundHandedIn);
         return 1;
     }
     printf("consumer ok\n");
