@@ -1,5 +1,6 @@
 #include "create/saved_defaults.h"
 
+#include <errno.h>
 #include <limits.h>
 #include <stdio.h>
 
@@ -87,20 +88,69 @@ std::string SavedDefaultsBytes(const WorkingDefaults& values) {
     return std::string(bytes, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
-bool SaveSavedDefaults(const WorkingDefaults& values) {
-    const std::string target = SavedDefaultsPath();
-    const std::string beside = target + ".new";
-    const std::string bytes = SavedDefaultsBytes(values);
+namespace {
 
+bool WriteAll(FILE* f, const std::string& bytes) {
+    return fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size() && fflush(f) == 0;
+}
+
+enum class SaveResult { Saved, Failed, NotTried };
+
+// Writes the new copy beside the file and puts it in the file's place.
+// NotTried when the copy could not be made or could not take the file's
+// place (a folder where new files may not be made, a stale read-only copy or
+// a folder of that name in the way, an old file that cannot be replaced).
+SaveResult SaveBesideAndReplace(const std::string& target, const std::string& bytes) {
+    const std::string beside = target + ".new";
     FILE* f = fopen(beside.c_str(), "wb");
-    if (!f) return false;
-    bool written = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    written = fflush(f) == 0 && written;
+    if (!f) return SaveResult::NotTried;
+    bool written = WriteAll(f, bytes);
     written = FlushFileToDisk(f) && written;
     written = fclose(f) == 0 && written;
-    if (!written || !ReplaceFileWith(beside.c_str(), target.c_str())) {
+    if (!written) {
+        // A full disk: rewriting in place would fail the same way, half-way.
         remove(beside.c_str());
-        return false;
+        return SaveResult::Failed;
     }
-    return true;
+    if (!ReplaceFileWith(beside.c_str(), target.c_str())) {
+        remove(beside.c_str());
+        return SaveResult::NotTried;
+    }
+    return SaveResult::Saved;
+}
+
+// Rewrites the existing file through a handle opened without creating, for
+// folders where only the file itself is writable (or a stale copy is in the
+// way). The old bytes are read
+// first and written back when a write fails, so a failure that shows leaves
+// the old file as it was.
+bool SaveInPlace(const std::string& target, const std::string& bytes) {
+    FILE* f = fopen(target.c_str(), "r+b");
+    if (!f && errno == ENOENT) {
+        // No old file to keep: the first save simply makes it.
+        f = fopen(target.c_str(), "wb");
+    }
+    if (!f) return false;
+    std::string old;
+    char chunk[256];
+    size_t n;
+    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0 && old.size() < 65536) old.append(chunk, n);
+    bool saved = fseek(f, 0, SEEK_SET) == 0 && WriteAll(f, bytes) &&
+                 TruncateFileTo(f, static_cast<long>(bytes.size())) && FlushFileToDisk(f);
+    if (!saved && fseek(f, 0, SEEK_SET) == 0 && WriteAll(f, old)) TruncateFileTo(f, static_cast<long>(old.size()));
+    saved = fclose(f) == 0 && saved;
+    return saved;
+}
+
+}  // namespace
+
+bool SaveSavedDefaults(const WorkingDefaults& values) {
+    const std::string target = SavedDefaultsPath();
+    const std::string bytes = SavedDefaultsBytes(values);
+    switch (SaveBesideAndReplace(target, bytes)) {
+    case SaveResult::Saved: return true;
+    case SaveResult::Failed: return false;
+    case SaveResult::NotTried: break;
+    }
+    return SaveInPlace(target, bytes);
 }

@@ -67,8 +67,12 @@ WorkingDefaults LoadSavedDefaults(const tagKWP_TABLE_SET_DEFAULT& record, const 
 std::string SavedDefaultsBytes(const WorkingDefaults& values);
 
 // Writes the file beside the old one and then replaces it, so that a crash
-// or a full disk leaves either the old file or the new one. False when the
-// old file was left as it was; callers report nothing.
+// or a full disk leaves either the old file or the new one. Where that cannot
+// be done (a folder in which only the file itself is writable, a stale
+// Default.sav.new in the way, an old file that cannot be replaced) the
+// existing file is rewritten in place instead, its old bytes put back if a
+// write fails. False when the old file was left as it was; callers report
+// nothing.
 bool SaveSavedDefaults(const WorkingDefaults& values);
 
 #endif

@@ -14,4 +14,7 @@ bool FlushFileToDisk(FILE* f);
 // Puts `source` in the place of `target` in one step, replacing it.
 bool ReplaceFileWith(const char* source, const char* target);
 
+// Cuts the open file f to size bytes (what was written is flushed first).
+bool TruncateFileTo(FILE* f, long size);
+
 #endif

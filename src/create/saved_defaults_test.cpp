@@ -75,12 +75,29 @@ TEST_F(SavedDefaultsTest, SaveWritesExactBytesAndReplacesALongerFile) {
     EXPECT_EQ(1, entries);
 }
 
+TEST_F(SavedDefaultsTest, SomethingInTheWayOfTheNewCopyRewritesTheFileInPlace) {
+    const std::string target = SavedDefaultsPath();
+    ScratchDirectory::Write(target, "12345\r\r\n12345\r\r\n12345 and more");
+    // A folder where the new copy would be written.
+    std::filesystem::create_directory(target + ".new");
+    ASSERT_TRUE(SaveSavedDefaults(WorkingDefaults{5, 2, 8}));
+    EXPECT_EQ(std::string("5\r\r\n2\r\r\n8"), ScratchDirectory::Read(target));
+    EXPECT_TRUE(std::filesystem::is_directory(target + ".new"));
+
+    // With no file yet, the first save makes it.
+    std::filesystem::remove(target);
+    ASSERT_TRUE(SaveSavedDefaults(WorkingDefaults{10, 1, 4}));
+    EXPECT_EQ(std::string("10\r\r\n1\r\r\n4"), ScratchDirectory::Read(target));
+}
+
 TEST_F(SavedDefaultsTest, FailedSaveLeavesTheOldFileWhole) {
-    ScratchDirectory::Write(SavedDefaultsPath(), "50\r\r\n1\r\r\n4");
-    // Something that is not a file where the new copy would be written.
-    std::filesystem::create_directory(std::string(SavedDefaultsPath()) + ".new");
+    const std::string target = SavedDefaultsPath();
+    // Neither a new copy nor the file itself can be written: a folder stands
+    // where the copy would go and another where the file is.
+    std::filesystem::create_directory(target + ".new");
+    std::filesystem::create_directory(target);
     EXPECT_FALSE(SaveSavedDefaults(WorkingDefaults{5, 2, 8}));
-    EXPECT_EQ(std::string("50\r\r\n1\r\r\n4"), ScratchDirectory::Read(SavedDefaultsPath()));
+    EXPECT_TRUE(std::filesystem::is_directory(target));
 }
 
 TEST_F(SavedDefaultsTest, SavedValuesLoadBackAndBecomeTheWorkingValues) {

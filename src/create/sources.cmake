@@ -11,6 +11,8 @@ lobbyui_add_sources(
     allowed_scores_test.cpp
     party_flags_test.cpp
     saved_defaults_test.cpp
+  WIN32_TESTS
+    saved_defaults_win_test.cpp
   FUZZERS
     saved_defaults_fuzzer.cpp
 )
