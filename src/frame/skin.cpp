@@ -1,13 +1,16 @@
 #include "frame/skin.h"
 
+#include <map>
 #include <memory>
-#include <set>
 
 namespace {
 
 struct SkinLayer {
     std::unique_ptr<SkinBackend> backend;
-    std::set<HANDLE> openGroups;
+    // Opens not yet closed, per handle: a skinning library that caches its
+    // groups hands the same handle to every dialog that opens the group, and
+    // each of them closes it once.
+    std::map<HANDLE, int> openGroups;
 };
 
 SkinLayer& Layer() {
@@ -34,7 +37,7 @@ HANDLE OpenSkinImageGroup(const char* group) {
     if (!group) return nullptr;
     SkinLayer& layer = Layer();
     HANDLE handle = layer.backend->OpenSkinImageGroup(group);
-    if (handle) layer.openGroups.insert(handle);
+    if (handle) ++layer.openGroups[handle];
     return handle;
 }
 
@@ -47,8 +50,9 @@ void DrawSkinImage(HANDLE group, const char* image, HDC dc, const CRect& rect) {
 
 void CloseSkinImageGroup(HANDLE group) {
     SkinLayer& layer = Layer();
-    if (!IsOpen(layer, group)) return;
-    layer.openGroups.erase(group);
+    auto open = layer.openGroups.find(group);
+    if (!group || open == layer.openGroups.end()) return;
+    if (--open->second == 0) layer.openGroups.erase(open);
     layer.backend->CloseSkinImageGroup(group);
 }
 
@@ -61,7 +65,9 @@ const char* BackendName() { return Layer().backend->Name(); }
 
 void ResetForTesting() {
     SkinLayer& layer = Layer();
-    for (HANDLE group : layer.openGroups) layer.backend->CloseSkinImageGroup(group);
+    for (const auto& open : layer.openGroups) {
+        for (int i = 0; i < open.second; ++i) layer.backend->CloseSkinImageGroup(open.first);
+    }
     layer.openGroups.clear();
     layer.backend.reset();
 }

@@ -162,6 +162,28 @@ TEST_F(SkinMagicTest, NullUnknownAndClosedHandlesNeverReachTheLibrary) {
     EXPECT_EQ(kSkinCloseImageGroup, calls[1].operation);
 }
 
+TEST_F(SkinMagicTest, AGroupHandleHandedOutTwiceKeepsDrawingUntilBothOpenersCloseIt) {
+    TestCanvas canvas(64, 64);
+    SkinImageGroup first("CachedDigits");
+    {
+        SkinImageGroup second("CachedDigits");
+        ASSERT_TRUE(first.handle());
+        ASSERT_EQ(first.handle(), second.handle());
+        reset();
+    }
+    first.Draw("Seven", canvas.dc(), CRect(0, 0, 4, 4));
+    first.Close();
+    first.Draw("Seven", canvas.dc(), CRect(0, 0, 4, 4));
+
+    // Each opener's close reaches the library; the other's drawing goes on
+    // in between, and nothing is drawn once both have closed.
+    std::vector<SkinFixtureCall> calls = Calls();
+    ASSERT_EQ(3u, calls.size());
+    EXPECT_EQ(kSkinCloseImageGroup, calls[0].operation);
+    EXPECT_EQ(kSkinDrawImage, calls[1].operation);
+    EXPECT_EQ(kSkinCloseImageGroup, calls[2].operation);
+}
+
 TEST_F(FolderSkinTest, ImagesDrawStretchedIntoTheirRectangleWithMagentaTransparent) {
     EXPECT_STREQ("folder", Skin::BackendName());
     SkinImageGroup digits("Digits");
