@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <lobbyui/party_dialogs.h>
+
 #include "frame/drag_dialog.h"
 #include "host_window.h"
 #include "test_resources.h"
@@ -80,6 +82,64 @@ TEST_F(FacadeTest, HostDestroyingTheParentLeavesAnObjectThatIgnoresCalls) {
     EXPECT_FALSE(TestFacade::IsShown());
     TestFacade::Destroy();
     EXPECT_FALSE(g_test.Exists());
+}
+
+namespace {
+
+struct DialogSearch {
+    HWND host;
+    int found;
+};
+
+// The host window itself is never shown: a child counts when it is shown.
+BOOL CALLBACK CountVisibleChild(HWND w, LPARAM l) {
+    if (::GetWindowLongA(w, GWL_STYLE) & WS_VISIBLE) ++reinterpret_cast<DialogSearch*>(l)->found;
+    return TRUE;
+}
+
+BOOL CALLBACK CountVisibleOwned(HWND w, LPARAM l) {
+    DialogSearch* search = reinterpret_cast<DialogSearch*>(l);
+    if (::GetWindow(w, GW_OWNER) == search->host && ::IsWindowVisible(w)) ++search->found;
+    return TRUE;
+}
+
+// The visible windows a dialog of the library put under host: its children,
+// and the top-level windows it owns.
+int VisibleDialogsOf(HWND host) {
+    DialogSearch search = {host, 0};
+    ::EnumChildWindows(host, CountVisibleChild, reinterpret_cast<LPARAM>(&search));
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountVisibleOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+// A child dialog cannot be made without a parent; the host's next Create
+// with one must still make it.
+TEST(FailedCreateTest, ChildDialogCreatedWithoutAParentCanBeCreatedAgain) {
+    CPartyDlg_DlgInerface::CreatePlayerLBDlg(nullptr);
+    HostWindow host;
+    CPartyDlg_DlgInerface::CreatePlayerLBDlg(host.wnd());
+    CPartyDlg_DlgInerface::ShowPlayerLBDlg();
+    EXPECT_GT(VisibleDialogsOf(host.hwnd()), 0);
+    CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
+}
+
+TEST(FailedCreateTest, PopupDialogCreatedUnderADestroyedWindowCanBeCreatedAgain) {
+    HWND gone = nullptr;
+    {
+        HostWindow doomed;
+        gone = doomed.hwnd();
+    }
+    ASSERT_FALSE(::IsWindow(gone));
+    CPartyDlg_DlgInerface::CreatePWDlg(CWnd::FromHandle(gone));
+    HostWindow host;
+    CPartyDlg_DlgInerface::CreatePWDlg(host.wnd());
+    CPartyDlg_DlgInerface::ShowPWDlg(7);
+    EXPECT_EQ(1, VisibleDialogsOf(host.hwnd()));
+    EXPECT_EQ(1, CPartyDlg_DlgInerface::GetIfPartyBtnLock());
+    CPartyDlg_DlgInerface::HidePWDlg();
+    CPartyDlg_DlgInerface::DestroyPWDlg();
 }
 
 TEST(CWndViewTest, FromHandleGivesOneLastingViewPerHandle) {
