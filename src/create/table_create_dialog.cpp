@@ -49,6 +49,9 @@ const ControlPlace kPlacement[] = {
 const UINT kCardTypeBoxes[3] = {IDC_TC_CARD_TYPE_0, IDC_TC_CARD_TYPE_1, IDC_TC_CARD_TYPE_2};
 const char* const kGoldGaps[] = {"1000", "2000", "3000", "4000", "5000"};
 
+// Room below the coin-gap list for its five entries when it drops down.
+const int kGoldGapListHeight = 100;
+
 const CRect kScoreArea(110, 104, 162, 119);
 const CRect kSettingAArea(123, 135, 147, 150);
 const CRect kSettingBArea(123, 166, 147, 181);
@@ -133,7 +136,11 @@ void CTableCreate::Place() {
     SizeClientAndCentre(m_hWnd, ::GetParent(m_hWnd), kClientWidth, kClientHeight);
     for (const ControlPlace& place : kPlacement) {
         CWnd control(GetDlgItem(static_cast<int>(place.id)));
-        control.MoveWindow(place.rect);
+        CRect rect = place.rect;
+        // A drop-down list's window height is its closed field plus the list
+        // below it: at the field's height alone the list would have no room to open.
+        if (place.id == IDC_TC_GOLD_GAP) rect.bottom += kGoldGapListHeight;
+        control.MoveWindow(rect);
         control.ShowWindow(SW_SHOW);
     }
 }

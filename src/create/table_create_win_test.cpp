@@ -236,9 +236,15 @@ TEST_F(ClassicCreateTest, ShowPlacesEveryControlCentresOnTheOwnerAndRaisesTheLoc
         EXPECT_EQ(place.rect, CWnd::FromRECT(ControlRect(dialog, place.id))) << place.id;
         EXPECT_TRUE(Visible(dialog, place.id)) << place.id;
     }
-    // A drop-down list keeps its own closed height; its place is its top-left and width.
+    // The closed coin-gap list takes its place at the height its font needs;
+    // dropped down it shows all five gaps.
     CRect gold = CWnd::FromRECT(ControlRect(dialog, IDC_TC_GOLD_GAP));
     EXPECT_EQ(CRect(105, 275, 160, gold.bottom), gold);
+    EXPECT_TRUE(Visible(dialog, IDC_TC_GOLD_GAP));
+    RECT dropped = {0, 0, 0, 0};
+    ::SendDlgItemMessageA(dialog, IDC_TC_GOLD_GAP, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    const LRESULT item = ::SendDlgItemMessageA(dialog, IDC_TC_GOLD_GAP, CB_GETITEMHEIGHT, 0, 0);
+    EXPECT_GE(dropped.bottom - dropped.top, 18 + 5 * item);
 
     EXPECT_FALSE(Enabled(dialog, IDC_TC_PASSWORD_ON) || Enabled(dialog, IDC_TC_PASSWORD));
     EXPECT_EQ(kGbkNoPasswordUnder100, Text(IDC_TC_PASSWORD));
