@@ -70,6 +70,12 @@ void LoadVerbatimText(int textNumber, char (&slot)[17]) {
     CopyToSlot(slot, sizeof slot, reader.text);
 }
 
+// Controls without an id read back as -1 or, from a 16-bit id field, 0xFFFF.
+bool IsLabel(HWND control) {
+    const int id = ::GetDlgCtrlID(control);
+    return id == -1 || id == 0xFFFF;
+}
+
 bool TraditionalChineseSystem() {
     CCsvText reader;
     reader.DetectLanguage();
@@ -307,6 +313,12 @@ BOOL CTableCreate::OnTimer(UINT_PTR) {
 }
 
 INT_PTR CTableCreate::DialogProc(UINT msg, WPARAM w, LPARAM l) {
+    // The limits' labels (the template's only controls without an id) sit
+    // on the skin's picture, not on a box of their own.
+    if (msg == WM_CTLCOLORSTATIC && IsLabel(reinterpret_cast<HWND>(l))) {
+        ::SetBkMode(reinterpret_cast<HDC>(w), TRANSPARENT);
+        return reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
+    }
     if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) {
         // Closed here; the default processing then ends in the cancel
         // handling, which finds the dialog hidden and sends nothing more.
