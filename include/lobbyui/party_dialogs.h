@@ -115,10 +115,11 @@ public:
     // 1225 with 34 and a pointer to the 56-byte tagKWP_CREATE_TABLE_REQ
     // (valid during the send only) when the user creates, 1225 with 37 and a
     // pointer to four zero bytes when it closes without creating (cancel,
-    // close box, Enter, Escape, HideCTDlg, or 180 ticks of its one-second
-    // timer after ShowCTDlg). Showing raises the party-button lock; every
-    // way out drops it. The lock flag and request number are the host's own
-    // values, kept by the dialog; their getters answer 0 without a dialog.
+    // close box, Escape or IDOK, HideCTDlg, or 180 ticks of its one-second
+    // timer after ShowCTDlg); Enter presses create, the default button.
+    // Showing raises the party-button lock; every way out drops it. The lock
+    // flag and request number are the host's own values, kept by the dialog;
+    // their getters answer 0 without a dialog.
     static void CreateCTDlg(CWnd* parent);
     static void ShowCTDlg(tagKWP_TABLE_SET_DEFAULT* defaults, unsigned short tableNum);
     static void HideCTDlg();

@@ -56,8 +56,7 @@ const CRect kScoreArea(110, 104, 162, 119);
 const CRect kSettingAArea(123, 135, 147, 150);
 const CRect kSettingBArea(123, 166, 147, 181);
 
-// Counts the ticks since the last show; -1 while no dialog is shown. It
-// outlives the dialog object, as the host's view of the dialog does.
+// Ticks since the last show; -1 while the dialog is hidden or gone.
 int g_iTimeoutCounter = -1;
 // Handed in by the host while the dialog exists; nothing reads it.
 int g_iSpecialValue = 0;

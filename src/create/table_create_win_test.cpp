@@ -318,6 +318,14 @@ TEST_F(ClassicCreateTest, CreateSendsEveryByteOfTheRequestAndHides) {
     expected[44] = 35;
     expected[52] = 7;
     EXPECT_EQ(expected, Only().second) << "an empty password is no password";
+
+    // Enter in the name box presses create, the default button.
+    Clear();
+    Show(100);
+    MSG enter = {::GetDlgItem(dialog, IDC_TC_NAME), WM_KEYDOWN, VK_RETURN, 1, 0, {0, 0}};
+    ::SetFocus(enter.hwnd);
+    EXPECT_TRUE(::IsDialogMessageA(dialog, &enter));
+    EXPECT_EQ(34u, Only().first);
 }
 
 TEST_F(ClassicCreateTest, EmptyAndFilteredNamesAreReplacedByTheirTexts) {
