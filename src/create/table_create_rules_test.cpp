@@ -1,6 +1,6 @@
 // What the dialog's Wine tests cannot reach easily: names from the record
-// without a terminator, a kept position past a shorter list, setting B at the
-// ends of its byte, and the time-out count.
+// without a terminator, a kept position past a shorter list, and setting B
+// at the ends of its byte.
 #include "create/table_create_rules.h"
 
 #include <gtest/gtest.h>
@@ -81,15 +81,4 @@ TEST(ClassicTableFormTest, SettingBStepsByFourPastItsBoundButNeverWrapsTheByte) 
     form.Show(record, 101, remembered);
     EXPECT_TRUE(form.StepSettingB(true));
     EXPECT_EQ(255, form.Request().ucSettingB);
-}
-
-TEST(ClassicTableRulesTest, TheTimeoutClosesOnThe180thTickOfAVisibleDialog) {
-    int counter = 1;
-    for (int tick = 1; tick < 180; ++tick) ASSERT_FALSE(ClassicTimeoutTick(counter, true)) << tick;
-    EXPECT_TRUE(ClassicTimeoutTick(counter, true));
-    EXPECT_EQ(-1, counter);
-    EXPECT_FALSE(ClassicTimeoutTick(counter, true));
-    counter = 1;
-    EXPECT_FALSE(ClassicTimeoutTick(counter, false));
-    EXPECT_EQ(1, counter) << "a hidden dialog does not count";
 }
