@@ -33,6 +33,9 @@ DemoSession::DemoSession(DemoRoom& room, LobbyWindow& lobby) : m_room(room), m_l
 
 DemoSession::~DemoSession() {
     // Dialogs go before the pictures and windows they were lent.
+#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
+    CPartyDlg_DlgInerface::DestroyCTDlg();
+#endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::DestroyPWDlg();
 #endif
@@ -59,6 +62,9 @@ std::vector<std::string> DemoSession::Dialogs() {
 #endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     names.push_back("password");
+#endif
+#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
+    names.push_back("classic create table");
 #endif
     return names;
 }
@@ -109,6 +115,11 @@ void DemoSession::Start() {
 
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::CreatePWDlg(CWnd::FromHandle(m_lobby.main()));
+#endif
+
+#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
+    // It reports to its owner: the main window.
+    CPartyDlg_DlgInerface::CreateCTDlg(CWnd::FromHandle(m_lobby.main()));
 #endif
     m_lobby.SetTableClickHandler(&DemoSession::OnTableClicked, this);
     m_lobby.RepaintLobby();

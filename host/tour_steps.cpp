@@ -332,6 +332,10 @@ void AddPasswordSteps(std::vector<TourStep>& steps) {
 
 }  // namespace
 
+#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
+void AddClassicCreateSteps(std::vector<TourStep>& steps);  // tour_steps_create.cpp
+#endif
+
 std::vector<TourStep> TourSteps() {
     std::vector<TourStep> steps;
     AddLobbySteps(steps);
@@ -343,6 +347,9 @@ std::vector<TourStep> TourSteps() {
 #endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     AddPasswordSteps(steps);
+#endif
+#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
+    AddClassicCreateSteps(steps);
 #endif
     return steps;
 }

@@ -109,6 +109,32 @@ public:
     static void DestroyPWDlg();
 
     // Create-table dialogs.
+
+    // Classic create-table dialog. It reports to its owner, the window given
+    // to CreateCTDlg (for a child window, that window's top-level ancestor):
+    // 1225 with 34 and a pointer to the 56-byte tagKWP_CREATE_TABLE_REQ
+    // (valid during the send only) when the user creates, 1225 with 37 and a
+    // pointer to four zero bytes when it closes without creating (cancel,
+    // close box, Escape or IDOK, HideCTDlg, or 180 ticks of its one-second
+    // timer after ShowCTDlg); Enter presses create, the default button.
+    // Showing raises the party-button lock; every way out drops it. The lock
+    // flag and request number are the host's own values, kept by the dialog;
+    // their getters answer 0 without a dialog.
+    static void CreateCTDlg(CWnd* parent);
+    static void ShowCTDlg(tagKWP_TABLE_SET_DEFAULT* defaults, unsigned short tableNum);
+    static void HideCTDlg();
+    static void DestroyCTDlg();
+    // While set (the default), every show takes the defaults from the record.
+    static void CTDlgSetIfRefreshDefault(unsigned char refresh);
+    static void SetIfLockCTDlg(unsigned char lock);
+    static unsigned char GetIfLockCTDlg();
+    static void SetSpecialCTDlg(int value);
+    static void SetCTReqNum(unsigned short number);
+    static unsigned short GetCTReqNum();
+    // true (the default): the premium coin beside the score; false: game coins.
+    static void CTDlgSetYuCoinUse(bool use);
+    // The coin choice for the create-table, join-table and player list dialogs at once.
+    static void SetLobbyYuCoinUse(bool use);
 };
 
 #endif

@@ -1,0 +1,145 @@
+#include "create/table_create_rules.h"
+
+#include <string.h>
+
+#include "join/join_table_rules.h"
+#include "support/safe_format.h"
+
+namespace {
+
+const int kTimeoutTicks = 180;
+
+// A name from the host's record may fill its 17 bytes without a terminator.
+void CopyRecordName(char (&slot)[17], const char (&name)[17]) {
+    char bounded[sizeof name + 1];
+    memcpy(bounded, name, sizeof name);
+    bounded[sizeof name] = '\0';
+    memset(slot, 0, sizeof slot);
+    CopyToSlot(slot, sizeof slot, bounded);
+}
+
+}  // namespace
+
+int32_t ClassicScoreAt(const AllowedScoreList& allowed, int position) {
+    const int count = allowed.Count();
+    if (count == 0) return 0;
+    if (position < 0) position = 0;
+    if (position >= count) position = count - 1;
+    return allowed.At(position);
+}
+
+ClassicTableForm::ClassicTableForm() : m_allowed(ScoreValueTable::Classic) {
+    memset(&m_request, 0, sizeof m_request);
+    memset(&m_defaults, 0, sizeof m_defaults);
+}
+
+void ClassicTableForm::Show(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short tableNum, char (&remembered)[17]) {
+    CopyRecordName(remembered, m_request.acTableName);
+    memset(&m_request, 0, sizeof m_request);
+    if (refresh) memcpy(&m_defaults, &record, sizeof m_defaults);
+    m_allowed.Build(m_defaults.uiScoreMask);
+    m_position = m_allowed.DefaultPosition(refresh, m_defaults.ucScoreIndex, m_position);
+    // A position kept from a longer list would step from a free slot.
+    const int count = m_allowed.Count();
+    if (m_position >= count) m_position = count > 0 ? count - 1 : 0;
+
+    m_request.usTableNum = tableNum;
+    m_request.ucSettingA = m_defaults.ucSettingADefault;
+    m_request.uiScore = static_cast<unsigned int>(
+        ClassicScoreAt(m_allowed, refresh ? m_position : static_cast<int>(m_defaults.ucScoreIndex)));
+    m_request.ucSettingB = m_defaults.ucSettingBDefault;
+    CopyRecordName(m_request.acTableName, record.acTableName);
+}
+
+bool ClassicTableForm::StepScore(bool up) {
+    if (up) {
+        if (m_position >= m_allowed.SlotCount() - 1 || m_allowed.At(m_position + 1) < 0) return false;
+        ++m_position;
+    } else {
+        if (m_position <= 0) return false;
+        --m_position;
+    }
+    m_request.uiScore = static_cast<unsigned int>(ClassicScoreAt(m_allowed, m_position));
+    return true;
+}
+
+bool ClassicTableForm::StepSettingA(bool up) {
+    unsigned char& a = m_request.ucSettingA;
+    if (up) {
+        if (a >= m_defaults.ucSettingAMax) return false;
+        ++a;
+    } else {
+        if (a <= m_defaults.ucSettingAMin) return false;
+        --a;
+    }
+    return true;
+}
+
+bool ClassicTableForm::StepSettingB(bool up) {
+    // Steps of 4 may pass the bound, but never wrap round the byte.
+    unsigned char& b = m_request.ucSettingB;
+    if (up) {
+        if (b >= m_defaults.ucSettingBMax) return false;
+        b = static_cast<unsigned char>(b > 255 - 4 ? 255 : b + 4);
+    } else {
+        if (b <= m_defaults.ucSettingBMin) return false;
+        b = static_cast<unsigned char>(b < 4 ? 0 : b - 4);
+    }
+    return true;
+}
+
+void ClassicTableForm::Confirm(const ClassicConfirmInput& input) {
+    m_request.ucSpecialCardTypes = 0;
+    m_request.uiGameID = input.gameId;
+    m_request.ucMaxDisconnectPercent = static_cast<unsigned char>(TextToInt(input.disconnectPercentText));
+    m_request.uiGoldGapLimit = static_cast<unsigned int>(TextToInt(input.goldGapText));
+    m_request.ucLevelGapLimit = static_cast<unsigned char>(TextToInt(input.levelGapText));
+
+    memset(m_request.acTableName, 0, sizeof m_request.acTableName);
+    CopyToSlot(m_request.acTableName, sizeof m_request.acTableName, input.name ? input.name : "");
+
+    if (input.passwordOn && input.password && input.password[0]) {
+        // A password is bytes the user typed: cut, never reshaped.
+        memset(m_request.acPassword, 0, sizeof m_request.acPassword);
+        memcpy(m_request.acPassword, input.password, strnlen(input.password, sizeof m_request.acPassword - 1));
+        m_request.ucHavePassword = 1;
+    }
+
+    m_request.ucSpecialCardTypes = static_cast<unsigned char>(input.cardTypes & 7);
+    m_request.ucSpecialRuleOn = input.specialRuleOn ? 1 : 0;
+
+    m_defaults.ucScoreIndex = static_cast<unsigned char>(m_position);
+    m_defaults.ucSpecialCardTypes = m_request.ucSpecialCardTypes;
+    m_defaults.ucSpecialRuleOn = m_request.ucSpecialRuleOn;
+    m_defaults.ucSettingADefault = m_request.ucSettingA;
+    m_defaults.ucSettingBDefault = m_request.ucSettingB;
+}
+
+void ClassicTableForm::ZeroScoreWithoutMask() {
+    if (m_defaults.uiScoreMask == 0) m_request.uiScore = 0;
+}
+
+bool CardTypeBoxEnabled(unsigned char enabledMask, int bit) {
+    return enabledMask == 0 || (enabledMask & (1u << bit)) != 0;
+}
+
+void FixedDigits(unsigned int value, int count, int* digits) {
+    for (int i = count - 1; i >= 0; --i) {
+        digits[i] = static_cast<int>(value % 10);
+        value /= 10;
+    }
+}
+
+const char* TableNumImage(int digit) {
+    static const char* const kNames[10] = {"TableNum0", "TableNum1", "TableNum2", "TableNum3", "TableNum4",
+                                           "TableNum5", "TableNum6", "TableNum7", "TableNum8", "TableNum9"};
+    return digit >= 0 && digit <= 9 ? kNames[digit] : nullptr;
+}
+
+bool ClassicTimeoutTick(int& counter, bool visible) {
+    if (!visible || counter <= 0) return false;
+    ++counter;
+    if (counter <= kTimeoutTicks) return false;
+    counter = -1;
+    return true;
+}

@@ -1,0 +1,25 @@
+// Resource numbers of the classic create-table dialog's template and controls.
+#ifndef LOBBYUI_RES_CREATE_CLASSIC_IDS_H
+#define LOBBYUI_RES_CREATE_CLASSIC_IDS_H
+
+#define IDD_TABLE_CREATE 204
+#define IDC_TC_CREATE 213
+#define IDC_TC_CANCEL 214
+#define IDC_TC_NAME 215
+#define IDC_TC_PASSWORD 216
+#define IDC_TC_SCORE_DOWN 217
+#define IDC_TC_SCORE_UP 218
+#define IDC_TC_SETTING_A_DOWN 219
+#define IDC_TC_SETTING_A_UP 220
+#define IDC_TC_SETTING_B_DOWN 221
+#define IDC_TC_SETTING_B_UP 222
+#define IDC_TC_CARD_TYPE_0 223
+#define IDC_TC_CARD_TYPE_1 224
+#define IDC_TC_CARD_TYPE_2 225
+#define IDC_TC_SPECIAL_RULE 226
+#define IDC_TC_PASSWORD_ON 232
+#define IDC_TC_GOLD_GAP 248
+#define IDC_TC_DISCONNECT 249
+#define IDC_TC_LEVEL_GAP 250
+
+#endif
