@@ -38,7 +38,8 @@
     X(kGbkSongTypeface, "\xCB\xCE\xCC\xE5", "宋体") /* 宋体 */ \
     X(kGbkListResultError, " lResult_\xB4\xED\xCE\xF3", " lResult_错误") /*  lResult_错误 */ \
     X(kGbkPlayerIdErrorFormat, " iPlayerID\xB4\xED\xCE\xF3 %d", " iPlayerID错误 %d") /*  iPlayerID错误 %d */ \
-    X(kGbkAllViewIdErrorFormat, " playerata.playerid\xB4\xED\xCE\xF3 %d", " playerata.playerid错误 %d") /*  playerata.playerid错误 %d */
+    X(kGbkAllViewIdErrorFormat, " playerata.playerid\xB4\xED\xCE\xF3 %d", " playerata.playerid错误 %d") /*  playerata.playerid错误 %d */ \
+    X(kGbkNewSongTypeface, "\xD0\xC2\xCB\xCE\xCC\xE5", "新宋体") /* 新宋体 */
 
 #define LOBBYUI_DECLARE_GBK_TEXT(name, bytes, readable) inline constexpr char name[] = bytes;
 LOBBYUI_GBK_TEXTS(LOBBYUI_DECLARE_GBK_TEXT)
