@@ -121,7 +121,7 @@ TEST_F(BaseDataTest, CreatePlacesAHiddenSkinnedChildPanelWithItsFourButtons) {
     };
     for (const auto& b : buttons) {
         EXPECT_EQ(b.rect, CWnd::FromRECT(ControlRect(panel, b.id))) << b.id;
-        EXPECT_TRUE(Visible(panel, b.id)) << b.id;
+        EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(panel, b.id), GWL_STYLE) & WS_VISIBLE) << b.id;
         EXPECT_EQ(b.id != IDC_PBD_BUTTON4, Enabled(panel, b.id)) << b.id;
     }
 
