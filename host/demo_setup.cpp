@@ -33,6 +33,12 @@ DemoSession::DemoSession(DemoRoom& room, LobbyWindow& lobby) : m_room(room), m_l
 
 DemoSession::~DemoSession() {
     // Dialogs go before the pictures and windows they were lent.
+#if defined(LOBBYUI_DEMO_SCORE)
+    CPSDlg_Interface::DestroyPS_Dlg();
+#endif
+#if defined(LOBBYUI_DEMO_BASE_PANEL)
+    CPBDDlg_Interface::DestroyPDB_Dlg();
+#endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::DestroyPWDlg();
 #endif
@@ -59,6 +65,12 @@ std::vector<std::string> DemoSession::Dialogs() {
 #endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     names.push_back("password");
+#endif
+#if defined(LOBBYUI_DEMO_SCORE)
+    names.push_back("player score");
+#endif
+#if defined(LOBBYUI_DEMO_BASE_PANEL)
+    names.push_back("base-data panel");
 #endif
     return names;
 }
@@ -109,6 +121,13 @@ void DemoSession::Start() {
 
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::CreatePWDlg(CWnd::FromHandle(m_lobby.main()));
+#endif
+#if defined(LOBBYUI_DEMO_SCORE)
+    CPSDlg_Interface::CreatePS_Dlg(CWnd::FromHandle(m_lobby.main()));
+#endif
+#if defined(LOBBYUI_DEMO_BASE_PANEL)
+    // The panel reports to its parent's parent: the lobby view.
+    CPBDDlg_Interface::CreatePBD_Dlg(CWnd::FromHandle(m_lobby.baseDataHolder()));
 #endif
     m_lobby.SetTableClickHandler(&DemoSession::OnTableClicked, this);
     m_lobby.RepaintLobby();

@@ -332,6 +332,9 @@ void AddPasswordSteps(std::vector<TourStep>& steps) {
 
 }  // namespace
 
+// The player information dialogs' steps (tour_steps_info.cpp).
+void AddPlayerInfoSteps(std::vector<TourStep>& steps);
+
 std::vector<TourStep> TourSteps() {
     std::vector<TourStep> steps;
     AddLobbySteps(steps);
@@ -344,5 +347,6 @@ std::vector<TourStep> TourSteps() {
 #if defined(LOBBYUI_DEMO_PASSWORD)
     AddPasswordSteps(steps);
 #endif
+    AddPlayerInfoSteps(steps);
     return steps;
 }
