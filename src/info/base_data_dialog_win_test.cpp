@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <lobbyui/frame.h>
 #include <lobbyui/player_info.h>
 
 #include "fake_direct_sound.h"
@@ -165,7 +164,7 @@ TEST_F(BaseDataTest, ARefreshPaintsEveryFieldAtItsPlaceAndThePortrait) {
     EXPECT_EQ(CRect(7, 7, 107, 187), CWnd::FromRECT(portrait[0].rect));
 }
 
-TEST_F(BaseDataTest, ANullRefreshKeepsTheRecordAndStatusesPickTheirLine) {
+TEST_F(BaseDataTest, ANullRefreshKeepsTheRecordStatusesPickTheirLineAndThePremiumSwitchTheMoney) {
     BaseData::ShowPBD_Dlg();
     Refresh(Preview("Pat", 7, 11), 2);
     EXPECT_TRUE(Render().FindText("Idle"));
@@ -185,17 +184,13 @@ TEST_F(BaseDataTest, ANullRefreshKeepsTheRecordAndStatusesPickTheirLine) {
         EXPECT_FALSE(drawn.FindText("Playing") || drawn.FindText("Idle")) << int(other);
         EXPECT_EQ(6u, drawn.texts.size());
     }
-}
 
-TEST_F(BaseDataTest, ThePremiumSwitchPicksTheMoneyLineAtTheNextPaint) {
-    BaseData::ShowPBD_Dlg();
-    Refresh(Preview("Pat", 7, 0), 0);
+    // Without the premium currency the money line is the beans line, from the next paint on.
     BaseData::PBDDLG_SetYuCoinUse(false);
     const DrawnText* money = Render().FindText("Beans 500");
     ASSERT_TRUE(money);
     EXPECT_EQ(CPoint(108, 68), money->at);
     BaseData::PBDDLG_SetYuCoinUse(true);
-    BaseData::RefreshPBD_Dlg(nullptr, 255);
     EXPECT_TRUE(Render().FindText("Gold 500"));
 }
 
@@ -257,19 +252,4 @@ TEST(BaseDataTopLevelParentTest, APanelWhoseParentHasNoParentSendsNothing) {
     Click(panel, IDC_PBD_BUTTON2);
     EXPECT_TRUE(parent.received().empty());
     BaseData::DestroyPDB_Dlg();
-}
-
-TEST_F(BaseDataTest, TheHostsCursorIsShownOrTheCursorLeftAlone) {
-    struct CursorHook {
-        ~CursorHook() { RXCursorfun(nullptr); }
-    } switchOff;
-    BaseData::ShowPBD_Dlg();
-    const HCURSOR wait = ::LoadCursorA(nullptr, IDC_WAIT), cross = ::LoadCursorA(nullptr, IDC_CROSS);
-    ::SetCursor(wait);
-    EXPECT_EQ(FALSE, ::SendMessageA(panel, WM_SETCURSOR, reinterpret_cast<WPARAM>(panel), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-    EXPECT_EQ(wait, ::GetCursor());
-    HICON hostCursor = cross;
-    RXCursorfun(&hostCursor);
-    EXPECT_EQ(TRUE, ::SendMessageA(panel, WM_SETCURSOR, reinterpret_cast<WPARAM>(panel), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-    EXPECT_EQ(cross, ::GetCursor());
 }

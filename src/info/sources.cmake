@@ -11,7 +11,6 @@ lobbyui_add_sources(
     text_table_platform_win.cpp
     tooltip_ctrl.cpp
   NATIVE_TESTS
-    base_data_rules_test.cpp
     csv_text_test.cpp
     player_score_rules_test.cpp
     records_test.cpp
