@@ -49,7 +49,7 @@ void ShowScoreOf(TourContext& c, const tagKWP_PLAYER_LIST_DATA_EXTRA* player) {
     merit.ucLevel = player->ucLevel;
     merit.usExperience = static_cast<unsigned short>(player->iScore > 0 ? player->iScore % 3000 : 0);
     merit.ucKingHatCount = static_cast<unsigned char>(3 + player->uiPlayerID % 9);
-    merit.iTimeSeconds = 7322 + static_cast<int>(player->uiPlayerID) * 61;
+    merit.iTimeSeconds = 7322 + static_cast<int>(player->uiPlayerID % 40) * 3661;
     merit.iTally1 = 2;
     merit.iTally2 = 1;
     merit.iGroupOneFirst = 120;
