@@ -36,6 +36,12 @@ DemoSession::~DemoSession() {
 #if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
     CPartyDlg_DlgInerface::DestroyCTDlg();
 #endif
+#if defined(LOBBYUI_DEMO_SCORE)
+    CPSDlg_Interface::DestroyPS_Dlg();
+#endif
+#if defined(LOBBYUI_DEMO_BASE_PANEL)
+    CPBDDlg_Interface::DestroyPDB_Dlg();
+#endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::DestroyPWDlg();
 #endif
@@ -65,6 +71,12 @@ std::vector<std::string> DemoSession::Dialogs() {
 #endif
 #if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
     names.push_back("classic create table");
+#endif
+#if defined(LOBBYUI_DEMO_SCORE)
+    names.push_back("player score");
+#endif
+#if defined(LOBBYUI_DEMO_BASE_PANEL)
+    names.push_back("base-data panel");
 #endif
     return names;
 }
@@ -120,6 +132,13 @@ void DemoSession::Start() {
 #if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
     // It reports to its owner: the main window.
     CPartyDlg_DlgInerface::CreateCTDlg(CWnd::FromHandle(m_lobby.main()));
+#endif
+#if defined(LOBBYUI_DEMO_SCORE)
+    CPSDlg_Interface::CreatePS_Dlg(CWnd::FromHandle(m_lobby.main()));
+#endif
+#if defined(LOBBYUI_DEMO_BASE_PANEL)
+    // The panel reports to its parent's parent: the lobby view.
+    CPBDDlg_Interface::CreatePBD_Dlg(CWnd::FromHandle(m_lobby.baseDataHolder()));
 #endif
     m_lobby.SetTableClickHandler(&DemoSession::OnTableClicked, this);
     m_lobby.RepaintLobby();

@@ -335,6 +335,8 @@ void AddPasswordSteps(std::vector<TourStep>& steps) {
 #if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
 void AddClassicCreateSteps(std::vector<TourStep>& steps);  // tour_steps_create.cpp
 #endif
+// The player information dialogs' steps (tour_steps_info.cpp).
+void AddPlayerInfoSteps(std::vector<TourStep>& steps);
 
 std::vector<TourStep> TourSteps() {
     std::vector<TourStep> steps;
@@ -351,5 +353,6 @@ std::vector<TourStep> TourSteps() {
 #if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
     AddClassicCreateSteps(steps);
 #endif
+    AddPlayerInfoSteps(steps);
     return steps;
 }

@@ -15,6 +15,7 @@
 #include <lobbyui/game_server.h>
 #include <lobbyui/party_dialogs.h>
 #include <lobbyui/word_filter.h>
+#include <lobbyui/player_info.h>
 
 #if defined(_WIN32)
 #include <lobbyui/wnd.h>

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "frame/library_search.h"
+#include "info/tooltip_ctrl.h"
 #include "room/lobby_room.h"
 
 namespace {
@@ -16,6 +17,7 @@ namespace {
 struct LibraryGlobals {
     CLobbyUiApp app;
     LobbyRoom room;  // the player map and the player-table map, with the tables and finder
+    CToolTipCtrl scoreTooltip;
 };
 
 LibraryGlobals g_globals;
@@ -24,6 +26,7 @@ LibraryGlobals g_globals;
 
 CLobbyUiApp& TheApp() { return g_globals.app; }
 LobbyRoom& TheRoom() { return g_globals.room; }
+CToolTipCtrl& TheScoreTooltip() { return g_globals.scoreTooltip; }
 
 BOOL CLobbyUiApp::InitInstance() {
     if (!CWinApp::InitInstance()) return FALSE;

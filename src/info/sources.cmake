@@ -1,15 +1,23 @@
 lobbyui_add_sources(
   PORTABLE
+    base_data_rules.cpp
     csv_text.cpp
+    player_score_rules.cpp
   NATIVE_ONLY
     text_table_platform_native.cpp
   WIN32
+    base_data_dialog.cpp
+    player_score_dialog.cpp
     text_table_platform_win.cpp
+    tooltip_ctrl.cpp
   NATIVE_TESTS
     csv_text_test.cpp
+    player_score_rules_test.cpp
     records_test.cpp
   WIN32_TESTS
+    base_data_dialog_win_test.cpp
     csv_text_win_test.cpp
+    player_score_dialog_win_test.cpp
   FUZZERS
     csv_text_fuzzer.cpp
 )
