@@ -13,6 +13,7 @@
 #include <lobbyui/party_dialogs.h>
 #include <lobbyui/sound.h>
 #include <lobbyui/word_filter.h>
+#include <lobbyui/settings_dialogs.h>
 
 #if defined(_WIN32)
 #include <lobbyui/wnd.h>
