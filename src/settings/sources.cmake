@@ -11,4 +11,6 @@ lobbyui_add_sources(
   NATIVE_TESTS
     room_entrance_rules_test.cpp
     sys_set_rules_test.cpp
+  WIN32_TESTS
+    sys_set_dialog_win_test.cpp
 )
