@@ -12,5 +12,6 @@ lobbyui_add_sources(
     room_entrance_rules_test.cpp
     sys_set_rules_test.cpp
   WIN32_TESTS
+    room_entrance_button_win_test.cpp
     sys_set_dialog_win_test.cpp
 )
