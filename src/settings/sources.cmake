@@ -14,4 +14,5 @@ lobbyui_add_sources(
   WIN32_TESTS
     room_entrance_button_win_test.cpp
     sys_set_dialog_win_test.cpp
+    web_dialog_win_test.cpp
 )

@@ -22,10 +22,18 @@ std::wstring Wide(const char* text) {
     return out;
 }
 
+bool HtmlEngineInstalled();
+bool (*g_htmlEngineCheck)() = &HtmlEngineInstalled;
+
 }  // namespace
 
-bool WebPagesAvailable() {
-    if (!EnsureControlHosting()) return false;
+void SetHtmlEngineCheckForTesting(bool (*check)()) { g_htmlEngineCheck = check ? check : &HtmlEngineInstalled; }
+
+bool WebPagesAvailable() { return EnsureControlHosting() && g_htmlEngineCheck(); }
+
+namespace {
+
+bool HtmlEngineInstalled() {
     // Asked every time: the thread's apartment is the host's and may change.
     // Without an HTML engine (Wine without its Gecko package, say) the
     // control can be made but stays blank.
@@ -36,6 +44,8 @@ bool WebPagesAvailable() {
     document->Release();
     return true;
 }
+
+}  // namespace
 
 CWebBrowser2::~CWebBrowser2() { DestroyWindow(); }
 
@@ -131,4 +141,25 @@ void CWebBrowser2::DestroyWindow() {
         ::DestroyWindow(m_hWnd);
     }
     m_hWnd = nullptr;
+}
+
+std::string CWebBrowser2::GetLocationURL() const {
+    if (!m_dispatch) return std::string();
+    const DISPID kLocationUrl = 211;
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    VARIANT result;
+    ::VariantInit(&result);
+    HRESULT hr = m_dispatch->Invoke(kLocationUrl, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+                                    nullptr, nullptr);
+    std::string out;
+    if (SUCCEEDED(hr) && result.vt == VT_BSTR && result.bstrVal) {
+        int n = ::WideCharToMultiByte(CP_ACP, 0, result.bstrVal, -1, nullptr, 0, nullptr, nullptr);
+        if (n > 1) {
+            out.resize(static_cast<size_t>(n));
+            ::WideCharToMultiByte(CP_ACP, 0, result.bstrVal, -1, &out[0], n, nullptr, nullptr);
+            out.resize(static_cast<size_t>(n - 1));
+        }
+    }
+    ::VariantClear(&result);
+    return out;
 }

@@ -34,6 +34,9 @@ public:
     // control as they are (null for all in this library).
     void Navigate(const char* url, VARIANT* flags, VARIANT* targetFrameName, VARIANT* postData, VARIANT* headers);
     void DestroyWindow();
+    // What the control reports as its current address (empty without the
+    // control, or before it has one).
+    std::string GetLocationURL() const;
 
     // True when the window is the real browser control, false for the text.
     bool HostsBrowser() const { return m_dispatch != nullptr; }
@@ -50,5 +53,9 @@ private:
 // Whether this thread can host the browser and the platform has an HTML
 // engine to show pages with.
 bool WebPagesAvailable();
+
+// For tests: replaces the HTML engine check (null restores it), so that the
+// hosting of the control itself can be exercised where no engine is.
+void SetHtmlEngineCheckForTesting(bool (*check)());
 
 #endif
