@@ -33,6 +33,9 @@ DemoSession::DemoSession(DemoRoom& room, LobbyWindow& lobby) : m_room(room), m_l
 
 DemoSession::~DemoSession() {
     // Dialogs go before the pictures and windows they were lent.
+#if defined(LOBBYUI_DEMO_SYS_SET)
+    CSysSetDlg_Interface::DestroyDlg();
+#endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::DestroyPWDlg();
 #endif
@@ -59,6 +62,15 @@ std::vector<std::string> DemoSession::Dialogs() {
 #endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     names.push_back("password");
+#endif
+#if defined(LOBBYUI_DEMO_SYS_SET)
+    names.push_back("system settings");
+#endif
+#if defined(LOBBYUI_DEMO_WEB)
+    names.push_back("web page");
+#endif
+#if defined(LOBBYUI_DEMO_ROOM_BUTTON)
+    names.push_back("room-entrance buttons");
 #endif
     return names;
 }
@@ -109,6 +121,10 @@ void DemoSession::Start() {
 
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::CreatePWDlg(CWnd::FromHandle(m_lobby.main()));
+#endif
+#if defined(LOBBYUI_DEMO_SYS_SET)
+    // The settings dialog reports to the lobby's main window.
+    CSysSetDlg_Interface::CreateDlg(CWnd::FromHandle(m_lobby.main()));
 #endif
     m_lobby.SetTableClickHandler(&DemoSession::OnTableClicked, this);
     m_lobby.RepaintLobby();

@@ -332,6 +332,8 @@ void AddPasswordSteps(std::vector<TourStep>& steps) {
 
 }  // namespace
 
+void AddSettingsSteps(std::vector<TourStep>& steps);  // tour_steps_settings.cpp
+
 std::vector<TourStep> TourSteps() {
     std::vector<TourStep> steps;
     AddLobbySteps(steps);
@@ -344,5 +346,6 @@ std::vector<TourStep> TourSteps() {
 #if defined(LOBBYUI_DEMO_PASSWORD)
     AddPasswordSteps(steps);
 #endif
+    AddSettingsSteps(steps);
     return steps;
 }
