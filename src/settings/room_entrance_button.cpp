@@ -195,6 +195,8 @@ void CR_E_BtnInterface::SetBtnSize(CButton* button, CRect rect) {
 
 eBTN_CONDITION CR_E_BtnInterface::GetBtnStatus(CButton* button) {
     RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button);
-    if (!b || !b->IsWindowVisible()) return BTN_NORMAL;
+    // Hidden means hidden by the host (HideBtn, or never shown): a button
+    // in a lobby window that is minimised or not yet shown keeps its state.
+    if (!b || !b->m_hWnd || (::GetWindowLongA(b->m_hWnd, GWL_STYLE) & WS_VISIBLE) == 0) return BTN_NORMAL;
     return b->State();
 }

@@ -54,7 +54,7 @@ HIMAGELIST MakeFaces(int variant) {
 class RoomEntranceButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        // A button counts as visible only inside a visible host.
+        // The lobby as a user sees it.
         ::ShowWindow(host.hwnd(), SW_SHOWNOACTIVATE);
         button = CR_E_BtnInterface::CreateNewRE_Btn(&faces, host.wnd());
         ASSERT_TRUE(button);
@@ -157,7 +157,7 @@ TEST_F(RoomEntranceButtonTest, TheNameIsWrittenCentredFromRowFiveAndOnlyWithinIt
     EXPECT_EQ(std::string(64, 'n'), drawn.texts[0].text);
 }
 
-TEST(RoomEntranceButtonPaint, BeforeTheServerIsKnownOnlyTheEndsAreDrawn) {
+TEST(RoomEntranceButtonAlone, BeforeTheServerIsKnownOnlyTheEndsAreDrawnAndTheStateFollowsTheButtonsOwnVisibility) {
     HostWindow host;
     CImageList faces(MakeFaces(0));
     CButton* button = CR_E_BtnInterface::CreateNewRE_Btn(&faces, host.wnd());
@@ -170,6 +170,12 @@ TEST(RoomEntranceButtonPaint, BeforeTheServerIsKnownOnlyTheEndsAreDrawn) {
     EXPECT_EQ(ImageColour(2), canvas.At(21, 12));
     EXPECT_EQ(kWhite, canvas.At(22, 12));
     EXPECT_EQ(kWhite, canvas.At(60, 12));
+
+    // The host's window is not shown yet; the button itself is.
+    EXPECT_EQ(BTN_NORMAL, CR_E_BtnInterface::GetBtnStatus(button)) << "never shown";
+    CR_E_BtnInterface::ShowBtn(button);
+    ::SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(BTN_HOVER, CR_E_BtnInterface::GetBtnStatus(button));
     CR_E_BtnInterface::DeleteRE_Btn(button);
 }
 
