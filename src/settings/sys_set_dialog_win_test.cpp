@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include <lobbyui/frame.h>
 #include <lobbyui/settings_dialogs.h>
 
 #include "host_window.h"
@@ -231,16 +230,6 @@ TEST_F(SysSetDialogTest, SwitchPairsStayExclusiveAndOnlyTheHostChangesTheStoredV
     EXPECT_EQ(0, CSysSetDlg_Interface::GetIfCardType_On());
     CSysSetDlg_Interface::SetIfCardType_On(7);
     EXPECT_EQ(1, CSysSetDlg_Interface::GetIfCardType_On()) << "a boolean crosses as 0 or 1";
-}
-
-TEST_F(SysSetDialogTest, TheHostCursorIsShownOverTheDialog) {
-    HICON cursor = ::LoadCursor(nullptr, IDC_HAND);
-    RXCursorfun(&cursor);
-    ::SetCursor(nullptr);
-    EXPECT_EQ(TRUE, ::SendMessageA(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-    EXPECT_EQ(cursor, ::GetCursor());
-    RXCursorfun(nullptr);
-    EXPECT_EQ(FALSE, ::SendMessageA(dialog, WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
 }
 
 TEST(SysSetFacadeTest, WithoutADialogSettersDoNothingAndGettersAnswerZero) {

@@ -97,18 +97,6 @@ TEST_F(WebDialogTest, WithoutAnHtmlEngineTheBrowserPlaceSaysThePageCannotBeShown
     EXPECT_FALSE(static_cast<CWebDlg*>(dialog)->browser().HostsBrowser());
 }
 
-TEST_F(WebDialogTest, WithAnHtmlEngineTheBrowserControlIsHostedAndNavigates) {
-    if (!WebPagesAvailable()) {
-        GTEST_SKIP() << "no HTML engine here (Wine without Gecko); control hosting "
-                     << (EnsureControlHosting() ? "works" : "is missing too");
-    }
-    CDialog* dialog = Make(kUrl, CRect(0, 0, 300, 200), host.hwnd());
-    HWND browser = ::GetDlgItem(CWebDlgInterface::GetWebDlgHwnd(dialog), IDC_WEB_BROWSER);
-    EXPECT_TRUE(static_cast<CWebDlg*>(dialog)->browser().HostsBrowser());
-    EXPECT_EQ("AtlAxWin", ClassOf(browser).substr(0, 8));
-    EXPECT_EQ(kUrl, static_cast<CWebDlg*>(dialog)->browser().GetLocationURL());
-}
-
 // Without an engine the control can still be hosted and told to navigate;
 // it just has nothing to show the page with.
 TEST_F(WebDialogTest, TheHostedControlIsTheWebBrowserAndReceivesNavigate) {
