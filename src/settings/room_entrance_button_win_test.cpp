@@ -76,6 +76,16 @@ protected:
         for (int x : xs) out.push_back(canvas.At(x, 2));
         return out;
     }
+    // Where the face's pictures go, as a metafile records them (an image
+    // list draws each image as a mask and a picture at the same place).
+    std::vector<int> PictureLefts() {
+        std::vector<int> lefts;
+        for (const DrawnPicture& p : MetafileRecording::RenderWindow(window).pictures) {
+            EXPECT_EQ(0, p.dest.top);
+            if (lefts.empty() || lefts.back() != p.dest.left) lefts.push_back(p.dest.left);
+        }
+        return lefts;
+    }
     void Mouse(UINT msg) { ::SendMessageA(window, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(10, 10)); }
 
     HostWindow host{40, 40, 400, 300};
@@ -125,7 +135,9 @@ TEST_F(RoomEntranceButtonTest, TheFaceHasOneMiddlePiecePerCharacterAndTheRightEn
     EXPECT_EQ(std::vector<COLORREF>({ImageColour(0), ImageColour(1), ImageColour(1), ImageColour(1), ImageColour(2),
                                      ImageColour(2), kWhite}),
               Columns({4, 9, 22, 35, 44, 56, 57}));
+    EXPECT_EQ(std::vector<int>({0, 9, 22, 35, 44}), PictureLefts());
     Name("a");  // one byte: no piece, the end at 9
+    EXPECT_EQ(std::vector<int>({0, 9}), PictureLefts());
     EXPECT_EQ(std::vector<COLORREF>({ImageColour(0), ImageColour(2), ImageColour(2), kWhite}), Columns({8, 9, 21, 22}));
     Name("");
     EXPECT_EQ(std::vector<COLORREF>({ImageColour(0), ImageColour(2), kWhite}), Columns({8, 9, 22}));
