@@ -25,6 +25,13 @@ void CWebDlg::Open(const CString& url, const CRect& rect, CWnd* parent) {
     m_browser.Navigate(url, nullptr, nullptr, nullptr, nullptr);
 }
 
+INT_PTR CWebDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
+    // A host that resizes the dialog gets the page resized with it, never a
+    // page cut short or a bare margin.
+    if (msg == WM_SIZE && m_browser.m_hWnd) m_browser.MoveWindow(0, 0, LOWORD(l), HIWORD(l));
+    return CDragDialog::DialogProc(msg, w, l);
+}
+
 namespace {
 
 // Control hosting needs OLE on the host's thread. A host that started it

@@ -21,6 +21,7 @@ public:
     CWebBrowser2& browser() { return m_browser; }
 
 protected:
+    INT_PTR DialogProc(UINT msg, WPARAM w, LPARAM l) override;
     BOOL OnInitDialog() override { return TRUE; }
     // A page is not a form: Enter and Escape belong to it, not to closing.
     void OnOK() override {}

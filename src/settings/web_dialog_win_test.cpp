@@ -135,6 +135,10 @@ TEST_F(WebDialogTest, DialogsLiveApartAndEnterAndEscapeDoNotCloseThem) {
     ASSERT_TRUE(::IsWindow(secondWindow));
     EXPECT_EQ("http://two.example/", Navigated(::GetDlgItem(secondWindow, IDC_WEB_BROWSER)));
     EXPECT_EQ(CRect(210, 0, 410, 100), ChildRect(secondWindow, host.hwnd()));
+
+    // The host may move and resize it; the page keeps filling it.
+    ::MoveWindow(secondWindow, 5, 6, 250, 150, TRUE);
+    EXPECT_EQ(CRect(0, 0, 250, 150), ChildRect(::GetDlgItem(secondWindow, IDC_WEB_BROWSER), secondWindow));
 }
 
 TEST_F(WebDialogTest, BadRectanglesParentsAndPointersAreHarmless) {
