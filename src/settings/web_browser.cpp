@@ -2,7 +2,7 @@
 
 #include <ole2.h>
 
-#include <vector>
+#include <string>
 
 #include "frame/lobby_app.h"
 #include "support/texts_gbk.h"
@@ -22,21 +22,10 @@ std::wstring Wide(const char* text) {
     return out;
 }
 
-bool HtmlEngineInstalled();
-bool (*g_htmlEngineCheck)() = &HtmlEngineInstalled;
-
-}  // namespace
-
-void SetHtmlEngineCheckForTesting(bool (*check)()) { g_htmlEngineCheck = check ? check : &HtmlEngineInstalled; }
-
-bool WebPagesAvailable() { return EnsureControlHosting() && g_htmlEngineCheck(); }
-
-namespace {
-
 bool HtmlEngineInstalled() {
-    // Asked every time: the thread's apartment is the host's and may change.
     // Without an HTML engine (Wine without its Gecko package, say) the
-    // control can be made but stays blank.
+    // control can be made but stays blank. Asked at every dialog: the
+    // thread's apartment is the host's and may change.
     IUnknown* document = nullptr;
     HRESULT hr = ::CoCreateInstance(kHtmlDocumentClassId, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
                                     reinterpret_cast<void**>(&document));
@@ -45,7 +34,13 @@ bool HtmlEngineInstalled() {
     return true;
 }
 
+bool (*g_htmlEngineCheck)() = &HtmlEngineInstalled;
+
 }  // namespace
+
+void SetHtmlEngineCheckForTesting(bool (*check)()) { g_htmlEngineCheck = check ? check : &HtmlEngineInstalled; }
+
+bool WebPagesAvailable() { return EnsureControlHosting() && g_htmlEngineCheck(); }
 
 CWebBrowser2::~CWebBrowser2() { DestroyWindow(); }
 
