@@ -5,8 +5,11 @@
 #include "res/settings_ids.h"
 #include "settings/room_entrance_rules.h"
 #include "support/texts_gbk.h"
+#include "win/module.h"
 
 namespace {
+
+const UINT_PTR kSubclassId = 0x52455F42;  // "RE_B"
 
 // Every button CreateNewRE_Btn made and DeleteRE_Btn has not yet deleted:
 // a pointer the host hands back is used only when it is one of these.
@@ -16,10 +19,6 @@ std::set<const CButton*>& LiveButtons() {
 }
 
 }  // namespace
-
-namespace {
-const UINT_PTR kSubclassId = 0x52455F42;  // "RE_B"
-}
 
 RoomEntranceBtn::~RoomEntranceBtn() {
     LiveButtons().erase(this);
@@ -51,7 +50,7 @@ RoomEntranceBtn* RoomEntranceBtn::FromButton(CButton* button) {
 BOOL RoomEntranceBtn::Create(CWnd* parent) {
     HWND hwnd = ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_CLIPSIBLINGS | BS_OWNERDRAW, 0, 0, 0, 0,
                                   HwndOf(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_ROOM_ENTRANCE_BUTTON)),
-                                  ::GetModuleHandleA(nullptr), nullptr);
+                                  LobbyModule(), nullptr);
     if (!hwnd) return FALSE;
     m_hWnd = hwnd;
     ::SetWindowSubclass(hwnd, &RoomEntranceBtn::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
