@@ -105,8 +105,16 @@ TEST_F(SysSetDialogTest, ShowPutsTheDialogAtItsScreenPointWithItsControlsEveryTi
         EXPECT_TRUE(Visible(dialog, c.id)) << c.id;
     }
 
-    // Dragged away, hidden, shown again: back at its place.
-    ::SetWindowPos(dialog, nullptr, 100, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // Dragged by its caption, hidden, shown again: back at its place.
+    ManualClock clock;
+    ::SendMessageA(dialog, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    ::SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(20, 10));
+    clock.Advance(100);
+    ::SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(70, 40));
+    ::SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(70, 40));
+    ::GetWindowRect(dialog, &window);
+    EXPECT_EQ(530, window.left) << "the drag moved it";
+    EXPECT_EQ(410, window.top);
     CSysSetDlg_Interface::HideDlg();
     EXPECT_FALSE(::IsWindowVisible(dialog));
     CSysSetDlg_Interface::ShowDlg();
