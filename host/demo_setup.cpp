@@ -42,6 +42,9 @@ DemoSession::~DemoSession() {
 #if defined(LOBBYUI_DEMO_BASE_PANEL)
     CPBDDlg_Interface::DestroyPDB_Dlg();
 #endif
+#if defined(LOBBYUI_DEMO_SYS_SET)
+    CSysSetDlg_Interface::DestroyDlg();
+#endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::DestroyPWDlg();
 #endif
@@ -77,6 +80,15 @@ std::vector<std::string> DemoSession::Dialogs() {
 #endif
 #if defined(LOBBYUI_DEMO_BASE_PANEL)
     names.push_back("base-data panel");
+#endif
+#if defined(LOBBYUI_DEMO_SYS_SET)
+    names.push_back("system settings");
+#endif
+#if defined(LOBBYUI_DEMO_WEB)
+    names.push_back("web page");
+#endif
+#if defined(LOBBYUI_DEMO_ROOM_BUTTON)
+    names.push_back("room-entrance buttons");
 #endif
     return names;
 }
@@ -139,6 +151,10 @@ void DemoSession::Start() {
 #if defined(LOBBYUI_DEMO_BASE_PANEL)
     // The panel reports to its parent's parent: the lobby view.
     CPBDDlg_Interface::CreatePBD_Dlg(CWnd::FromHandle(m_lobby.baseDataHolder()));
+#endif
+#if defined(LOBBYUI_DEMO_SYS_SET)
+    // The settings dialog reports to the lobby's main window.
+    CSysSetDlg_Interface::CreateDlg(CWnd::FromHandle(m_lobby.main()));
 #endif
     m_lobby.SetTableClickHandler(&DemoSession::OnTableClicked, this);
     m_lobby.RepaintLobby();

@@ -337,6 +337,7 @@ void AddClassicCreateSteps(std::vector<TourStep>& steps);  // tour_steps_create.
 #endif
 // The player information dialogs' steps (tour_steps_info.cpp).
 void AddPlayerInfoSteps(std::vector<TourStep>& steps);
+void AddSettingsSteps(std::vector<TourStep>& steps);  // tour_steps_settings.cpp
 
 std::vector<TourStep> TourSteps() {
     std::vector<TourStep> steps;
@@ -354,5 +355,6 @@ std::vector<TourStep> TourSteps() {
     AddClassicCreateSteps(steps);
 #endif
     AddPlayerInfoSteps(steps);
+    AddSettingsSteps(steps);
     return steps;
 }

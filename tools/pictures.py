@@ -15,7 +15,7 @@ wood-and-gold frame, cream panels, dark red title bands.
 import os
 import sys
 
-from raster import MAGENTA, Canvas, arc, draw_digit, mix, shade
+from raster import MAGENTA, Canvas, arc, draw_digit, mix, rrect_sdf, shade
 
 WOOD_DARK = (92, 46, 18)
 WOOD = (150, 84, 36)
@@ -500,6 +500,28 @@ def lobby_pictures(root):
     save(c, root, "lobby", "list_background.bmp")
 
 
+# -- the demo lobby's room-entrance buttons -------------------------------------------
+
+def room_button_pictures(root):
+    """Nine 13 x 26 images: for normal, hover and pressed a left end, a middle
+    piece and a right end. The ends overlap the pieces by 4 pixels; the outer
+    edge is hard, so no magenta bleeds into it."""
+    w, h = 13, 26
+    strip = Canvas(w * 9, h, MAGENTA)
+    for state, tint in enumerate(((250, 232, 190), (255, 214, 110), (232, 170, 90))):
+        x0 = 3 * w * state
+        body = vertical(strip, shade(tint, 0.35), tint, 0, h)
+        edge = shade(tint, -0.45)
+        # Left end, middle piece, right end, each kept to its own image.
+        strip.paint(rrect_sdf(x0 + 0.5, 0.5, x0 + 2 * w, h - 0.5, 8), edge, (x0, 0, x0 + w, h), hard=True)
+        strip.paint(rrect_sdf(x0 + 1.5, 1.5, x0 + 2 * w, h - 1.5, 7), body, (x0, 0, x0 + w, h))
+        strip.rect(x0 + w, 0, x0 + 2 * w, h, edge)
+        strip.rect(x0 + w, 1.5, x0 + 2 * w, h - 1.5, body)
+        strip.paint(rrect_sdf(x0 + w, 0.5, x0 + 3 * w - 0.5, h - 0.5, 8), edge, (x0 + 2 * w, 0, x0 + 3 * w, h), hard=True)
+        strip.paint(rrect_sdf(x0 + w, 1.5, x0 + 3 * w - 1.5, h - 1.5, 7), body, (x0 + 2 * w, 0, x0 + 3 * w, h))
+    save(strip, root, "lobby", "room_button.bmp")
+
+
 def face(c, x0, hair, shirt, long_hair, special):
     skin_tone = (246, 214, 180)
     c.rrect(x0 + 1, 1, x0 + 39, 39, 7, shade(shirt, -0.5), hard=True)
@@ -527,6 +549,7 @@ def main(argv):
     skin_groups(root)
     create_dialog_pictures(root)
     lobby_pictures(root)
+    room_button_pictures(root)
     return 0
 
 

@@ -16,6 +16,7 @@
 #include <lobbyui/party_dialogs.h>
 #include <lobbyui/word_filter.h>
 #include <lobbyui/player_info.h>
+#include <lobbyui/settings_dialogs.h>
 
 #if defined(_WIN32)
 #include <lobbyui/wnd.h>

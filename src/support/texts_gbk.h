@@ -21,6 +21,10 @@
     X(kGbkCloseButton, "\xB9\xD8\xB1\xD5", "关闭") /* 关闭 */ \
     X(kGbkPasswordCaption, "\xCA\xE4\xC8\xEB\xC3\xDC\xC2\xEB", "输入密码") /* 输入密码 */ \
     X(kGbkConfirmButton, "\xC8\xB7\xB6\xA8", "确定") /* 确定 */ \
+    X(kGbkNewSongTypeface, "\xD0\xC2\xCB\xCE\xCC\xE5", "新宋体") /* 新宋体 */ \
+    X(kGbkWebDlgBuilding, "\xBD\xA8\xC1\xA2" "CWebDlg", "建立CWebDlg") /* 建立CWebDlg */ \
+    X(kGbkWebDlgBuilt, "\xBD\xA8\xC1\xA2" "CWebDlg" "\xCD\xEA\xB3\xC9", "建立CWebDlg完成") /* 建立CWebDlg完成 */ \
+    X(kGbkWebPageUnavailable, "\xCE\xDE\xB7\xA8\xCF\xD4\xCA\xBE\xCD\xF8\xD2\xB3\xA3\xBA", "无法显示网页：") /* 无法显示网页： */ \
     X(kGbkQueryRecord, "\xB2\xE9\xD1\xAF\xD5\xBD\xBC\xA8", "查询战绩") /* 查询战绩 */ \
     X(kGbkInviteToGame, "\xD1\xFB\xC7\xEB\xBC\xD3\xC8\xEB\xD3\xCE\xCF\xB7", "邀请加入游戏") /* 邀请加入游戏 */ \
     X(kGbkWhisper, "\xCB\xB5\xBE\xE4\xC7\xC4\xC7\xC4\xBB\xB0", "说句悄悄话") /* 说句悄悄话 */ \

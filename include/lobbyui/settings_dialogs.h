@@ -1,0 +1,91 @@
+// The system settings dialog, the web dialog and the room-entrance buttons.
+//
+// CSysSetDlg_Interface owns one settings dialog, made by CreateDlg under the
+// host's window; every user change goes to that window as message 1335
+// (WM_USER + 311): wParam 1 sound up, 2 sound down, 3 music up, 4 music
+// down (lParam the volume after the press, 0 to 8), 5 / 6 the OS switch off
+// / on, 7 / 8 the card-type switch off / on (lParam 0). The dialog reports
+// and the host decides: a switch click does not change GetIfOS_On or
+// GetIfCardType_On until the host calls the setter.
+//
+// CWebDlgInterface makes a new hidden child dialog showing a web page at
+// every CreateNewWebDlg; the host owns it, shows it when it likes (for
+// example ShowWindow(CWebDlgInterface::GetWebDlgHwnd(d), SW_SHOW)) and gives
+// it back to DestroyWebDlg.
+//
+// CR_E_BtnInterface makes owner-painted room-entrance buttons (child id
+// 9999). A press sends message 1035 (WM_USER + 11) to the button's parent:
+// wParam the tagGameServerInfo pointer given to SetGSData, lParam the
+// button. The image list and the server record are the host's and must
+// outlive the button.
+#ifndef LOBBYUI_SETTINGS_DIALOGS_H
+#define LOBBYUI_SETTINGS_DIALOGS_H
+
+#include <lobbyui/export.h>
+#include <lobbyui/game_server.h>
+
+// A room-entrance button's look: three images per state in its image list.
+enum eBTN_CONDITION {
+    BTN_NORMAL = 0,
+    BTN_HOVER = 1,
+    BTN_DOWN = 2,
+};
+
+#if defined(_WIN32)
+#include <lobbyui/cstring.h>
+#include <lobbyui/gdi.h>
+#include <lobbyui/geometry.h>
+#include <lobbyui/wnd.h>
+
+class CDialog;
+// The library's button views; a host handles them only through pointers.
+template <class Base> class CButtonT;
+using CButton = CButtonT<CWnd>;
+
+class LOBBYUI_API CSysSetDlg_Interface {
+public:
+    static void CreateDlg(CWnd* parent);
+    // Puts the dialog at screen (480, 380) and shows it.
+    static void ShowDlg();
+    static void HideDlg();
+    static void SwitchShowDlg();
+    static void SetSysMusicVolume(int volume);
+    static int GetSysMusicVolume();
+    static void SetSysSoundVolume(int volume);
+    static int GetSysSoundVolume();
+    static void SetIfOS_On(unsigned char on);
+    static unsigned char GetIfOS_On();
+    static void SetIfCardType_On(unsigned char on);
+    static unsigned char GetIfCardType_On();
+    static void DestroyDlg();
+};
+
+class LOBBYUI_API CWebDlgInterface {
+public:
+    // rect is in parent's client coordinates. When the platform cannot show
+    // web pages, the dialog says so in plain text instead.
+    static CDialog* CreateNewWebDlg(CString url, CRect rect, CWnd* parent);
+    // Null is ignored; a dialog whose window is already gone is still freed.
+    static void DestroyWebDlg(CDialog* dialog);
+    // The dialog's window, for showing and moving it; null for null.
+    static HWND GetWebDlgHwnd(CDialog* dialog);
+};
+
+class LOBBYUI_API CR_E_BtnInterface {
+public:
+    static CButton* CreateNewRE_Btn(CImageList* images, CWnd* parent);
+    // The functions below ignore a null button and any pointer that is not a
+    // live button of CreateNewRE_Btn.
+    static void DeleteRE_Btn(CButton* button);
+    static void ChangeBtnImglist(CButton* button, CImageList* images);
+    static void SetGSData(CButton* button, tagGameServerInfo* server);
+    static void ShowBtn(CButton* button);
+    static void HideBtn(CButton* button);
+    static void EnableButton(CButton* button, unsigned char enable);
+    static void SetBtnSize(CButton* button, CRect rect);
+    // BTN_NORMAL for a hidden button.
+    static eBTN_CONDITION GetBtnStatus(CButton* button);
+};
+#endif
+
+#endif
