@@ -3,6 +3,8 @@
 #include <windowsx.h>
 #include <string.h>
 
+#include <algorithm>
+
 #include <lobbyui/base_data_control.h>
 
 #include "frame/host_cursor.h"
@@ -86,7 +88,17 @@ LRESULT CPlayerListBox::Ask(UINT msg, WPARAM w, LPARAM l) const {
 int CPlayerListBox::TopIndex() const { return static_cast<int>(Ask(LB_GETTOPINDEX)); }
 
 void CPlayerListBox::KeepTopIndex(int top) {
-    if (m_hWnd && TopIndex() != top) SetTopIndex(top);
+    if (!m_hWnd) return;
+    // Setting the top row it already has changes nothing, unless fewer rows
+    // are left than fill the list from there: then the list moves up. (A list
+    // holding its redraw leaves that to the end; the host must see it now.)
+    bool pastTheEnd = false;
+    if (top > 0) {
+        const int height = static_cast<int>(Ask(LB_GETITEMHEIGHT));
+        const int page = height > 0 ? std::max(1, static_cast<int>(GetClientRect().Height()) / height) : 1;
+        pastTheEnd = top + page > static_cast<int>(Ask(LB_GETCOUNT));
+    }
+    if (pastTheEnd || TopIndex() != top) SetTopIndex(top);
 }
 
 const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*>& CPlayerListBox::Rows() {

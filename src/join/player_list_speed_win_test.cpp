@@ -34,7 +34,7 @@ const int kFullRoom = 750;
 const unsigned kLocal = 90000;
 const double kMostRatio = 3.0;
 const double kAllowanceMs = 15.0;
-const int kRounds = 3;
+const int kRounds = 5;
 
 uint16_t Simplified() { return 0x0804; }
 
