@@ -22,6 +22,7 @@
 #include <vector>
 
 #include <lobbyui/base_data_control.h>
+#include <lobbyui/gdi.h>
 #include <lobbyui/party_dialogs.h>
 
 #include "host_window.h"
@@ -55,6 +56,57 @@ public:
 private:
     unsigned m_state = 20261207u;
 };
+
+// The host's pictures for the list: solid image strips and a background.
+class HostPictures {
+public:
+    HostPictures() {
+        const SIZE sizes[kGroups] = {{225, 43}, {40, 40}, {20, 18}, {26, 20}, {16, 16}, {16, 16}};
+        const int counts[kGroups] = {3, 76, 19, 5, 1, 1};
+        HDC screen = ::GetDC(nullptr);
+        for (int g = 0; g < kGroups; ++g) {
+            lists[g].Create(sizes[g].cx, sizes[g].cy, ILC_COLOR24 | ILC_MASK, counts[g], 1);
+            for (int i = 0; i < counts[g]; ++i) {
+                HBITMAP picture = Solid(screen, sizes[g].cx, sizes[g].cy, RGB(40 * g, 3 * i, 200));
+                lists[g].Add(picture, RGB(255, 0, 255));
+                ::DeleteObject(picture);
+            }
+            CPartyDlg_DlgInerface::SetPlayerLBImgList(&lists[g], static_cast<ePALYER_LIST_PIC_GROUP>(g));
+        }
+        background.Attach(Solid(screen, 234, 474, RGB(0, 0, 160)));
+        ::ReleaseDC(nullptr, screen);
+        CPartyDlg_DlgInerface::SetPlayerLB_BG_Bitmap(&background);
+    }
+
+private:
+    static const int kGroups = 6;
+    static HBITMAP Solid(HDC screen, int width, int height, COLORREF colour) {
+        HBITMAP picture = ::CreateCompatibleBitmap(screen, width, height);
+        HDC mem = ::CreateCompatibleDC(screen);
+        HGDIOBJ old = ::SelectObject(mem, picture);
+        HBRUSH brush = ::CreateSolidBrush(colour);
+        RECT all = {0, 0, width, height};
+        ::FillRect(mem, &all, brush);
+        ::DeleteObject(brush);
+        ::SelectObject(mem, old);
+        ::DeleteDC(mem);
+        return picture;
+    }
+    CImageList lists[kGroups];
+    CBitmap background;
+};
+
+// A nickname of two to four GBK characters (from the common block of the
+// character set) and a number, as the lobby's players have.
+std::string GbkNickname(Random& random, int number) {
+    std::string name;
+    const unsigned characters = 2 + random.Below(3);
+    for (unsigned c = 0; c < characters; ++c) {
+        name += static_cast<char>(0xB0 + random.Below(0x28));
+        name += static_cast<char>(0xA1 + random.Below(0x5E));
+    }
+    return name + std::to_string(number);
+}
 
 struct Figures {
     double library = 1e9;
@@ -209,6 +261,51 @@ TEST_F(PlayerListSpeedTest, AFullRoomFillsAndEmptiesWithinThreeTimesTheListBoxOw
     Print("750 RemoveAPlayer:", empty);
     EXPECT_TRUE(fill.WithinBounds()) << fill.Ratio();
     EXPECT_TRUE(empty.WithinBounds()) << empty.Ratio();
+}
+
+// The demo's kind of room, full: 750 players in the room's map with GBK
+// nicknames, levels, avatars and member classes, two in three seated, every
+// ninth a friend; the list shows the map's records with the host's pictures,
+// the local player on top.
+TEST_F(PlayerListSpeedTest, AFullSampleRoomUnderAShownDialogFillsAndEmptiesWithinThreeTimesTheListBoxOwnCost) {
+    HostPictures pictures;
+    Random random;
+    CPT_MapInerface::RemoveAllPlayerFromMap();
+    for (int i = 0; i < kFullRoom; ++i) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA p;
+        memset(&p, 0, sizeof p);
+        p.uiPlayerID = i == 0 ? kLocal : 10001u + static_cast<unsigned>(i);
+        const std::string name = GbkNickname(random, i);
+        memcpy(p.acNickName, name.data(), std::min(name.size(), sizeof p.acNickName - 1));
+        p.ucLevel = static_cast<unsigned char>(random.Below(24));
+        p.usIcon = static_cast<unsigned short>(random.Below(76));
+        p.cSex = static_cast<signed char>(random.Below(2));
+        p.ucMember = static_cast<unsigned char>(random.Below(4));
+        p.iBeans = static_cast<int>(random.Below(200000));
+        p.iScore = static_cast<int>(random.Below(9000)) - 1000;
+        ASSERT_TRUE(CPT_MapInerface::AddNewPlayerToMap(&p)) << i;
+        if (i % 3 != 2) CPT_MapInerface::AddPlayerToTable(p.uiPlayerID, 1 + static_cast<unsigned>(i) % 200);
+        if (i % 9 == 4) friends.insert(name);
+    }
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> players;
+    std::vector<unsigned> leaving;
+    tagKWP_PLAYER_LIST_DATA_EXTRA* player = nullptr;
+    for (unsigned char restart = 1; CPT_MapInerface::GetPlayerDataAndNext(player, restart) == 0; restart = 0) {
+        players.push_back(player);
+        leaving.push_back(player->uiPlayerID);
+    }
+    ASSERT_EQ(static_cast<size_t>(kFullRoom), players.size());
+    for (size_t i = leaving.size() - 1; i > 0; --i) std::swap(leaving[i], leaving[random.Below(static_cast<unsigned>(i + 1))]);
+    PumpMessages();
+
+    Figures fill, empty;
+    Measure(players, leaving, &fill, &empty);
+    Print("full room with pictures, fill:", fill);
+    Print("full room with pictures, 750 RemoveAPlayer:", empty);
+    EXPECT_TRUE(fill.WithinBounds()) << fill.Ratio();
+    EXPECT_TRUE(empty.WithinBounds()) << empty.Ratio();
+    CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
+    CPT_MapInerface::RemoveAllPlayerFromMap();
 }
 
 }  // namespace
