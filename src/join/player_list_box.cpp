@@ -142,6 +142,9 @@ void CPlayerListBox::HoldRedraw() {
     if (!m_bRedrawHeld) {
         SendMessage(WM_SETREDRAW, FALSE);
         m_bRedrawHeld = true;
+        // Marked for repainting once, now: a host that updates the window
+        // before its loop runs still sees the rows as they are by then.
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
     }
     if (!m_bReleasePosted) m_bReleasePosted = ::PostMessageA(m_hWnd, ReleaseRedrawMessage(), 0, 0) != FALSE;
 }

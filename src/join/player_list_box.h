@@ -54,7 +54,6 @@ public:
     // when the host's message loop next runs.
     void HoldRedraw();
     void ReleaseRedraw();
-    bool RedrawHeld() const { return m_bRedrawHeld; }
 
     // The top row, and putting it back after rows changed (only when it
     // moved: most changes leave it, and a full room makes thousands).

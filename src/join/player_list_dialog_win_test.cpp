@@ -791,16 +791,21 @@ TEST_F(PlayerListTest, RowsChangedWithoutRedrawShowOnceTheHostAsksOrItsLoopRuns)
     for (auto& p : players) CPartyDlg_DlgInerface::AddPlayer(&p, 0, 0);
     EXPECT_EQ(30, ::SendMessageA(list, LB_GETCOUNT, 0, 0)) << "the rows are there at once";
     EXPECT_TRUE(::IsWindowVisible(list));
-    EXPECT_FALSE(::GetUpdateRect(list, &dirty, FALSE)) << "nothing repainted row by row";
-    EXPECT_TRUE(calls.empty());
+    EXPECT_TRUE(calls.empty()) << "nothing painted row by row";
+    ASSERT_TRUE(::GetUpdateRect(list, &dirty, FALSE));
+    EXPECT_EQ(430, dirty.bottom - dirty.top) << "the whole list is due for one paint";
 
     // The host's message loop: one paint of the visible rows.
     PumpMessages();
     EXPECT_EQ(10u, CallsOf(4).size());
     EXPECT_FALSE(::GetUpdateRect(list, &dirty, FALSE));
 
-    // A picture asked for in the middle of a burst shows every row.
+    // A paint or a picture asked for in the middle of a burst shows every row.
     for (unsigned id = 1; id <= 5; ++id) CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(id));
+    calls.clear();
+    ::UpdateWindow(list);
+    EXPECT_EQ(10u, CallsOf(4).size());
+    CPartyDlg_DlgInerface::RemoveAPlayer(9);
     MetafileRecording drawn = MetafileRecording::RenderWindow(list);
     for (int row = 0; row < 10; ++row) {
         auto* p = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(::SendMessageA(list, LB_GETITEMDATA, row, 0));
@@ -808,18 +813,27 @@ TEST_F(PlayerListTest, RowsChangedWithoutRedrawShowOnceTheHostAsksOrItsLoopRuns)
     }
     EXPECT_FALSE(drawn.FindText("p1"));
 
-    // The host's redraw and an add with redraw end a burst too.
-    for (unsigned id = 6; id <= 8; ++id) CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(id));
-    CPartyDlg_DlgInerface::RedrawPlayerLB(0);
-    EXPECT_TRUE(::GetUpdateRect(list, &dirty, FALSE));
-    ::UpdateWindow(list);
-    CPartyDlg_DlgInerface::AddPlayer(&players[0], 0, 0);
-    CPartyDlg_DlgInerface::AddPlayer(&players[1], 0, 1);
-    EXPECT_TRUE(::GetUpdateRect(list, &dirty, FALSE));
-    calls.clear();
-    ::UpdateWindow(list);
+    // The scroll bar catches up with the rows once, when the host redraws or
+    // adds with a redraw.
     PumpMessages();
-    ::UpdateWindow(list);
+    auto scrollEnd = [this] {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE;
+        ::GetScrollInfo(list, SB_VERT, &info);
+        return info.nMax;
+    };
+    EXPECT_EQ(23, scrollEnd()) << "24 rows";
+    for (unsigned id = 6; id <= 8; ++id) CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(id));
+    EXPECT_EQ(23, scrollEnd()) << "not after each change";
+    CPartyDlg_DlgInerface::RedrawPlayerLB(0);
+    EXPECT_EQ(20, scrollEnd());
+    CPartyDlg_DlgInerface::AddPlayer(&players[0], 0, 0);
+    EXPECT_EQ(20, scrollEnd());
+    CPartyDlg_DlgInerface::AddPlayer(&players[1], 0, 1);
+    EXPECT_EQ(22, scrollEnd());
+    calls.clear();
+    PumpMessages();
     EXPECT_EQ(10u, CallsOf(4).size()) << "one paint, not one per change";
 }
 
