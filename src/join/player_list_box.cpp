@@ -137,10 +137,17 @@ void CPlayerListBox::FollowRows(UINT msg, WPARAM w, LPARAM l, LRESULT result) {
     }
 }
 
+void CPlayerListBox::SwitchRedraw(bool on) {
+    m_bSwitchingRedraw = true;
+    SendMessage(WM_SETREDRAW, on ? TRUE : FALSE);
+    m_bSwitchingRedraw = false;
+}
+
 void CPlayerListBox::HoldRedraw() {
-    if (!m_hWnd) return;
+    // A list someone else keeps from redrawing stays as they keep it.
+    if (!m_hWnd || m_bRedrawOffByOthers) return;
     if (!m_bRedrawHeld) {
-        SendMessage(WM_SETREDRAW, FALSE);
+        SwitchRedraw(false);
         m_bRedrawHeld = true;
         // Marked for repainting once, now: a host that updates the window
         // before its loop runs still sees the rows as they are by then.
@@ -152,7 +159,7 @@ void CPlayerListBox::HoldRedraw() {
 void CPlayerListBox::ReleaseRedraw() {
     if (!m_bRedrawHeld || !m_hWnd) return;
     m_bRedrawHeld = false;
-    SendMessage(WM_SETREDRAW, TRUE);
+    SwitchRedraw(true);
     // Everything the list box would have invalidated change by change, and
     // erased as it would have: with few rows the background shows below them.
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
@@ -345,7 +352,11 @@ LRESULT CPlayerListBox::WindowProc(UINT msg, WPARAM w, LPARAM l) {
         ReleaseRedraw();
         return Default();
     case WM_SETREDRAW:
-        if (w) m_bRedrawHeld = false;
+        // Switched by someone else, the list's redraw is theirs from now on.
+        if (!m_bSwitchingRedraw) {
+            m_bRedrawHeld = false;
+            m_bRedrawOffByOthers = w == 0;
+        }
         return Default();
     case WM_RBUTTONUP: {
         LRESULT result = Default();

@@ -94,6 +94,7 @@ private:
     LRESULT SendToHost(PlayerListCode code, const void* data) const;
     void FollowRows(UINT msg, WPARAM w, LPARAM l, LRESULT result);
     LRESULT Ask(UINT msg, WPARAM w = 0, LPARAM l = 0) const;
+    void SwitchRedraw(bool on);
 
     tagKWP_PLAYER_LIST_DATA_EXTRA* m_pClicked = nullptr;
     // The list's window procedure below ours, for questions that change
@@ -104,6 +105,8 @@ private:
     std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> m_rows;
     bool m_bRedrawHeld = false;
     bool m_bReleasePosted = false;
+    bool m_bSwitchingRedraw = false;
+    bool m_bRedrawOffByOthers = false;
 };
 
 // Text n of the text table, and whether the system reads simplified Chinese.

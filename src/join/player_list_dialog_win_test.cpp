@@ -835,6 +835,17 @@ TEST_F(PlayerListTest, RowsChangedWithoutRedrawShowOnceTheHostAsksOrItsLoopRuns)
     calls.clear();
     PumpMessages();
     EXPECT_EQ(10u, CallsOf(4).size()) << "one paint, not one per change";
+
+    // A host that switched the list's redraw off itself keeps it off.
+    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    CPartyDlg_DlgInerface::AddPlayer(&players[2], 0, 0);
+    CPartyDlg_DlgInerface::AddPlayer(&players[3], 0, 0);
+    CPartyDlg_DlgInerface::RemoveAPlayer(20);
+    PumpMessages();
+    EXPECT_EQ(22, scrollEnd());
+    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    EXPECT_EQ(23, scrollEnd());
+    EXPECT_EQ(24, ::SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
 
 TEST_F(PlayerListTest, ABurstKeepsTheTopRowAfterEveryCall) {
