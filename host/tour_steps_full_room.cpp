@@ -3,7 +3,6 @@
 // lobby client does when the server reports a crowd; then they all leave,
 // one RemoveAPlayer each. The log says how long each took, the repaint
 // included, and the list must be as it was before they came.
-#include <lobbyui/base_data_control.h>
 #include <lobbyui/lobbyui.h>
 
 #include <stdio.h>
@@ -14,7 +13,6 @@
 #include <vector>
 
 #include "demo_room.h"
-#include "demo_setup.h"
 #include "tour.h"
 
 #if defined(LOBBYUI_DEMO_PLAYER_LIST)
