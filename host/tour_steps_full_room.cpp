@@ -104,7 +104,16 @@ void AddFullRoomSteps(std::vector<TourStep>& steps) {
                          for (unsigned i = 0; i < kArrivals; ++i) {
                              CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(kFirstArrivalId + (i * 7) % kArrivals));
                          }
-                         Settle();
+                         // The lobby's message loop runs once: the list shows the room.
+                         MSG msg;
+                         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                             if (msg.message == WM_QUIT) {
+                                 ::PostQuitMessage(static_cast<int>(msg.wParam));
+                                 break;
+                             }
+                             ::TranslateMessage(&msg);
+                             ::DispatchMessageW(&msg);
+                         }
                          ::UpdateWindow(list);
                          c.log.Note(Timing("left", MillisecondsSince(start)));
                      }, Expect::Nothing, {}, [](TourContext& c) {
