@@ -896,6 +896,7 @@ TEST_F(PlayerListTest, RemovalAndFreshValuesFindTheRightRowsAfterAnyChangeToTheL
     tagKWP_PLAYER_LIST_DATA_EXTRA late = Player(8, "late");
     ::SendMessageA(list, LB_INSERTSTRING, 1, reinterpret_cast<LPARAM>(&late));
     EXPECT_EQ((std::vector<unsigned int>{2, 8, 3, 3}), Order());
+    players[3].uiPlayerID = 3;  // the record that lost its row
     CPartyDlg_DlgInerface::GoToUpData();
     EXPECT_EQ(77, stranger.iBeans);
     EXPECT_EQ(9, stranger.ucLevel);
