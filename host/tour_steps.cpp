@@ -9,6 +9,11 @@
 #include "demo_setup.h"
 #include "tour.h"
 
+#if defined(LOBBYUI_DEMO_PLAYER_LIST)
+// 750 players arrive in the player list and leave (tour_steps_full_room.cpp).
+void AddFullRoomSteps(std::vector<TourStep>& steps);
+#endif
+
 namespace {
 
 const UINT kJoin = WM_USER + 202;
@@ -344,6 +349,9 @@ std::vector<TourStep> TourSteps() {
     AddLobbySteps(steps);
 #if defined(LOBBYUI_DEMO_PLAYER_LIST)
     AddPlayerListSteps(steps);
+#endif
+#if defined(LOBBYUI_DEMO_PLAYER_LIST)
+    AddFullRoomSteps(steps);
 #endif
 #if defined(LOBBYUI_DEMO_JOIN_TABLE)
     AddJoinTableSteps(steps);

@@ -9,4 +9,5 @@ lobbyui_add_sources(
     player_list_rules_test.cpp
   WIN32_TESTS
     player_list_dialog_win_test.cpp
+    player_list_speed_win_test.cpp
 )

@@ -3,6 +3,8 @@
 #include <windowsx.h>
 #include <string.h>
 
+#include <algorithm>
+
 #include <lobbyui/base_data_control.h>
 
 #include "frame/host_cursor.h"
@@ -37,6 +39,14 @@ int NicknameLength(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
                : static_cast<int>(sizeof player.acNickName);
 }
 
+// Posted to the list when it starts holding its redraw, so that the host's
+// message loop ends the hold. Registered: no message of the host's can be
+// taken for it.
+UINT ReleaseRedrawMessage() {
+    static const UINT message = ::RegisterWindowMessageA("LobbyUi.PlayerList.ReleaseRedraw");
+    return message;
+}
+
 }  // namespace
 
 CPlayerListBox::CPlayerListBox() {
@@ -57,6 +67,102 @@ tagKWP_PLAYER_LIST_DATA_EXTRA* CPlayerListBox::RecordAt(int index) const {
     LRESULT data = SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index));
     if (data == LB_ERR) return nullptr;
     return reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
+}
+
+BOOL CPlayerListBox::Attach(UINT id, const CWnd& dialog) {
+    HWND control = ::GetDlgItem(dialog.m_hWnd, id);
+    m_listProc = control ? reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(control, GWLP_WNDPROC)) : nullptr;
+    return SubclassDlgItem(id, dialog);
+}
+
+// A message sent to the list passes our window procedure, whose dispatch
+// looks the subclass up in the window's properties: under Wine a round trip
+// to the server for every message. Questions that change nothing go straight
+// to the procedure below ours instead.
+LRESULT CPlayerListBox::Ask(UINT msg, WPARAM w, LPARAM l) const {
+    if (!m_hWnd) return LB_ERR;
+    if (!m_listProc) return SendMessage(msg, w, l);
+    return ::CallWindowProcA(m_listProc, m_hWnd, msg, w, l);
+}
+
+int CPlayerListBox::TopIndex() const { return static_cast<int>(Ask(LB_GETTOPINDEX)); }
+
+void CPlayerListBox::KeepTopIndex(int top) {
+    if (!m_hWnd) return;
+    // Setting the top row it already has changes nothing, unless fewer rows
+    // are left than fill the list from there: then the list moves up. (A list
+    // holding its redraw leaves that to the end; the host must see it now.)
+    bool pastTheEnd = false;
+    if (top > 0) {
+        const int height = static_cast<int>(Ask(LB_GETITEMHEIGHT));
+        const int page = height > 0 ? std::max(1, static_cast<int>(GetClientRect().Height()) / height) : 1;
+        pastTheEnd = top + page > static_cast<int>(Ask(LB_GETCOUNT));
+    }
+    if (pastTheEnd || TopIndex() != top) SetTopIndex(top);
+}
+
+const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*>& CPlayerListBox::Rows() {
+    const int count = m_hWnd ? static_cast<int>(Ask(LB_GETCOUNT)) : 0;
+    // Rows changed some way the list did not watch: read them once afresh.
+    if (count < 0 || static_cast<size_t>(count) != m_rows.size()) {
+        m_rows.clear();
+        for (int i = 0; i < count; ++i) {
+            LRESULT data = Ask(LB_GETITEMDATA, static_cast<WPARAM>(i));
+            if (data == LB_ERR) break;
+            m_rows.push_back(reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data));
+        }
+    }
+    return m_rows;
+}
+
+void CPlayerListBox::FollowRows(UINT msg, WPARAM w, LPARAM l, LRESULT result) {
+    switch (msg) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING:
+        if (result >= 0 && static_cast<size_t>(result) <= m_rows.size()) {
+            m_rows.insert(m_rows.begin() + result, reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(l));
+        }
+        break;
+    case LB_DELETESTRING:
+        if (result != LB_ERR && w < m_rows.size()) m_rows.erase(m_rows.begin() + static_cast<ptrdiff_t>(w));
+        break;
+    case LB_SETITEMDATA:
+        if (result != LB_ERR && w < m_rows.size()) m_rows[w] = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(l);
+        break;
+    case LB_RESETCONTENT:
+        m_rows.clear();
+        break;
+    default:
+        break;
+    }
+}
+
+void CPlayerListBox::SwitchRedraw(bool on) {
+    m_bSwitchingRedraw = true;
+    SendMessage(WM_SETREDRAW, on ? TRUE : FALSE);
+    m_bSwitchingRedraw = false;
+}
+
+void CPlayerListBox::HoldRedraw() {
+    // A list someone else keeps from redrawing stays as they keep it.
+    if (!m_hWnd || m_bRedrawOffByOthers) return;
+    if (!m_bRedrawHeld) {
+        SwitchRedraw(false);
+        m_bRedrawHeld = true;
+        // Marked for repainting once, now: a host that updates the window
+        // before its loop runs still sees the rows as they are by then.
+        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    }
+    if (!m_bReleasePosted) m_bReleasePosted = ::PostMessageA(m_hWnd, ReleaseRedrawMessage(), 0, 0) != FALSE;
+}
+
+void CPlayerListBox::ReleaseRedraw() {
+    if (!m_bRedrawHeld || !m_hWnd) return;
+    m_bRedrawHeld = false;
+    SwitchRedraw(true);
+    // Everything the list box would have invalidated change by change, and
+    // erased as it would have: with few rows the background shows below them.
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
 HWND CPlayerListBox::NotifyWindow() const {
@@ -232,7 +338,26 @@ void CPlayerListBox::EraseBackground(HDC dc) {
 }
 
 LRESULT CPlayerListBox::WindowProc(UINT msg, WPARAM w, LPARAM l) {
+    if (msg == ReleaseRedrawMessage()) {
+        m_bReleasePosted = false;
+        ReleaseRedraw();
+        return 0;
+    }
     switch (msg) {
+    case WM_PAINT:
+    case WM_PRINT:
+    case WM_PRINTCLIENT:
+        // A list holding its redraw paints nothing: whoever asks for a
+        // picture gets every row.
+        ReleaseRedraw();
+        return Default();
+    case WM_SETREDRAW:
+        // Switched by someone else, the list's redraw is theirs from now on.
+        if (!m_bSwitchingRedraw) {
+            m_bRedrawHeld = false;
+            m_bRedrawOffByOthers = w == 0;
+        }
+        return Default();
     case WM_RBUTTONUP: {
         LRESULT result = Default();
         OnRightButtonUp(l);
@@ -253,7 +378,10 @@ LRESULT CPlayerListBox::WindowProc(UINT msg, WPARAM w, LPARAM l) {
     case WM_ERASEBKGND:
         EraseBackground(reinterpret_cast<HDC>(w));
         return FALSE;
-    default:
-        return Default();
+    default: {
+        LRESULT result = Default();
+        FollowRows(msg, w, l, result);
+        return result;
+    }
     }
 }

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include <lobbyui/gdi.h>
 #include <lobbyui/party_dialogs.h>
@@ -37,8 +38,27 @@ public:
 
     CPlayerListBox();
 
+    // Takes over the dialog's list control.
+    BOOL Attach(UINT id, const CWnd& dialog);
+
     // The record of row `index`, null past the end or for an empty row.
     tagKWP_PLAYER_LIST_DATA_EXTRA* RecordAt(int index) const;
+
+    // Every row's record in list order, without a message per row: a full
+    // room is searched on every arrival and departure.
+    const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*>& Rows();
+
+    // Rows changed one by one would each repaint the list and its scroll bar,
+    // which costs a full room seconds. HoldRedraw stops that until
+    // ReleaseRedraw, which the list calls itself before it next paints and
+    // when the host's message loop next runs.
+    void HoldRedraw();
+    void ReleaseRedraw();
+
+    // The top row, and putting it back after rows changed (only when it
+    // moved: most changes leave it, and a full room makes thousands).
+    int TopIndex() const;
+    void KeepTopIndex(int top);
 
     // Paints one row of `player` with its top-left corner at row's.
     void DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_EXTRA* player);
@@ -72,8 +92,21 @@ private:
     void OnMenuCommand(UINT id);
     void EraseBackground(HDC dc);
     LRESULT SendToHost(PlayerListCode code, const void* data) const;
+    void FollowRows(UINT msg, WPARAM w, LPARAM l, LRESULT result);
+    LRESULT Ask(UINT msg, WPARAM w = 0, LPARAM l = 0) const;
+    void SwitchRedraw(bool on);
 
     tagKWP_PLAYER_LIST_DATA_EXTRA* m_pClicked = nullptr;
+    // The list's window procedure below ours, for questions that change
+    // nothing (see Ask).
+    WNDPROC m_listProc = nullptr;
+    // The rows' records as the list holds them, kept in step by watching
+    // every message that changes the rows.
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> m_rows;
+    bool m_bRedrawHeld = false;
+    bool m_bReleasePosted = false;
+    bool m_bSwitchingRedraw = false;
+    bool m_bRedrawOffByOthers = false;
 };
 
 // Text n of the text table, and whether the system reads simplified Chinese.

@@ -44,23 +44,18 @@ bool ListFailed(LRESULT result) { return result == LB_ERR || result == LB_ERRSPA
 
 void TraceListError(int step) { Trace("%s%d", kGbkListResultError, step); }
 
-// Visits the rows' records from the last row to the first. A row whose data
-// cannot be read ends the walk; a row without a record is traced and passed
-// over. visit(row, record) answers false to stop.
+// Visits the rows' records from the last row to the first. A row without a
+// record is traced and passed over. visit(row, record) answers false to stop.
 template <class Visit>
-void ForEachRowRecord(const CPlayerListBox& list, Visit visit) {
-    for (int i = list.GetCount() - 1; i >= 0; --i) {
-        LRESULT data = list.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i));
-        if (data == LB_ERR) {
-            TraceListError(4);
-            return;
-        }
-        tagKWP_PLAYER_LIST_DATA_EXTRA* player = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data);
+void ForEachRowRecord(CPlayerListBox& list, Visit visit) {
+    const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*>& rows = list.Rows();
+    for (size_t i = rows.size(); i-- > 0;) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA* player = rows[i];
         if (!player) {
             Trace("%s", kGbkListResultError);
             continue;
         }
-        if (!visit(i, *player)) return;
+        if (!visit(static_cast<int>(i), *player)) return;
     }
 }
 
@@ -86,7 +81,7 @@ BOOL CPlayerListBoxDlg::OnInitDialog() {
     Skin::ApplyWindowSkin(m_hWnd, "PlayerListBox");
     m_sortButton.m_hWnd = GetDlgItem(IDC_PLAYER_LIST_SORT);
     m_contestButton.m_hWnd = GetDlgItem(IDC_PLAYER_LIST_CONTEST);
-    m_list.SubclassDlgItem(IDC_PLAYER_LIST, *this);
+    m_list.Attach(IDC_PLAYER_LIST, *this);
 
     if (m_list.SendMessage(LB_INITSTORAGE, kStorageItems, kStorageBytesPerItem) == LB_ERRSPACE) {
         TraceListError(5);
@@ -195,6 +190,7 @@ void CPlayerListBoxDlg::HideAndEmpty() {
 }
 
 void CPlayerListBoxDlg::Empty() {
+    m_list.HoldRedraw();
     for (int i = m_list.GetCount() - 1; i >= 0; --i) {
         if (m_list.DeleteString(i) == LB_ERR) {
             TraceListError(2);
@@ -203,6 +199,7 @@ void CPlayerListBoxDlg::Empty() {
     }
     m_list.ResetContent();
     m_list.ForgetRecord(nullptr);
+    m_list.ReleaseRedraw();
 }
 
 void CPlayerListBoxDlg::ShowList() {
@@ -252,28 +249,11 @@ void CPlayerListBoxDlg::ShowContestButton(int show, int contestNumber) {
                                  SWP_NOZORDER | SWP_NOACTIVATE | (show ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
-std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> CPlayerListBoxDlg::Entries(bool* failed) const {
-    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> entries;
-    if (failed) *failed = false;
-    const int count = m_list.GetCount();
-    if (count <= 0) return entries;
-    entries.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        LRESULT data = m_list.SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(i));
-        if (data == LB_ERR) {
-            if (failed) *failed = true;
-            break;
-        }
-        entries.push_back(reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(data));
-    }
-    return entries;
-}
-
 void CPlayerListBoxDlg::Resort() {
     if (!m_list.m_hWnd) return;
-    const int top = m_list.GetTopIndex();
+    const int top = m_list.TopIndex();
     // Every entry is kept, however many the host has added.
-    const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> entries = Entries(nullptr);
+    const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> entries = m_list.Rows();
     const unsigned int local = CBaseDataControl::GetGameID();
 
     m_list.SendMessage(WM_SETREDRAW, FALSE);
@@ -286,19 +266,21 @@ void CPlayerListBoxDlg::Resort() {
             continue;
         }
         if (ListFailed(m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(player)))) TraceListError(1);
-        m_list.SetTopIndex(top);
+        m_list.KeepTopIndex(top);
     }
     for (auto it = own.rbegin(); it != own.rend(); ++it) {
         if (ListFailed(m_list.SendMessage(LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(*it)))) TraceListError(0);
     }
     m_list.SendMessage(WM_SETREDRAW, TRUE);
     m_list.Invalidate(FALSE);
-    m_list.SetTopIndex(top);
+    m_list.KeepTopIndex(top);
 }
 
 BOOL CPlayerListBoxDlg::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigned char atTop, unsigned char redraw) {
     if (!player || !m_list.m_hWnd) return FALSE;
-    const int top = m_list.GetTopIndex();
+    const int top = m_list.TopIndex();
+    // A host fills a room with one call per player and one redraw at the end.
+    if (!redraw) m_list.HoldRedraw();
     if (atTop == 1) {
         if (ListFailed(m_list.SendMessage(LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(player)))) {
             TraceListError(0);
@@ -308,33 +290,37 @@ BOOL CPlayerListBoxDlg::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigne
         TraceListError(1);
         return FALSE;
     }
-    if (redraw) m_list.Invalidate(FALSE);
-    m_list.SetTopIndex(top);
+    if (redraw) {
+        m_list.ReleaseRedraw();
+        m_list.Invalidate(FALSE);
+    }
+    m_list.KeepTopIndex(top);
     return TRUE;
 }
 
 void CPlayerListBoxDlg::RemovePlayer(int playerId) {
     if (playerId < 1) Trace(kGbkPlayerIdErrorFormat, playerId);
-    const int top = m_list.GetTopIndex();
+    const int top = m_list.TopIndex();
     bool deleteFailed = false;
     ForEachRowRecord(m_list, [&](int row, tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
         if (player.uiPlayerID != static_cast<unsigned int>(playerId)) return true;
+        // Players leave one call each; the list shows the room once they are gone.
+        m_list.HoldRedraw();
         if (m_list.DeleteString(row) == LB_ERR) {
             TraceListError(3);
             deleteFailed = true;
             return false;
         }
         m_list.ForgetRecord(&player);
-        m_list.Invalidate(FALSE);
         return false;
     });
-    if (!deleteFailed) m_list.SetTopIndex(top);
+    if (!deleteFailed) m_list.KeepTopIndex(top);
 }
 
 void CPlayerListBoxDlg::ApplyFreshValues() {
     const PlayerListState& state = ThePlayerListState();
     if (state.allViewPlayerId == 0) Trace(kGbkAllViewIdErrorFormat, static_cast<int>(state.allViewPlayerId));
-    const int top = m_list.GetTopIndex();
+    const int top = m_list.TopIndex();
     ForEachRowRecord(m_list, [&](int, tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
         if (player.uiPlayerID != state.allViewPlayerId) return true;
         player.iBeans = state.allViewBeans;
@@ -342,7 +328,7 @@ void CPlayerListBoxDlg::ApplyFreshValues() {
         m_list.Invalidate(FALSE);
         return true;
     });
-    m_list.SetTopIndex(top);
+    m_list.KeepTopIndex(top);
 }
 
 // The facade.
@@ -370,7 +356,10 @@ void CPartyDlg_DlgInerface::ShowPlayerLB() {
 }
 
 void CPartyDlg_DlgInerface::RedrawPlayerLB(unsigned char erase) {
-    g_playerList.With([erase](CPlayerListBoxDlg& d) { d.m_list.Invalidate(erase != 0); });
+    g_playerList.With([erase](CPlayerListBoxDlg& d) {
+        d.m_list.ReleaseRedraw();
+        d.m_list.Invalidate(erase != 0);
+    });
 }
 
 void CPartyDlg_DlgInerface::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigned char atTop, unsigned char redraw) {

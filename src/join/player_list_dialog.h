@@ -67,7 +67,6 @@ private:
     void SetSortCaption(int textNumber);
     int Compare(const COMPAREITEMSTRUCT& items);
     void Draw(const DRAWITEMSTRUCT& item);
-    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> Entries(bool* failed) const;
     void Empty();
 
     CButton m_sortButton;

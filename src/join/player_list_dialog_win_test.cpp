@@ -777,6 +777,156 @@ TEST_F(PlayerListTest, BackgroundShowsUnderTenRowsOrFewerAndTheHostCursorIsUsed)
     EXPECT_EQ(FALSE, ::SendMessageA(list, WM_SETCURSOR, reinterpret_cast<WPARAM>(list), HTCLIENT));
 }
 
+// A host filling or emptying a room calls once per player without a redraw:
+// the list then neither repaints nor scrolls after each call, but shows the
+// room as soon as anyone asks for a picture or the host's loop runs.
+TEST_F(PlayerListTest, RowsChangedWithoutRedrawShowOnceTheHostAsksOrItsLoopRuns) {
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA> players;
+    for (unsigned id = 1; id <= 30; ++id) players.push_back(Player(id, "p" + std::to_string(id)));
+    friends = {"p1", "p2"};
+    PumpMessages();
+    ::UpdateWindow(list);
+    RECT dirty;
+    calls.clear();
+    for (auto& p : players) CPartyDlg_DlgInerface::AddPlayer(&p, 0, 0);
+    EXPECT_EQ(30, ::SendMessageA(list, LB_GETCOUNT, 0, 0)) << "the rows are there at once";
+    EXPECT_TRUE(::IsWindowVisible(list));
+    EXPECT_TRUE(calls.empty()) << "nothing painted row by row";
+    ASSERT_TRUE(::GetUpdateRect(list, &dirty, FALSE));
+    EXPECT_EQ(430, dirty.bottom - dirty.top) << "the whole list is due for one paint";
+
+    // The host's message loop: one paint of the visible rows.
+    PumpMessages();
+    EXPECT_EQ(10u, CallsOf(4).size());
+    EXPECT_FALSE(::GetUpdateRect(list, &dirty, FALSE));
+
+    // A paint or a picture asked for in the middle of a burst shows every row.
+    for (unsigned id = 1; id <= 5; ++id) CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(id));
+    calls.clear();
+    ::UpdateWindow(list);
+    EXPECT_EQ(10u, CallsOf(4).size());
+    CPartyDlg_DlgInerface::RemoveAPlayer(9);
+    MetafileRecording drawn = MetafileRecording::RenderWindow(list);
+    for (int row = 0; row < 10; ++row) {
+        auto* p = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(::SendMessageA(list, LB_GETITEMDATA, row, 0));
+        EXPECT_TRUE(drawn.FindText(p->acNickName)) << row;
+    }
+    EXPECT_FALSE(drawn.FindText("p1"));
+
+    // The scroll bar catches up with the rows once, when the host redraws or
+    // adds with a redraw.
+    PumpMessages();
+    auto scrollEnd = [this] {
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE;
+        ::GetScrollInfo(list, SB_VERT, &info);
+        return info.nMax;
+    };
+    EXPECT_EQ(23, scrollEnd()) << "24 rows";
+    for (unsigned id = 6; id <= 8; ++id) CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(id));
+    EXPECT_EQ(23, scrollEnd()) << "not after each change";
+    CPartyDlg_DlgInerface::RedrawPlayerLB(0);
+    EXPECT_EQ(20, scrollEnd());
+    CPartyDlg_DlgInerface::AddPlayer(&players[0], 0, 0);
+    EXPECT_EQ(20, scrollEnd());
+    CPartyDlg_DlgInerface::AddPlayer(&players[1], 0, 1);
+    EXPECT_EQ(22, scrollEnd());
+    calls.clear();
+    PumpMessages();
+    EXPECT_EQ(10u, CallsOf(4).size()) << "one paint, not one per change";
+
+    // A host that switched the list's redraw off itself keeps it off.
+    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    CPartyDlg_DlgInerface::AddPlayer(&players[2], 0, 0);
+    CPartyDlg_DlgInerface::AddPlayer(&players[3], 0, 0);
+    CPartyDlg_DlgInerface::RemoveAPlayer(20);
+    PumpMessages();
+    EXPECT_EQ(22, scrollEnd());
+    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    EXPECT_EQ(23, scrollEnd());
+    EXPECT_EQ(24, ::SendMessageA(list, LB_GETCOUNT, 0, 0));
+}
+
+TEST_F(PlayerListTest, ABurstKeepsTheTopRowAfterEveryCall) {
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA> players;
+    for (unsigned id = 1; id <= 40; ++id) players.push_back(Player(id, "p" + std::to_string(id), 1, 0, id <= 30 ? 1 : 0));
+    for (size_t i = 0; i < 30; ++i) CPartyDlg_DlgInerface::AddPlayer(&players[i], 0, 1);
+    ::SendMessageA(list, LB_SETTOPINDEX, 12, 0);
+    for (size_t i = 30; i < 40; ++i) {
+        CPartyDlg_DlgInerface::AddPlayer(&players[i], 0, 0);
+        EXPECT_EQ(12, ::SendMessageA(list, LB_GETTOPINDEX, 0, 0)) << i;
+    }
+    for (unsigned id = 1; id <= 25; ++id) {
+        CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(id));
+        const LRESULT rows = ::SendMessageA(list, LB_GETCOUNT, 0, 0);
+        EXPECT_EQ(std::min<LRESULT>(12, rows - 10), ::SendMessageA(list, LB_GETTOPINDEX, 0, 0)) << id;
+    }
+    PumpMessages();
+    EXPECT_EQ(5, ::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    EXPECT_EQ(15u, Order().size());
+}
+
+// The list finds a player's rows without asking the list box row by row, so
+// what it keeps must follow every change, the host's own messages included.
+TEST_F(PlayerListTest, RemovalAndFreshValuesFindTheRightRowsAfterAnyChangeToTheList) {
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA> players = {Player(1, "a", 1, 0, 4), Player(2, "b", 1, 0, 3),
+                                                          Player(3, "c", 1, 0, 2), Player(4, "d", 1, 0, 1),
+                                                          Player(2, "b-again", 1, 0, 0)};
+    Sort(ID_SORT_BY_MEMBER);
+    Add(players);
+    EXPECT_EQ((std::vector<unsigned int>{1, 2, 3, 4, 2}), Order());
+    CPartyDlg_DlgInerface::RemoveAPlayer(2);
+    EXPECT_EQ((std::vector<unsigned int>{1, 2, 3, 4}), Order()) << "the last row of a player goes first";
+
+    tagKWP_MERIT_DETAIL merit;
+    memset(&merit, 0, sizeof merit);
+    merit.ucLevel = 9;
+    tagKWP_PLAYER_ALL_VIEW view;
+    memset(&view, 0, sizeof view);
+    view.uiPlayerID = 3;
+    view.iBeans = 77;
+    CPartyDlg_DlgInerface::SetData1(&merit);
+    CPartyDlg_DlgInerface::SetData2(&view);
+
+    // The host changes the rows behind the library's back.
+    ::SendMessageA(list, LB_DELETESTRING, 0, 0);
+    tagKWP_PLAYER_LIST_DATA_EXTRA stranger = Player(3, "stranger");
+    ::SendMessageA(list, LB_SETITEMDATA, 2, reinterpret_cast<LPARAM>(&stranger));
+    tagKWP_PLAYER_LIST_DATA_EXTRA late = Player(8, "late");
+    ::SendMessageA(list, LB_INSERTSTRING, 1, reinterpret_cast<LPARAM>(&late));
+    EXPECT_EQ((std::vector<unsigned int>{2, 8, 3, 3}), Order());
+    players[3].uiPlayerID = 3;  // the record that lost its row
+    CPartyDlg_DlgInerface::GoToUpData();
+    EXPECT_EQ(77, stranger.iBeans);
+    EXPECT_EQ(9, stranger.ucLevel);
+    EXPECT_EQ(77, players[2].iBeans) << "every row of the player";
+    EXPECT_EQ(0, players[3].iBeans) << "a record no longer in the list is left alone";
+    CPartyDlg_DlgInerface::RemoveAPlayer(3);
+    CPartyDlg_DlgInerface::RemoveAPlayer(8);
+    EXPECT_EQ((std::vector<unsigned int>{2, 3}), Order());
+    EXPECT_EQ(&players[2], reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(::SendMessageA(list, LB_GETITEMDATA, 1, 0)));
+
+    // A record whose player id the host changes is found by its new id.
+    players[1].uiPlayerID = 12;
+    CPartyDlg_DlgInerface::RemoveAPlayer(2);
+    EXPECT_EQ(2u, Order().size());
+    CPartyDlg_DlgInerface::RemoveAPlayer(12);
+    EXPECT_EQ((std::vector<unsigned int>{3}), Order());
+
+    ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    CPartyDlg_DlgInerface::RemoveAPlayer(3);
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA> again = {Player(5, "e"), Player(6, "f")};
+    Add(again);
+    CPartyDlg_DlgInerface::RemoveAPlayer(5);
+    EXPECT_EQ((std::vector<unsigned int>{6}), Order());
+    CPartyDlg_DlgInerface::HidePlayerLBDlg();
+    CPartyDlg_DlgInerface::ShowPlayerLBDlg();
+    Add(again);
+    CPartyDlg_DlgInerface::RemoveAPlayer(6);
+    EXPECT_EQ((std::vector<unsigned int>{5}), Order());
+}
+
 TEST(PlayerListSkinTest, TheDialogTakesItsSkinObjectAndSkinsTheList) {
     const std::string bin = ProgramDirectory();
     HMODULE fixture = ::LoadLibraryA((bin + "\\fixtures\\skinmagic\\SkinMagic.dll").c_str());
