@@ -54,8 +54,7 @@
     X(kGbkGoldGapLimitBefore, "\xB2\xBB\xD3\xEB\xB1\xC8\xD7\xD4\xBC\xBA\xC9\xD9", "不与比自己少") /* 不与比自己少 */ \
     X(kGbkGoldGapLimitAfter, "\xBD\xF0\xB1\xD2\xB5\xC4\xCD\xE6\xBC\xD2\xD3\xCE\xCF\xB7", "金币的玩家游戏") /* 金币的玩家游戏 */ \
     X(kGbkLevelGapLimitBefore, "\xB2\xBB\xD3\xEB\xB1\xC8\xD7\xD4\xBC\xBA\xB5\xC8\xBC\xB6\xB2\xEE", "不与比自己等级差") /* 不与比自己等级差 */ \
-    X(kGbkLevelGapLimitAfter, "\xBC\xB6\xB5\xC4\xCD\xE6\xBC\xD2\xD3\xCE\xCF\xB7", "级的玩家游戏") /* 级的玩家游戏 */ \
-    X(kGbkNewSongTypeface, "\xD0\xC2\xCB\xCE\xCC\xE5", "新宋体") /* 新宋体 */
+    X(kGbkLevelGapLimitAfter, "\xBC\xB6\xB5\xC4\xCD\xE6\xBC\xD2\xD3\xCE\xCF\xB7", "级的玩家游戏") /* 级的玩家游戏 */
 
 #define LOBBYUI_DECLARE_GBK_TEXT(name, bytes, readable) inline constexpr char name[] = bytes;
 LOBBYUI_GBK_TEXTS(LOBBYUI_DECLARE_GBK_TEXT)
