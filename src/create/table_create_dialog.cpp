@@ -324,7 +324,9 @@ void CTableCreate::OnCancel() {
     g_iTimeoutCounter = -1;
 }
 
-BOOL CTableCreate::OnTimer(UINT_PTR) {
+BOOL CTableCreate::OnTimer(UINT_PTR id) {
+    // Only the dialog's own one-second timer counts toward the time-out.
+    if (id != kTimeoutTimer) return FALSE;
     if (ClassicTimeoutTick(g_iTimeoutCounter, m_hWnd && IsWindowVisible())) Close();
     return TRUE;
 }

@@ -442,9 +442,12 @@ TEST_F(ClassicCreateTest, EveryWayOutWithoutCreatingSends37OnceAndAHiddenDialogN
         EXPECT_TRUE(host.received().empty()) << "hidden after " << path.name;
     }
 
-    // The 180th tick after a show closes; a new show starts the count again.
+    // The 180th tick after a show closes; a new show starts the count again,
+    // and another timer's ticks do not count.
     Show(101);
     for (int tick = 0; tick < 100; ++tick) ::SendMessageA(dialog, WM_TIMER, CTableCreate::kTimeoutTimer, 0);
+    for (int tick = 0; tick < 200; ++tick) ::SendMessageA(dialog, WM_TIMER, CTableCreate::kTimeoutTimer + 1, 0);
+    EXPECT_TRUE(host.received().empty());
     Show(101);
     for (int tick = 1; tick < 180; ++tick) ::SendMessageA(dialog, WM_TIMER, CTableCreate::kTimeoutTimer, 0);
     EXPECT_TRUE(::IsWindowVisible(dialog));
