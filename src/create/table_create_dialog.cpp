@@ -75,6 +75,23 @@ bool IsLabel(HWND control) {
     return id == -1 || id == 0xFFFF;
 }
 
+// A drop-down list's closed height is its selection field's, whatever height
+// it is moved to; the field is fitted so that the closed list fills its place.
+// Wine answers the field's height with a margin it does not take back when
+// the height is set, so the fit corrects what it measures, a few rounds at most.
+void FitClosedHeight(HWND list, int height) {
+    LRESULT field = ::SendMessageA(list, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+    if (field == CB_ERR) return;
+    for (int round = 0; round < 3; ++round) {
+        RECT now = {0, 0, 0, 0};
+        ::GetWindowRect(list, &now);
+        const LRESULT excess = (now.bottom - now.top) - height;
+        if (excess == 0 || field - excess < 1) return;
+        field -= excess;
+        ::SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+}
+
 bool TraditionalChineseSystem() {
     CCsvText reader;
     reader.DetectLanguage();
@@ -146,6 +163,7 @@ void CTableCreate::Place() {
         // below it: at the field's height alone the list would have no room to open.
         if (place.id == IDC_TC_GOLD_GAP) rect.bottom += kGoldGapListHeight;
         control.MoveWindow(rect);
+        if (place.id == IDC_TC_GOLD_GAP) FitClosedHeight(control, place.rect.Height());
         control.ShowWindow(SW_SHOW);
     }
 }
@@ -306,7 +324,9 @@ void CTableCreate::OnCancel() {
     g_iTimeoutCounter = -1;
 }
 
-BOOL CTableCreate::OnTimer(UINT_PTR) {
+BOOL CTableCreate::OnTimer(UINT_PTR id) {
+    // Only the dialog's own one-second timer counts toward the time-out.
+    if (id != kTimeoutTimer) return FALSE;
     if (ClassicTimeoutTick(g_iTimeoutCounter, m_hWnd && IsWindowVisible())) Close();
     return TRUE;
 }
