@@ -15,3 +15,4 @@ lobbyui_add_sources(
     saved_defaults_fuzzer.cpp
 )
 include(${CMAKE_CURRENT_LIST_DIR}/word_filter.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/table_create_new.cmake)

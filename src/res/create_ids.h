@@ -2,4 +2,6 @@
 #ifndef LOBBYUI_RES_CREATE_IDS_H
 #define LOBBYUI_RES_CREATE_IDS_H
 
+#include "create_new_ids.h"
+
 #endif
