@@ -42,6 +42,9 @@ DemoSession::~DemoSession() {
 #if defined(LOBBYUI_DEMO_PLAYER_LIST)
     CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
 #endif
+#if defined(LOBBYUI_DEMO_NEW_CREATE)
+    CPartyDlg_DlgInerface::DestroyCTDlgNew();
+#endif
     RXCursorfun(nullptr);
     for (CImageList* list : m_imageLists) delete list;
 }
@@ -59,6 +62,9 @@ std::vector<std::string> DemoSession::Dialogs() {
 #endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     names.push_back("password");
+#endif
+#if defined(LOBBYUI_DEMO_NEW_CREATE)
+    names.push_back("new create table");
 #endif
     return names;
 }
@@ -109,6 +115,10 @@ void DemoSession::Start() {
 
 #if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::CreatePWDlg(CWnd::FromHandle(m_lobby.main()));
+#endif
+#if defined(LOBBYUI_DEMO_NEW_CREATE)
+    // The new create-table dialog reports to its window's parent: the main window.
+    CPartyDlg_DlgInerface::CteateCTDlgNew(CWnd::FromHandle(m_lobby.lobbyView()));
 #endif
     m_lobby.SetTableClickHandler(&DemoSession::OnTableClicked, this);
     m_lobby.RepaintLobby();

@@ -8,6 +8,7 @@
 
 #include "demo_setup.h"
 #include "tour.h"
+#include "tour_steps_create_new.h"
 
 namespace {
 
@@ -343,6 +344,9 @@ std::vector<TourStep> TourSteps() {
 #endif
 #if defined(LOBBYUI_DEMO_PASSWORD)
     AddPasswordSteps(steps);
+#endif
+#if defined(LOBBYUI_DEMO_NEW_CREATE)
+    AddNewCreateSteps(steps);
 #endif
     return steps;
 }
