@@ -20,8 +20,8 @@
 namespace {
 
 const COLORREF kLimitColour = RGB(255, 0, 0);
-// The title strip that moves the window.
-const RECT kTitleStrip = {0, 0, 323, 18};
+// The title strip that moves the window, edges included.
+bool InTitleStrip(CPoint p) { return p.x >= 0 && p.x <= 323 && p.y >= 0 && p.y <= 18; }
 
 struct Placement {
     UINT id;
@@ -424,8 +424,7 @@ BOOL CTableCreateNew::OnCommand(UINT id, UINT notifyCode, HWND) {
 }
 
 bool CTableCreateNew::StartMove(CPoint client) {
-    POINT p = {client.x, client.y};
-    if (!::PtInRect(&kTitleStrip, p)) return false;
+    if (!InTitleStrip(client)) return false;
     ::GetCursorPos(&m_moveCursor);
     RECT window;
     ::GetWindowRect(m_hWnd, &window);

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "res/create_new_ids.h"
-
 namespace {
 
 AllowedScoreList Allowed(unsigned int mask) {
@@ -140,21 +138,6 @@ TEST(NewCreatePicturesTest, PathsGrowWithTheDirectory) {
     EXPECT_STREQ("", NewCreatePictureName(kNewCreatePictureCount));
 }
 
-TEST(NewCreatePicturesTest, ButtonLooksFollowTheirIds) {
-    CheckButtonLook create = CheckButtonLookFor(IDC_CTN_CREATE);
-    EXPECT_EQ(kPicCreate + 2, create.pressed);
-    EXPECT_EQ(85, create.region.Width());
-    CheckButtonLook close = CheckButtonLookFor(IDC_CTN_CLOSE);
-    EXPECT_EQ(34, close.hover);
-    EXPECT_EQ(15, close.region.Height());
-    CheckButtonLook up = CheckButtonLookFor(IDC_CTN_SETTING_B_UP);
-    EXPECT_EQ(kPicUp + 1, up.hover);
-    CheckButtonLook box = CheckButtonLookFor(IDC_CTN_ADD_MULTIPLE);
-    EXPECT_TRUE(box.checkBox);
-    EXPECT_EQ(2, box.cornerWidth);
-    EXPECT_FALSE(CheckButtonLookFor(IDC_CTN_HIDDEN_CHECK_3).hasRegion);
-}
-
 class ConfirmedRequestTest : public ::testing::Test {
 protected:
     void SetUp() override { memset(&request, 0xEE, sizeof request); }
@@ -164,24 +147,6 @@ protected:
     }
     tagKWP_CREATE_TABLE_REQ request;
 };
-
-TEST_F(ConfirmedRequestTest, FillsTheChoicesAndZeroesTheSameTableLimits) {
-    FillConfirmedRequest(request, Confirmation(101, true, "8888"));
-    EXPECT_EQ(4711u, request.uiGameID);
-    EXPECT_STREQ("Name", request.acTableName);
-    EXPECT_EQ(0, request.acTableName[16]);
-    EXPECT_STREQ("8888", request.acPassword);
-    EXPECT_EQ(1, request.ucHavePassword);
-    EXPECT_EQ(20u, request.uiScore);
-    EXPECT_EQ(3, request.ucSettingA);
-    EXPECT_EQ(12, request.ucSettingB);
-    EXPECT_EQ(1, request.ucSpecialCardTypes);
-    EXPECT_EQ(1, request.ucAddMultiple);
-    EXPECT_EQ(0, request.ucSpecialRuleOn);
-    EXPECT_EQ(0, request.ucMaxDisconnectPercent);
-    EXPECT_EQ(0u, request.uiGoldGapLimit);
-    EXPECT_EQ(0, request.ucLevelGapLimit);
-}
 
 TEST_F(ConfirmedRequestTest, PasswordOnlyAboveTableHundredWithTheOptionAndText) {
     FillConfirmedRequest(request, Confirmation(100, true, "8888"));
@@ -209,9 +174,4 @@ TEST_F(ConfirmedRequestTest, LongTextsAreCutBeforeAHalfGbkCharacter) {
     EXPECT_EQ(std::string(15, 'a'), std::string(request.acTableName));
     EXPECT_EQ(0, request.acTableName[15]);
     EXPECT_STREQ("1234567", request.acPassword);
-}
-
-TEST(NewCreateLimitTest, BelowOneIsNone) {
-    EXPECT_EQ("\xCE\xDE", MultipleLimitText(0));
-    EXPECT_EQ("3", MultipleLimitText(3));
 }

@@ -402,28 +402,6 @@ TEST_F(NewCreateTest, EmptyAndFilteredNamesAreSentWhole) {
     EXPECT_STREQ("Friendly", ConfirmAndRead().acTableName);
 }
 
-TEST_F(NewCreateTest, StepButtonsStopAtTheirBounds) {
-    ScratchDirectory::Write("Default.sav", "20\r\r\n3\r\r\n20");
-    Show(150);
-    Click(IDC_CTN_SCORE_UP);
-    Click(IDC_CTN_SETTING_A_UP);
-    Click(IDC_CTN_SETTING_B_UP);
-    tagKWP_CREATE_TABLE_REQ r = ConfirmAndRead();
-    EXPECT_EQ(20u, r.uiScore);
-    EXPECT_EQ(3, r.ucSettingA);
-    EXPECT_EQ(20, r.ucSettingB);
-
-    ScratchDirectory::Write("Default.sav", "5\r\r\n1\r\r\n4");
-    Show(150);
-    Click(IDC_CTN_SCORE_DOWN);
-    Click(IDC_CTN_SETTING_A_DOWN);
-    Click(IDC_CTN_SETTING_B_DOWN);
-    r = ConfirmAndRead();
-    EXPECT_EQ(5u, r.uiScore);
-    EXPECT_EQ(1, r.ucSettingA);
-    EXPECT_EQ(4, r.ucSettingB);
-}
-
 TEST_F(NewCreateTest, CancelAndCloseBoxReportClosedAndDropEveryFlag) {
     const int closers[] = {IDC_CTN_CANCEL, IDC_CTN_CLOSE};
     for (int id : closers) {
