@@ -172,7 +172,6 @@ CheckButtonLook CheckButtonLookFor(unsigned int controlId) {
 }
 
 void FillConfirmedRequest(tagKWP_CREATE_TABLE_REQ& request, const NewCreateConfirmation& c) {
-    request.ucSpecialCardTypes = 0;
     request.uiGameID = c.gameId;
     CopyField(request.acTableName, sizeof request.acTableName, c.name, sizeof request.acTableName - 1);
     // Cleared first: a dialog shown again without a fresh show must not

@@ -429,6 +429,30 @@ TEST_F(NewCreateTest, CancelAndCloseBoxReportClosedAndDropEveryFlag) {
     EXPECT_TRUE(host.received().empty()) << "a closed dialog reports nothing more";
 }
 
+TEST_F(NewCreateTest, AHostThatDestroysTheDialogWhileHandlingItsMessageLeavesNoLocks) {
+    host.Answer(kCreate, [](WPARAM, LPARAM) {
+        Party::DestroyCTDlgNew();
+        return LRESULT(0);
+    });
+    Show(150);
+    Click(IDC_CTN_CREATE);
+    EXPECT_FALSE(::IsWindow(dialog));
+    EXPECT_EQ(0, Party::GetIfPartyBtnLock());
+    EXPECT_FALSE(Party::GetIsCreateLock());
+    EXPECT_EQ(std::string("5\r\r\n2\r\r\n8"), ScratchDirectory::Read("Default.sav"));
+
+    Party::CteateCTDlgNew(CWnd::FromHandle(given));
+    dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindCreateDialog, reinterpret_cast<LPARAM>(&dialog));
+    ASSERT_TRUE(dialog);
+    ::KillTimer(dialog, CTableCreateNew::kTimeoutTimer);
+    Show(150);
+    Click(IDC_CTN_CANCEL);
+    EXPECT_FALSE(::IsWindow(dialog));
+    EXPECT_EQ(0, Party::GetIfPartyBtnLock());
+    EXPECT_EQ(-1, TheNewCreateValues().iTimeoutCounter) << "nothing left to time out";
+}
+
 TEST_F(NewCreateTest, HostHideSendsNothingAndClearsTheHostValues) {
     Show(150);
     Party::SetIfLockCTDlgNew(1);
