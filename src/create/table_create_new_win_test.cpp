@@ -376,6 +376,8 @@ TEST_F(NewCreateTest, TablesUpToHundredTakeNoPassword) {
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CTN_PASSWORD)));
     EXPECT_EQ(kGbkNoPasswordBelow100, TextOf(IDC_CTN_PASSWORD));
     Click(IDC_CTN_PASSWORD_OPTION);
+    MetafileRecording::RenderWindow(dialog);
+    EXPECT_EQ(PictureColour(kPicCheckDisabled), ButtonColour(IDC_CTN_PASSWORD_OPTION)) << "a paint puts the rule back";
     tagKWP_CREATE_TABLE_REQ r = ConfirmAndRead();
     EXPECT_EQ(0, r.ucHavePassword);
     EXPECT_EQ(std::string(9, '\0'), std::string(r.acPassword, 9));
@@ -383,6 +385,8 @@ TEST_F(NewCreateTest, TablesUpToHundredTakeNoPassword) {
     Show(101);
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CTN_PASSWORD)));
     EXPECT_EQ("", TextOf(IDC_CTN_PASSWORD));
+    MetafileRecording::RenderWindow(dialog);
+    EXPECT_EQ(PictureColour(kPicCheckOn), ButtonColour(IDC_CTN_PASSWORD_OPTION));
     Type(IDC_CTN_PASSWORD, "8888");
     r = ConfirmAndRead();
     EXPECT_EQ(1, r.ucHavePassword) << "the option stayed on from the earlier run";
