@@ -425,21 +425,19 @@ BOOL CTableCreateNew::OnCommand(UINT id, UINT notifyCode, HWND) {
 
 bool CTableCreateNew::StartMove(CPoint client) {
     if (!InTitleStrip(client)) return false;
-    ::GetCursorPos(&m_moveCursor);
-    RECT window;
-    ::GetWindowRect(m_hWnd, &window);
-    m_moveOrigin.x = window.left;
-    m_moveOrigin.y = window.top;
+    m_ptGrab = client;
     m_bMoving = true;
     ::SetCapture(m_hWnd);
     return true;
 }
 
-void CTableCreateNew::ContinueMove() {
-    POINT cursor;
-    if (!::GetCursorPos(&cursor)) return;
-    SetWindowPos(nullptr, m_moveOrigin.x + cursor.x - m_moveCursor.x, m_moveOrigin.y + cursor.y - m_moveCursor.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void CTableCreateNew::ContinueMove(CPoint client) {
+    // The grabbed spot stays under the cursor.
+    int dx = client.x - m_ptGrab.x;
+    int dy = client.y - m_ptGrab.y;
+    if (!dx && !dy) return;
+    CRect window = GetWindowRect();
+    SetWindowPos(nullptr, window.left + dx, window.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 INT_PTR CTableCreateNew::DialogProc(UINT msg, WPARAM w, LPARAM l) {
@@ -451,7 +449,7 @@ INT_PTR CTableCreateNew::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         StartMove(CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));
         return CDialog::DialogProc(msg, w, l);
     case WM_MOUSEMOVE:
-        if (m_bMoving && ::GetCapture() == m_hWnd) ContinueMove();
+        if (m_bMoving && ::GetCapture() == m_hWnd) ContinueMove(CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));
         return CDialog::DialogProc(msg, w, l);
     case WM_LBUTTONUP:
         if (m_bMoving) {

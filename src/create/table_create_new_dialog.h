@@ -79,7 +79,7 @@ private:
     LRESULT Report(WPARAM code, LPARAM data);
     // The move by the title strip, without the system's modal move loop.
     bool StartMove(CPoint client);
-    void ContinueMove();
+    void ContinueMove(CPoint client);
 
     CWordFilterBinding m_filter;
     NewCreatePictures m_pictures;
@@ -97,8 +97,7 @@ private:
     unsigned char m_closedBlock[4];
     std::vector<std::unique_ptr<CCHECKBUTTON>> m_buttons;
     bool m_bMoving = false;
-    POINT m_moveCursor = {0, 0};
-    POINT m_moveOrigin = {0, 0};
+    CPoint m_ptGrab;
 };
 
 #endif

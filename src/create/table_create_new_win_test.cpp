@@ -554,14 +554,24 @@ TEST_F(NewCreateTest, RestoreShowsAnOpenDialogThatWasHidden) {
     EXPECT_TRUE(Party::GetIsRestore());
 }
 
-TEST_F(NewCreateTest, TitleStripTakesTheMouseElsewhereNothing) {
+TEST_F(NewCreateTest, TitleStripMovesTheWindowElsewhereNothing) {
     Show(150);
     ::SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 30));
     EXPECT_NE(dialog, ::GetCapture());
     ::SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 5));
     EXPECT_EQ(dialog, ::GetCapture());
+    RECT before, after;
+    ::GetWindowRect(dialog, &before);
+    ::SendMessageA(dialog, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(70, 2));
+    ::GetWindowRect(dialog, &after);
+    EXPECT_EQ(before.left + 10, after.left);
+    EXPECT_EQ(before.top - 3, after.top);
     ::SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(60, 5));
     EXPECT_NE(dialog, ::GetCapture());
+    ::SendMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(90, 9));
+    RECT released;
+    ::GetWindowRect(dialog, &released);
+    EXPECT_EQ(after.left, released.left) << "the move ends with the button";
 }
 
 TEST_F(NewCreateTest, ButtonsShowNormalHoveredAndPressedPictures) {
