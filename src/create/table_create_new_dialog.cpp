@@ -154,7 +154,10 @@ void CTableCreateNew::MakeButtons() {
     for (const ButtonStart& start : kButtons) {
         std::unique_ptr<CCHECKBUTTON> button(new CCHECKBUTTON);
         if (!button->TakeOver(start.id, *this, &m_pictures)) continue;
-        if (start.picture >= 0) button->SetImage(start.picture);
+        int picture = start.picture;
+        // The option outlives the dialog; a dialog made again must not show it off while it sends it on.
+        if (start.id == IDC_CTN_SPECIAL_CARD && TheNewCreateValues().bSpecialCardOption) picture = kPicCheckOn;
+        if (picture >= 0) button->SetImage(picture);
         m_buttons.push_back(std::move(button));
     }
 }
@@ -323,9 +326,9 @@ void CTableCreateNew::Close(bool whileHidden) {
 
 void CTableCreateNew::OnCancelCommand() {
     PlayLobbySound(kSoundClick);
-    HWND self = m_hWnd;
     Close(false);
-    if (::IsWindow(self)) TheNewCreateValues().iTimeoutCounter = -1;
+    // Also when the dialog was hidden and so closed nothing: the press ends the show.
+    TheNewCreateValues().iTimeoutCounter = -1;
 }
 
 void CTableCreateNew::OnTick() {

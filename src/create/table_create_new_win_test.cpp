@@ -171,6 +171,14 @@ protected:
         return requests.empty() ? tagKWP_CREATE_TABLE_REQ() : RequestOf(requests.back());
     }
     bool DialogVisible() const { return ::IsWindowVisible(dialog) != FALSE; }
+    void Recreate() {
+        Party::DestroyCTDlgNew();
+        Party::CteateCTDlgNew(CWnd::FromHandle(given));
+        dialog = nullptr;
+        ::EnumThreadWindows(::GetCurrentThreadId(), &FindCreateDialog, reinterpret_cast<LPARAM>(&dialog));
+        ASSERT_TRUE(dialog);
+        ::KillTimer(dialog, CTableCreateNew::kTimeoutTimer);
+    }
     // The colour at the middle of a control drawn as it paints itself.
     COLORREF ButtonColour(int id) const {
         TestCanvas canvas(40, 40);
@@ -449,11 +457,7 @@ TEST_F(NewCreateTest, AHostThatDestroysTheDialogWhileHandlingItsMessageLeavesNoL
     EXPECT_FALSE(Party::GetIsCreateLock());
     EXPECT_EQ(std::string("5\r\r\n2\r\r\n8"), ScratchDirectory::Read("Default.sav"));
 
-    Party::CteateCTDlgNew(CWnd::FromHandle(given));
-    dialog = nullptr;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindCreateDialog, reinterpret_cast<LPARAM>(&dialog));
-    ASSERT_TRUE(dialog);
-    ::KillTimer(dialog, CTableCreateNew::kTimeoutTimer);
+    Recreate();
     Show(150);
     Click(IDC_CTN_CANCEL);
     EXPECT_FALSE(::IsWindow(dialog));
@@ -601,6 +605,9 @@ TEST_F(NewCreateTest, ButtonsShowNormalHoveredAndPressedPictures) {
     Click(IDC_CTN_SPECIAL_CARD);
     EXPECT_EQ(PictureColour(kPicCheckOff), ButtonColour(IDC_CTN_SPECIAL_CARD));
     EXPECT_TRUE(::SendMessageA(box, WM_ERASEBKGND, 0, 0)) << "erasing is left undone";
+    Click(IDC_CTN_SPECIAL_CARD);
+    Recreate();
+    EXPECT_EQ(PictureColour(kPicCheckOn), ButtonColour(IDC_CTN_SPECIAL_CARD)) << "the option outlived the dialog";
 }
 
 TEST_F(NewCreateTest, AMissingHoverPictureShowsTheNormalOneUntilTheFileComes) {
