@@ -14,15 +14,30 @@ SIZE PictureSize(HBITMAP picture) {
     return size;
 }
 
+std::wstring Widen(const std::string& text) {
+    int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& wide) {
+    int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(n > 0 ? n : 0), '\0');
+    if (n > 0) ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], n, nullptr, nullptr);
+    return text;
+}
+
 std::string CurrentDirectory() {
-    // Any length: a host started deep in a folder tree still finds \bmp.
-    std::string directory(MAX_PATH, '\0');
+    // Any length: a host started deep in a folder tree still finds \bmp. The
+    // narrow call stops at MAX_PATH, the wide one does not.
+    std::wstring directory(MAX_PATH, L'\0');
     for (;;) {
-        DWORD n = ::GetCurrentDirectoryA(static_cast<DWORD>(directory.size()), &directory[0]);
+        DWORD n = ::GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), &directory[0]);
         if (n == 0) return std::string();
         if (n < directory.size()) {
             directory.resize(n);
-            return directory;
+            return Narrow(directory);
         }
         directory.resize(n);
     }
@@ -32,8 +47,20 @@ std::string CurrentDirectory() {
 
 HBITMAP LoadPictureFile(const std::string& path) {
     if (path.empty()) return nullptr;
-    return static_cast<HBITMAP>(
-        ::LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    const UINT flags = LR_LOADFROMFILE | LR_CREATEDIBSECTION;
+    std::wstring wide = Widen(path);
+    HBITMAP picture = static_cast<HBITMAP>(::LoadImageW(nullptr, wide.c_str(), IMAGE_BITMAP, 0, 0, flags));
+    if (picture || wide.size() < MAX_PATH) return picture;
+    // The loader stops at MAX_PATH; the short form of a long path fits, and
+    // the form with no length limit lets the system find it.
+    if (wide.size() > 2 && wide[1] == L':' && wide[2] == L'\\') wide = L"\\\\?\\" + wide;
+    DWORD size = ::GetShortPathNameW(wide.c_str(), nullptr, 0);
+    if (!size) return nullptr;
+    std::wstring shortPath(size, L'\0');
+    size = ::GetShortPathNameW(wide.c_str(), &shortPath[0], size);
+    if (!size || size >= shortPath.size()) return nullptr;
+    shortPath.resize(size);
+    return static_cast<HBITMAP>(::LoadImageW(nullptr, shortPath.c_str(), IMAGE_BITMAP, 0, 0, flags));
 }
 
 void CopyPicture(CDC& dc, HBITMAP picture, int x, int y) {

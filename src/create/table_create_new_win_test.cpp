@@ -686,3 +686,27 @@ TEST_F(NewCreateWithoutPicturesTest, WithoutTheFolderItPaintsOnlyTheFillAndTheTe
     Click(IDC_CTN_SCORE_UP);
     EXPECT_EQ(10u, ConfirmAndRead().uiScore);
 }
+
+TEST(NewCreateLongDirectoryTest, PicturesAreFoundBelowACurrentDirectoryLongerThan256Bytes) {
+    ScratchDirectory scratch;
+    // Made a step at a time: each call names a short relative path.
+    for (int i = 0; i < 6; ++i) {
+        std::string step(50, static_cast<char>('a' + i));
+        ASSERT_TRUE(::CreateDirectoryA(step.c_str(), nullptr)) << i;
+        ASSERT_TRUE(::SetCurrentDirectoryA(step.c_str())) << i;
+    }
+    wchar_t current[1024] = {0};
+    ASSERT_GT(::GetCurrentDirectoryW(1024, current), 256u);
+    WritePicture(kPicBackground);
+    HostWindow host;
+    HWND given = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, host.hwnd(), nullptr, nullptr, nullptr);
+    Party::CteateCTDlgNew(CWnd::FromHandle(given));
+    HWND dialog = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindCreateDialog, reinterpret_cast<LPARAM>(&dialog));
+    ASSERT_TRUE(dialog);
+    TestCanvas canvas(240, 430);
+    ::SendMessageA(dialog, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+    EXPECT_EQ(PictureColour(kPicBackground), canvas.At(100, 100));
+    Party::DestroyCTDlgNew();
+    ::DestroyWindow(given);
+}
