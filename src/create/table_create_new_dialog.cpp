@@ -198,7 +198,7 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
     LoadSavedDefaults(m_defaults, m_allowed);
     values.iSettingAMin = m_defaults.ucSettingAMin;
     values.iSettingAMax = m_defaults.ucSettingAMax;
-    Trace("%s", kGbkServerSpecialCardTrace);
+    Trace("%s", kGbkServerSpecialCardsTrace);
     if (refresh) {
         m_ucScorePosition = static_cast<unsigned char>(m_allowed.DefaultPosition(true, m_defaults.ucScoreIndex, m_ucScorePosition));
     }
@@ -218,7 +218,7 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
     if (!TableTakesPassword(tableNumber)) {
         ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), FALSE);
         // The next paint puts the simplified text back.
-        ::SetWindowTextA(password, TraditionalSystem() ? kBig5NoPasswordBelow100 : kGbkNoPasswordBelow100);
+        ::SetWindowTextA(password, TraditionalSystem() ? kBig5NoPasswordUnder100 : kGbkNoPasswordUnder100);
     } else {
         ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), TRUE);
         ::EnableWindow(password, TRUE);
@@ -477,7 +477,7 @@ void CTableCreateNew::PaintPasswordBox() {
         HWND password = GetDlgItem(IDC_CTN_PASSWORD);
         char shown[32] = {0};
         ::GetWindowTextA(password, shown, sizeof shown);
-        if (strcmp(shown, kGbkNoPasswordBelow100) != 0) ::SetWindowTextA(password, kGbkNoPasswordBelow100);
+        if (strcmp(shown, kGbkNoPasswordUnder100) != 0) ::SetWindowTextA(password, kGbkNoPasswordUnder100);
     } else {
         if (box) box->SetImage(values.bPasswordOption ? kPicCheckOn : kPicCheckOff);
         ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), TRUE);

@@ -385,10 +385,10 @@ TEST_F(NewCreateTest, TablesUpToHundredTakeNoPassword) {
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CTN_PASSWORD)));
     // Traditional systems (LOBBYUI_LOCALE=zh_TW.UTF-8) see the Big5 text until the next paint.
     bool traditional = SUBLANGID(::GetSystemDefaultLangID()) == SUBLANG_CHINESE_TRADITIONAL;
-    EXPECT_EQ(traditional ? kBig5NoPasswordBelow100 : kGbkNoPasswordBelow100, TextOf(IDC_CTN_PASSWORD));
+    EXPECT_EQ(traditional ? kBig5NoPasswordUnder100 : kGbkNoPasswordUnder100, TextOf(IDC_CTN_PASSWORD));
     Click(IDC_CTN_PASSWORD_OPTION);
     MetafileRecording::RenderWindow(dialog);
-    EXPECT_EQ(kGbkNoPasswordBelow100, TextOf(IDC_CTN_PASSWORD));
+    EXPECT_EQ(kGbkNoPasswordUnder100, TextOf(IDC_CTN_PASSWORD));
     EXPECT_EQ(PictureColour(kPicCheckDisabled), ButtonColour(IDC_CTN_PASSWORD_OPTION)) << "a paint puts the rule back";
     tagKWP_CREATE_TABLE_REQ r = ConfirmAndRead();
     EXPECT_EQ(0, r.ucHavePassword);

@@ -15,7 +15,7 @@
     /* 桌 */ \
     X(kBig5TableLabel, "\xAE\xE0", "桌") \
     /* 100桌內禁設密碼 */ \
-    X(kBig5NoPasswordBelow100, "100\xAE\xE0\xA4\xBA\xB8T\xB3]\xB1K\xBDX", "100桌內禁設密碼")
+    X(kBig5NoPasswordUnder100, "100\xAE\xE0\xA4\xBA\xB8T\xB3]\xB1K\xBDX", "100桌內禁設密碼")
 
 #define LOBBYUI_DECLARE_BIG5_TEXT(name, bytes, readable) inline constexpr char name[] = bytes;
 LOBBYUI_BIG5_TEXTS(LOBBYUI_DECLARE_BIG5_TEXT)

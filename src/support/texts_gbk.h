@@ -43,8 +43,8 @@
     X(kGbkNewCreateCancel, "\xC8\xA1\xCF\xFB", "取消") /* 取消 */ \
     X(kGbkNewCreateTableSettings, "\xBF\xAA\xD7\xC0\xC9\xE8\xB6\xA8", "开桌设定") /* 开桌设定 */ \
     X(kGbkNewCreateSameTableLimits, "\xCD\xAC\xD7\xC0\xCF\xDE\xD6\xC6", "同桌限制") /* 同桌限制 */ \
-    X(kGbkNoPasswordBelow100, "100\xD7\xC0\x83\xC8\xBD\xFB\xC9\xE8\xC3\xDC\xC2\xEB", "100桌內禁设密码") /* 100桌內禁设密码 */ \
-    X(kGbkServerSpecialCardTrace, " Sever\xCB\xCD\xB9\xFD\xC0\xB4\xB5\xC4\xCC\xD8\xCA\xE2\xC5\xC6\xD0\xCD\xCA\xC7\xA3\xBA ", " Sever送过来的特殊牌型是： ") /*  Sever送过来的特殊牌型是：  */
+    X(kGbkNoPasswordUnder100, "100\xD7\xC0\x83\xC8\xBD\xFB\xC9\xE8\xC3\xDC\xC2\xEB", "100桌內禁设密码") /* 100桌內禁设密码 */ \
+    X(kGbkServerSpecialCardsTrace, " Sever\xCB\xCD\xB9\xFD\xC0\xB4\xB5\xC4\xCC\xD8\xCA\xE2\xC5\xC6\xD0\xCD\xCA\xC7\xA3\xBA ", " Sever送过来的特殊牌型是： ") /*  Sever送过来的特殊牌型是：  */
 
 #define LOBBYUI_DECLARE_GBK_TEXT(name, bytes, readable) inline constexpr char name[] = bytes;
 LOBBYUI_GBK_TEXTS(LOBBYUI_DECLARE_GBK_TEXT)
