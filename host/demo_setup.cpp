@@ -54,6 +54,9 @@ DemoSession::~DemoSession() {
 #if defined(LOBBYUI_DEMO_PLAYER_LIST)
     CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
 #endif
+#if defined(LOBBYUI_DEMO_NEW_CREATE)
+    CPartyDlg_DlgInerface::DestroyCTDlgNew();
+#endif
     RXCursorfun(nullptr);
     for (CImageList* list : m_imageLists) delete list;
 }
@@ -89,6 +92,9 @@ std::vector<std::string> DemoSession::Dialogs() {
 #endif
 #if defined(LOBBYUI_DEMO_ROOM_BUTTON)
     names.push_back("room-entrance buttons");
+#endif
+#if defined(LOBBYUI_DEMO_NEW_CREATE)
+    names.push_back("new create table");
 #endif
     return names;
 }
@@ -155,6 +161,10 @@ void DemoSession::Start() {
 #if defined(LOBBYUI_DEMO_SYS_SET)
     // The settings dialog reports to the lobby's main window.
     CSysSetDlg_Interface::CreateDlg(CWnd::FromHandle(m_lobby.main()));
+#endif
+#if defined(LOBBYUI_DEMO_NEW_CREATE)
+    // The new create-table dialog reports to its window's parent: the main window.
+    CPartyDlg_DlgInerface::CteateCTDlgNew(CWnd::FromHandle(m_lobby.lobbyView()));
 #endif
     m_lobby.SetTableClickHandler(&DemoSession::OnTableClicked, this);
     m_lobby.RepaintLobby();

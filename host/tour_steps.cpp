@@ -8,6 +8,7 @@
 
 #include "demo_setup.h"
 #include "tour.h"
+#include "tour_steps_create_new.h"
 
 #if defined(LOBBYUI_DEMO_PLAYER_LIST)
 // 750 players arrive in the player list and leave (tour_steps_full_room.cpp).
@@ -364,5 +365,8 @@ std::vector<TourStep> TourSteps() {
 #endif
     AddPlayerInfoSteps(steps);
     AddSettingsSteps(steps);
+#if defined(LOBBYUI_DEMO_NEW_CREATE)
+    AddNewCreateSteps(steps);
+#endif
     return steps;
 }

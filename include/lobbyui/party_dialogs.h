@@ -135,6 +135,35 @@ public:
     static void CTDlgSetYuCoinUse(bool use);
     // The coin choice for the create-table, join-table and player list dialogs at once.
     static void SetLobbyYuCoinUse(bool use);
+
+    // New create-table dialog. It reports to the parent of the window given
+    // to CteateCTDlgNew: 1225 with 34 and the create request (valid during
+    // the send), 1225 with 37 and a 4-byte block of zeros when it closes
+    // without creating (cancel, close box, time-out). It remembers the last
+    // score and settings in .\Default.sav and draws itself from the files
+    // under \bmp of the current directory. The restore flag lives without
+    // the dialog; every other call needs it.
+    static void CteateCTDlgNew(CWnd* parent);
+    static void ShowCTDlgNew(tagKWP_TABLE_SET_DEFAULT* defaults, unsigned short tableNum);
+    static void HideCTDlgNew();
+    static void DestroyCTDlgNew();
+    static void InvalidateNew();
+    static bool IsWindowVisibleCT();
+    // false: hide a shown dialog for a while (its time-out goes on);
+    // true: show it again, when the host's lock flag is set.
+    static void HideAltMCTDlg(bool show);
+    static void SetIsRestore(bool restore);
+    static bool GetIsRestore();
+    static void SetIfLockCTDlgNew(unsigned char lock);
+    static unsigned char GetIfLockCTDlgNew();
+    static void SetCTReqNumNew(unsigned short number);
+    static unsigned short GetCTReqNumNew();
+    static void CTDlgSetIfRefreshDefaultNew(unsigned char refresh);
+    static void CTDlgSetYuCoinUseNew(bool use);
+    static void SetSpecialCTDlgNew(int value);
+    // false: a score lobby; the dialog shows its score page.
+    static void SetCTScoreLooby(bool beans);
+    static void SetPlaySelfName(char* name);
 };
 
 #endif

@@ -18,3 +18,4 @@ lobbyui_add_sources(
 )
 include(${CMAKE_CURRENT_LIST_DIR}/word_filter.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/table_create.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/table_create_new.cmake)

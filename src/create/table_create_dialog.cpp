@@ -120,7 +120,7 @@ BOOL CTableCreate::OnInitDialog() {
 
     SetWindowText(kGbkClassicCreateCaption);
     ::SetDlgItemTextA(m_hWnd, IDC_TC_CREATE, kGbkClassicCreateButton);
-    ::SetDlgItemTextA(m_hWnd, IDC_TC_CANCEL, kGbkClassicCancelButton);
+    ::SetDlgItemTextA(m_hWnd, IDC_TC_CANCEL, kGbkCancelButton);
     SetTimer(kTimeoutTimer, 1000);
     return TRUE;
 }

@@ -3,5 +3,6 @@
 #define LOBBYUI_RES_CREATE_IDS_H
 
 #include "create_classic_ids.h"
+#include "create_new_ids.h"
 
 #endif

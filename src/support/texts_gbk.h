@@ -46,7 +46,7 @@
     /* The classic create-table dialog. */ \
     X(kGbkClassicCreateCaption, "\xB4\xB4\xBD\xA8\xD7\xC0\xD7\xD3", "创建桌子") /* 创建桌子 */ \
     X(kGbkClassicCreateButton, "\xB4\xB4\xBD\xA8", "创建") /* 创建 */ \
-    X(kGbkClassicCancelButton, "\xC8\xA1\xCF\xFB", "取消") /* 取消 */ \
+    X(kGbkCancelButton, "\xC8\xA1\xCF\xFB", "取消") /* 取消 */ \
     X(kGbkNoPasswordUnder100, "100\xD7\xC0\x83\xC8\xBD\xFB\xC9\xE8\xC3\xDC\xC2\xEB", "100桌內禁设密码") /* 100桌內禁设密码 */ \
     X(kGbkServerSpecialCardsTrace, " Sever\xCB\xCD\xB9\xFD\xC0\xB4\xB5\xC4\xCC\xD8\xCA\xE2\xC5\xC6\xD0\xCD\xCA\xC7\xA3\xBA ", " Sever送过来的特殊牌型是： ") /* Sever送过来的特殊牌型是： */ \
     X(kGbkDisconnectLimitBefore, "\xB2\xBB\xD3\xEB\xB6\xCF\xCF\xDF\xC2\xCA\xB4\xF3\xD3\xDA", "不与断线率大于") /* 不与断线率大于 */ \
@@ -54,7 +54,11 @@
     X(kGbkGoldGapLimitBefore, "\xB2\xBB\xD3\xEB\xB1\xC8\xD7\xD4\xBC\xBA\xC9\xD9", "不与比自己少") /* 不与比自己少 */ \
     X(kGbkGoldGapLimitAfter, "\xBD\xF0\xB1\xD2\xB5\xC4\xCD\xE6\xBC\xD2\xD3\xCE\xCF\xB7", "金币的玩家游戏") /* 金币的玩家游戏 */ \
     X(kGbkLevelGapLimitBefore, "\xB2\xBB\xD3\xEB\xB1\xC8\xD7\xD4\xBC\xBA\xB5\xC8\xBC\xB6\xB2\xEE", "不与比自己等级差") /* 不与比自己等级差 */ \
-    X(kGbkLevelGapLimitAfter, "\xBC\xB6\xB5\xC4\xCD\xE6\xBC\xD2\xD3\xCE\xCF\xB7", "级的玩家游戏") /* 级的玩家游戏 */
+    X(kGbkLevelGapLimitAfter, "\xBC\xB6\xB5\xC4\xCD\xE6\xBC\xD2\xD3\xCE\xCF\xB7", "级的玩家游戏") /* 级的玩家游戏 */ \
+    /* The new create-table dialog. */ \
+    X(kGbkNewCreateConfirm, "\xBE\xF6\xB6\xA8", "决定") /* 决定 */ \
+    X(kGbkNewCreateTableSettings, "\xBF\xAA\xD7\xC0\xC9\xE8\xB6\xA8", "开桌设定") /* 开桌设定 */ \
+    X(kGbkNewCreateSameTableLimits, "\xCD\xAC\xD7\xC0\xCF\xDE\xD6\xC6", "同桌限制") /* 同桌限制 */
 
 #define LOBBYUI_DECLARE_GBK_TEXT(name, bytes, readable) inline constexpr char name[] = bytes;
 LOBBYUI_GBK_TEXTS(LOBBYUI_DECLARE_GBK_TEXT)

@@ -1,0 +1,526 @@
+#include "create/table_create_new_dialog.h"
+
+#include <string.h>
+#include <windowsx.h>
+
+#include <lobbyui/base_data_control.h>
+#include <lobbyui/party_dialogs.h>
+
+#include "create/saved_defaults.h"
+#include "create/table_create_new_rules.h"
+#include "info/csv_text.h"
+#include "res/create_new_ids.h"
+#include "support/html_trace.h"
+#include "support/lobby_sound.h"
+#include "support/safe_format.h"
+#include "support/texts_big5.h"
+#include "support/texts_gbk.h"
+#include "win/module.h"
+
+namespace {
+
+const COLORREF kLimitColour = RGB(255, 0, 0);
+// The title strip that moves the window, edges included.
+bool InTitleStrip(CPoint p) { return p.x >= 0 && p.x <= 323 && p.y >= 0 && p.y <= 18; }
+
+struct Placement {
+    UINT id;
+    int left, top, width, height;
+};
+const Placement kPlacements[] = {
+    {IDC_CTN_NAME, 90, 90, 130, 20},
+    {IDC_CTN_PASSWORD_OPTION, 90, 120, 18, 18},
+    {IDC_CTN_PASSWORD, 110, 120, 110, 20},
+    {IDC_CTN_ADD_MULTIPLE, 18, 165, 20, 20},
+    {IDC_CTN_DISABLED_CHECK, 140, 165, 22, 19},
+    {IDC_CTN_SCORE_DOWN, 86, 276, 23, 26},
+    {IDC_CTN_SCORE_UP, 170, 276, 23, 26},
+    {IDC_CTN_SETTING_A_DOWN, 86, 306, 23, 26},
+    {IDC_CTN_SETTING_A_UP, 170, 306, 23, 26},
+    {IDC_CTN_SETTING_B_DOWN, 86, 336, 23, 26},
+    {IDC_CTN_SETTING_B_UP, 170, 336, 23, 26},
+    {IDC_CTN_SPECIAL_CARD, 18, 238, 20, 20},
+    {IDC_CTN_CREATE, 30, 383, 84, 29},
+    {IDC_CTN_CANCEL, 140, 383, 84, 30},
+    {IDC_CTN_CLOSE, 221, 2, 15, 15},
+};
+
+// Every picture button and the picture it starts with.
+struct ButtonStart {
+    UINT id;
+    int picture;
+};
+const ButtonStart kButtons[] = {
+    {IDC_CTN_CREATE, kPicCreate},
+    {IDC_CTN_CANCEL, kPicCancel},
+    {IDC_CTN_CLOSE, kPicClose},
+    {IDC_CTN_SCORE_DOWN, kPicDown},
+    {IDC_CTN_SETTING_A_DOWN, kPicDown},
+    {IDC_CTN_SETTING_B_DOWN, kPicDown},
+    {IDC_CTN_SCORE_UP, kPicUp},
+    {IDC_CTN_SETTING_A_UP, kPicUp},
+    {IDC_CTN_SETTING_B_UP, kPicUp},
+    {IDC_CTN_PASSWORD_OPTION, kPicCheckOff},
+    {IDC_CTN_SPECIAL_CARD, kPicCheckOff},
+    {IDC_CTN_ADD_MULTIPLE, kPicCheckDisabled},
+    {IDC_CTN_DISABLED_CHECK, kPicCheckDisabled},
+    {IDC_CTN_TABLE_SETTINGS, -1},
+    {IDC_CTN_SAME_TABLE_LIMITS, -1},
+    {IDC_CTN_HIDDEN_CHECK_1, kPicCheckOff},
+    {IDC_CTN_HIDDEN_CHECK_2, kPicCheckOff},
+    {IDC_CTN_HIDDEN_CHECK_3, kPicCheckOff},
+    {IDC_CTN_HIDDEN_CHECK_4, kPicCheckOff},
+    {IDC_CTN_HIDDEN_CHECK_5, kPicCheckOff},
+    {IDC_CTN_HIDDEN_CHECK_6, kPicCheckOff},
+    {IDC_CTN_HIDDEN_CHECK_7, kPicCheckOff},
+};
+
+// Text `number` of the text table, whole up to 16 bytes: names are sent as
+// the table has them, never ending inside a GBK character.
+void LoadName(int number, char (&slot)[17]) {
+    CCsvText reader;
+    reader.DetectLanguage();
+    reader.Load(number, reader.simplified);
+    CopyToSlot(slot, sizeof slot, reader.text);
+}
+
+bool TraditionalSystem() {
+    CCsvText reader;
+    reader.DetectLanguage();
+    return reader.subLanguage == 1;
+}
+
+void DropPartyFlags() {
+    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    CPartyDlg_DlgInerface::SetIfMinWin(false);
+    CPartyDlg_DlgInerface::SetIsCreatelock(false);
+    TheNewCreateValues().bRestore = false;
+}
+
+}  // namespace
+
+CTableCreateNew::CTableCreateNew() : CDialog(IDD_TABLE_CREATE_NEW) {
+    memset(&m_request, 0, sizeof m_request);
+    memset(&m_defaults, 0, sizeof m_defaults);
+    memset(m_acDefaultName, 0, sizeof m_acDefaultName);
+    memset(m_acFilteredName, 0, sizeof m_acFilteredName);
+    memset(m_closedBlock, 0, sizeof m_closedBlock);
+    m_hIcon = ::LoadIconA(LobbyModule(), MAKEINTRESOURCEA(IDI_LOBBY_APP));
+}
+
+CTableCreateNew::~CTableCreateNew() { DestroyWindow(); }
+
+CCHECKBUTTON* CTableCreateNew::Button(UINT id) const {
+    for (const std::unique_ptr<CCHECKBUTTON>& button : m_buttons) {
+        if (button->m_hWnd && static_cast<UINT>(::GetDlgCtrlID(button->m_hWnd)) == id) return button.get();
+    }
+    return nullptr;
+}
+
+BOOL CTableCreateNew::OnInitDialog() {
+    m_pictures.BuildPaths();
+    m_pictures.LoadKept();
+    ShowWindow(SW_HIDE);
+    MakeButtons();
+    PlaceControls();
+    ::EnableWindow(GetDlgItem(IDC_CTN_ADD_MULTIPLE), FALSE);
+    ::EnableWindow(GetDlgItem(IDC_CTN_DISABLED_CHECK), FALSE);
+    SetWindowPos(nullptr, 150, 50, kWidth, kHeightBeforePaint, SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    HRGN region = ::CreateRoundRectRgn(0, 0, 242, 640, 15, 15);
+    if (region && !::SetWindowRgn(m_hWnd, region, FALSE)) ::DeleteObject(region);
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    ::SendMessageA(GetDlgItem(IDC_CTN_NAME), EM_LIMITTEXT, 14, 0);
+    ::SendMessageA(GetDlgItem(IDC_CTN_PASSWORD), EM_LIMITTEXT, 14, 0);
+    ::SendMessageA(GetDlgItem(IDC_CTN_NUMBER_1), EM_LIMITTEXT, 3, 0);
+    ::SendMessageA(GetDlgItem(IDC_CTN_NUMBER_2), EM_LIMITTEXT, 3, 0);
+    ::SetWindowTextA(GetDlgItem(IDC_CTN_CREATE), kGbkNewCreateConfirm);
+    ::SetWindowTextA(GetDlgItem(IDC_CTN_CANCEL), kGbkCancelButton);
+    ::SetWindowTextA(GetDlgItem(IDC_CTN_CLOSE), "X");
+    ::SetWindowTextA(GetDlgItem(IDC_CTN_TABLE_SETTINGS), kGbkNewCreateTableSettings);
+    ::SetWindowTextA(GetDlgItem(IDC_CTN_SAME_TABLE_LIMITS), kGbkNewCreateSameTableLimits);
+
+    NewCreateValues& values = TheNewCreateValues();
+    values.iTableNumber = 0;
+    TheWorkingDefaults().iSettingB = kSettingBLowest;
+    memset(values.acOwnName, 0, sizeof values.acOwnName);
+    SetTimer(kTimeoutTimer, 1000);
+    LoadName(26, m_acDefaultName);
+    LoadName(27, m_acFilteredName);
+    return FALSE;
+}
+
+void CTableCreateNew::MakeButtons() {
+    for (const ButtonStart& start : kButtons) {
+        std::unique_ptr<CCHECKBUTTON> button(new CCHECKBUTTON);
+        if (!button->TakeOver(start.id, *this, &m_pictures)) continue;
+        int picture = start.picture;
+        // The option outlives the dialog; a dialog made again must not show it off while it sends it on.
+        if (start.id == IDC_CTN_SPECIAL_CARD && TheNewCreateValues().bSpecialCardOption) picture = kPicCheckOn;
+        if (picture >= 0) button->SetImage(picture);
+        m_buttons.push_back(std::move(button));
+    }
+}
+
+void CTableCreateNew::PlaceControls() {
+    for (const Placement& p : kPlacements) ::MoveWindow(GetDlgItem(static_cast<int>(p.id)), p.left, p.top, p.width, p.height, TRUE);
+}
+
+void CTableCreateNew::OnDestroy() {
+    KillTimer(kTimeoutTimer);
+    m_buttons.clear();
+    m_pictures.Release();
+}
+
+void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short tableNumber) {
+    // A window that went with its parent cannot show, nor hold the locks.
+    if (!m_hWnd) return;
+    NewCreateValues& values = TheNewCreateValues();
+    CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
+
+    values.ucAddMultipleLock = record.ucAddMultipleFixed;
+    values.bAddMultipleOption = record.ucAddMultipleFixed != 0;
+    if (CCHECKBUTTON* box = Button(IDC_CTN_ADD_MULTIPLE)) {
+        box->SetImage(values.bAddMultipleOption ? kPicCheckOn : kPicCheckDisabled);
+        box->EnableWindow(values.bAddMultipleOption);
+    }
+    values.iTableNumber = tableNumber;
+
+    char name[17];
+    memcpy(name, m_request.acTableName, sizeof name);
+    name[16] = '\0';
+    memset(&m_request, 0, sizeof m_request);
+    const bool refresh = m_ucRefresh != 0;
+    if (refresh) memcpy(&m_defaults, &record, sizeof m_defaults);
+
+    m_allowed.Build(m_defaults.uiScoreMask);
+    values.iLastAllowedPosition = m_allowed.Count() - 1;
+    LoadSavedDefaults(m_defaults, m_allowed);
+    values.iSettingAMin = m_defaults.ucSettingAMin;
+    values.iSettingAMax = m_defaults.ucSettingAMax;
+    Trace("%s", kGbkServerSpecialCardsTrace);
+    if (refresh) {
+        m_ucScorePosition = static_cast<unsigned char>(m_allowed.DefaultPosition(true, m_defaults.ucScoreIndex, m_ucScorePosition));
+    }
+
+    m_request.usTableNum = tableNumber;
+    m_request.ucSettingA = m_defaults.ucSettingADefault;
+    int32_t score = m_allowed.At(refresh ? m_ucScorePosition : m_defaults.ucScoreIndex);
+    m_request.uiScore = score > 0 ? static_cast<unsigned int>(score) : 0u;
+    m_request.ucSettingB = m_defaults.ucSettingBDefault;
+    memcpy(m_request.acTableName, record.acTableName, sizeof m_request.acTableName);
+    m_request.acTableName[16] = '\0';
+
+    ::SetWindowTextA(GetDlgItem(IDC_CTN_NAME), name);
+    HWND password = GetDlgItem(IDC_CTN_PASSWORD);
+    ::SetWindowTextA(password, "");
+    ::EnableWindow(password, FALSE);
+    if (!TableTakesPassword(tableNumber)) {
+        ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), FALSE);
+        // The next paint puts the simplified text back.
+        ::SetWindowTextA(password, TraditionalSystem() ? kBig5NoPasswordUnder100 : kGbkNoPasswordUnder100);
+    } else {
+        ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), TRUE);
+        ::EnableWindow(password, TRUE);
+    }
+
+    ShowWindow(SW_SHOW);
+    Invalidate(FALSE);
+    values.iTimeoutCounter = 1;
+    CPartyDlg_DlgInerface::SetIsCreatelock(true);
+}
+
+void CTableCreateNew::HideAndForget() {
+    CPartyDlg_DlgInerface::SetIsCreatelock(false);
+    TheNewCreateValues().iTimeoutCounter = -1;
+    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    TheNewCreateValues().bRestore = false;
+    m_ucLock = 0;
+    m_usRequestNumber = 0;
+    if (m_hWnd) ShowWindow(SW_HIDE);
+}
+
+void CTableCreateNew::ShowAgainForHost() {
+    if (!m_hWnd || !m_ucLock) return;
+    TheNewCreateValues().bHiddenByHost = false;
+    CPartyDlg_DlgInerface::SetIsCreatelock(true);
+    CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
+    ShowWindow(SW_SHOW);
+}
+
+void CTableCreateNew::HideForHost() {
+    if (!m_hWnd || !IsWindowVisible()) return;
+    TheNewCreateValues().bHiddenByHost = true;
+    m_usRequestNumber = 0;
+    ShowWindow(SW_HIDE);
+}
+
+void CTableCreateNew::ShowOnRestore() {
+    // Only a dialog the user still has open comes back with the host's window.
+    if (!m_hWnd || TheNewCreateValues().iTimeoutCounter <= 0) return;
+    ShowWindow(SW_SHOW);
+}
+
+void CTableCreateNew::UseAlternativePage() {
+    m_pictures.UseAlternativePage();
+    if (m_hWnd) Invalidate(FALSE);
+}
+
+LRESULT CTableCreateNew::Report(WPARAM code, LPARAM data) {
+    HWND target = m_hWndOwner ? ::GetParent(m_hWndOwner) : nullptr;
+    return target ? ::SendMessageA(target, kCreateMessage, code, data) : 0;
+}
+
+void CTableCreateNew::Confirm() {
+    PlayLobbySound(kSoundClick);
+    NewCreateValues& values = TheNewCreateValues();
+
+    char name[17] = {0};
+    ::GetWindowTextA(GetDlgItem(IDC_CTN_NAME), name, sizeof name);
+    name[GbkWholeLength(name, strlen(name))] = '\0';
+    const char* sent = name;
+    if (!name[0]) {
+        sent = m_acDefaultName;
+    } else if (TableNameHasForbiddenWord(name)) {
+        sent = m_acFilteredName;
+    }
+    char password[9] = {0};
+    if (values.bPasswordOption && TableTakesPassword(values.iTableNumber)) {
+        ::GetWindowTextA(GetDlgItem(IDC_CTN_PASSWORD), password, sizeof password);
+    }
+    NewCreateConfirmation confirmation = {CBaseDataControl::GetGameID(), sent, password, values.bPasswordOption,
+                                          values.iTableNumber, TheWorkingDefaults(), values.bSpecialCardOption,
+                                          values.bAddMultipleOption};
+    FillConfirmedRequest(m_request, confirmation);
+
+    m_defaults.ucSpecialCardTypes = m_request.ucSpecialCardTypes;
+    m_defaults.ucSpecialRuleOn = m_request.ucSpecialRuleOn;
+    m_defaults.ucScoreIndex = m_ucScorePosition;
+    m_defaults.ucSettingADefault = m_request.ucSettingA;
+    m_defaults.ucSettingBDefault = m_request.ucSettingB;
+    CPartyDlg_DlgInerface::SetIsAddMult(values.bAddMultipleOption ? 1 : 0);
+
+    HWND self = m_hWnd;
+    Report(kRequestCode, reinterpret_cast<LPARAM>(&m_request));
+    // A host may destroy the dialog while it handles the request; what the
+    // library keeps for itself is settled all the same.
+    if (::IsWindow(self)) ShowWindow(SW_HIDE);
+    values.iTimeoutCounter = -1;
+    DropPartyFlags();
+    SaveSavedDefaults(TheWorkingDefaults());
+}
+
+void CTableCreateNew::Close(bool whileHidden) {
+    if (!whileHidden && !IsWindowVisible()) return;
+    NewCreateValues& values = TheNewCreateValues();
+    HWND self = m_hWnd;
+    Report(kClosedCode, reinterpret_cast<LPARAM>(m_closedBlock));
+    values.iTimeoutCounter = -1;
+    DropPartyFlags();
+    if (whileHidden) values.bHiddenByHost = false;
+    if (!::IsWindow(self)) return;
+    ShowWindow(SW_HIDE);
+    m_ucLock = 0;
+    m_usRequestNumber = 0;
+}
+
+void CTableCreateNew::OnCancelCommand() {
+    PlayLobbySound(kSoundClick);
+    Close(false);
+    // Also when the dialog was hidden and so closed nothing: the press ends the show.
+    TheNewCreateValues().iTimeoutCounter = -1;
+}
+
+void CTableCreateNew::OnTick() {
+    NewCreateValues& values = TheNewCreateValues();
+    switch (TimeoutTick(values.iTimeoutCounter, IsWindowVisible() != FALSE, CPartyDlg_DlgInerface::GetIfMinWin(),
+                        values.bHiddenByHost)) {
+    case TimeoutAction::Close:
+        Close(false);
+        values.iTimeoutCounter = -1;
+        break;
+    case TimeoutAction::CloseWhileHidden:
+        Close(true);
+        break;
+    case TimeoutAction::None:
+        break;
+    }
+}
+
+BOOL CTableCreateNew::OnTimer(UINT_PTR id) {
+    if (id != kTimeoutTimer) return FALSE;
+    OnTick();
+    return TRUE;
+}
+
+void CTableCreateNew::InvalidateArea(int left, int top, int right, int bottom) {
+    RECT r = {left, top, right, bottom};
+    ::InvalidateRect(m_hWnd, &r, FALSE);
+}
+
+void CTableCreateNew::StepScore(bool up) {
+    WorkingDefaults& working = TheWorkingDefaults();
+    int32_t next = up ? ScoreStepUp(m_allowed, working.iScore) : ScoreStepDown(m_allowed, working.iScore);
+    if (next == working.iScore) return;
+    working.iScore = next;
+    InvalidateArea(kScoreAreaLeft, kScoreY, kScoreAreaLeft + kScoreAreaPatches - 1 + kDigitWidth, kScoreY + kDigitHeight);
+}
+
+void CTableCreateNew::StepSettingA(bool up) {
+    WorkingDefaults& working = TheWorkingDefaults();
+    const NewCreateValues& values = TheNewCreateValues();
+    int32_t next = up ? SettingAStepUp(working.iSettingA, values.iSettingAMax)
+                      : SettingAStepDown(working.iSettingA, values.iSettingAMin);
+    if (next == working.iSettingA) return;
+    working.iSettingA = next;
+    InvalidateArea(125, kSettingAY, 125 + 2 * kDigitWidth + 1, kSettingAY + kDigitHeight);
+}
+
+void CTableCreateNew::StepSettingB(bool up) {
+    WorkingDefaults& working = TheWorkingDefaults();
+    int32_t next = up ? SettingBStepUp(working.iSettingB) : SettingBStepDown(working.iSettingB);
+    if (next == working.iSettingB) return;
+    working.iSettingB = next;
+    InvalidateArea(125, kSettingBY, 125 + 2 * kDigitWidth + 1, kSettingBY + kDigitHeight);
+}
+
+void CTableCreateNew::TogglePasswordOption() {
+    NewCreateValues& values = TheNewCreateValues();
+    values.bPasswordOption = !values.bPasswordOption;
+    if (CCHECKBUTTON* box = Button(IDC_CTN_PASSWORD_OPTION)) box->SetImage(values.bPasswordOption ? kPicCheckOn : kPicCheckOff);
+}
+
+void CTableCreateNew::ToggleAddMultiple() {
+    NewCreateValues& values = TheNewCreateValues();
+    if (values.ucAddMultipleLock == 1) return;
+    values.bAddMultipleOption = !values.bAddMultipleOption;
+    if (CCHECKBUTTON* box = Button(IDC_CTN_ADD_MULTIPLE)) box->SetImage(values.bAddMultipleOption ? kPicCheckOn : kPicCheckOff);
+}
+
+void CTableCreateNew::ToggleSpecialCard() {
+    NewCreateValues& values = TheNewCreateValues();
+    values.bSpecialCardOption = !values.bSpecialCardOption;
+    if (CCHECKBUTTON* box = Button(IDC_CTN_SPECIAL_CARD)) box->SetImage(values.bSpecialCardOption ? kPicCheckOn : kPicCheckOff);
+}
+
+BOOL CTableCreateNew::OnCommand(UINT id, UINT notifyCode, HWND) {
+    if (notifyCode != BN_CLICKED) return FALSE;
+    switch (id) {
+    case IDC_CTN_CREATE: Confirm(); return TRUE;
+    case IDC_CTN_CANCEL:
+    case IDC_CTN_CLOSE: OnCancelCommand(); return TRUE;
+    case IDC_CTN_SCORE_DOWN: StepScore(false); return TRUE;
+    case IDC_CTN_SCORE_UP: StepScore(true); return TRUE;
+    case IDC_CTN_SETTING_A_DOWN: StepSettingA(false); return TRUE;
+    case IDC_CTN_SETTING_A_UP: StepSettingA(true); return TRUE;
+    case IDC_CTN_SETTING_B_DOWN: StepSettingB(false); return TRUE;
+    case IDC_CTN_SETTING_B_UP: StepSettingB(true); return TRUE;
+    case IDC_CTN_PASSWORD_OPTION: TogglePasswordOption(); return TRUE;
+    case IDC_CTN_ADD_MULTIPLE: ToggleAddMultiple(); return TRUE;
+    case IDC_CTN_SPECIAL_CARD: ToggleSpecialCard(); return TRUE;
+    // Enter and Escape do nothing here: only the buttons create or cancel.
+    case IDOK:
+    case IDCANCEL:
+    default:
+        return TRUE;
+    }
+}
+
+bool CTableCreateNew::StartMove(CPoint client) {
+    if (!InTitleStrip(client)) return false;
+    m_ptGrab = client;
+    m_bMoving = true;
+    ::SetCapture(m_hWnd);
+    return true;
+}
+
+void CTableCreateNew::ContinueMove(CPoint client) {
+    // The grabbed spot stays under the cursor.
+    int dx = client.x - m_ptGrab.x;
+    int dy = client.y - m_ptGrab.y;
+    if (!dx && !dy) return;
+    CRect window = GetWindowRect();
+    SetWindowPos(nullptr, window.left + dx, window.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CTableCreateNew::DialogProc(UINT msg, WPARAM w, LPARAM l) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        SetMsgResult(TRUE);
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        StartMove(CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));
+        return CDialog::DialogProc(msg, w, l);
+    case WM_MOUSEMOVE:
+        if (m_bMoving && ::GetCapture() == m_hWnd) ContinueMove(CPoint(GET_X_LPARAM(l), GET_Y_LPARAM(l)));
+        return CDialog::DialogProc(msg, w, l);
+    case WM_LBUTTONUP:
+        if (m_bMoving) {
+            m_bMoving = false;
+            if (::GetCapture() == m_hWnd) ::ReleaseCapture();
+        }
+        return CDialog::DialogProc(msg, w, l);
+    case WM_CAPTURECHANGED:
+        m_bMoving = false;
+        return CDialog::DialogProc(msg, w, l);
+    default:
+        return CDialog::DialogProc(msg, w, l);
+    }
+}
+
+void CTableCreateNew::PaintPasswordBox() {
+    const NewCreateValues& values = TheNewCreateValues();
+    CCHECKBUTTON* box = Button(IDC_CTN_PASSWORD_OPTION);
+    if (!TableTakesPassword(values.iTableNumber)) {
+        ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), FALSE);
+        if (box) box->SetImage(kPicCheckDisabled);
+        HWND password = GetDlgItem(IDC_CTN_PASSWORD);
+        char shown[32] = {0};
+        ::GetWindowTextA(password, shown, sizeof shown);
+        if (strcmp(shown, kGbkNoPasswordUnder100) != 0) ::SetWindowTextA(password, kGbkNoPasswordUnder100);
+    } else {
+        if (box) box->SetImage(values.bPasswordOption ? kPicCheckOn : kPicCheckOff);
+        ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), TRUE);
+    }
+}
+
+void CTableCreateNew::Paint(CDC& dc) {
+    if (::IsIconic(m_hWnd)) {
+        CRect client = GetClientRect();
+        int x = (client.Width() - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+        int y = (client.Height() - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+        ::DrawIcon(dc, x, y, m_hIcon);
+        return;
+    }
+    int saved = ::SaveDC(dc);
+    CRect client = GetClientRect();
+    {
+        SelectGuard pen(dc, ::GetStockObject(NULL_PEN));
+        ::Rectangle(dc, 0, 0, client.Width() + 1, client.Height() + 1);
+    }
+    m_pictures.PaintBackground(dc);
+
+    ::MoveWindow(GetDlgItem(IDC_CTN_CREATE), 30, 383, 84, 30, TRUE);
+    ::MoveWindow(GetDlgItem(IDC_CTN_CANCEL), 140, 383, 84, 30, TRUE);
+    CRect window = GetWindowRect();
+    if (window.Width() != kWidth || window.Height() != kHeight) {
+        SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    m_pictures.PaintPage(dc);
+    m_pictures.PaintFrame(dc);
+    PaintPasswordBox();
+
+    const NewCreateValues& values = TheNewCreateValues();
+    const WorkingDefaults& working = TheWorkingDefaults();
+    m_pictures.PaintTableNumber(dc, values.iTableNumber);
+    m_pictures.PaintSetting(dc, working.iSettingA, kSettingAY);
+    m_pictures.PaintScore(dc, working.iScore);
+    m_pictures.PaintSetting(dc, working.iSettingB, kSettingBY);
+
+    dc.SetTextColor(kLimitColour);
+    dc.SetBkMode(TRANSPARENT);
+    std::string limit = MultipleLimitText(CPartyDlg_DlgInerface::GetMultiplelmt());
+    dc.TextOut(86, 196, limit.c_str());
+    ::RestoreDC(dc, saved);
+}

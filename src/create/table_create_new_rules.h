@@ -1,0 +1,156 @@
+// The new create-table dialog's rules that need no window: the values it
+// keeps for the whole library, how its step buttons move the score and the
+// two settings, how a timer tick counts towards the time-out, which cells a
+// number's digits go to, which picture file serves what, and what a
+// confirmation puts into the request.
+#ifndef LOBBYUI_CREATE_TABLE_CREATE_NEW_RULES_H
+#define LOBBYUI_CREATE_TABLE_CREATE_NEW_RULES_H
+
+#include <stddef.h>
+#include <stdint.h>
+
+#include <string>
+
+#include <lobbyui/geometry.h>
+#include <lobbyui/table_settings.h>
+
+#include "create/allowed_scores.h"
+#include "create/saved_defaults.h"
+
+// What the dialog keeps from load to unload, whether or not it exists. The
+// working score and settings live with the saved defaults.
+struct NewCreateValues {
+    int32_t iTableNumber = 0;
+    int32_t iSettingAMin = 0;
+    int32_t iSettingAMax = 0;
+    int32_t iLastAllowedPosition = -1;
+    bool bPasswordOption = false;
+    bool bAddMultipleOption = false;
+    unsigned char ucAddMultipleLock = 0;  // 1: the server fixed the option on
+    bool bSpecialCardOption = false;
+    bool bRestore = false;
+    bool bHiddenByHost = false;
+    // Ticks since the last show; -1 while no show is pending.
+    int32_t iTimeoutCounter = -1;
+    int32_t iSpecialValue = 0;
+    char acOwnName[15] = {};
+};
+NewCreateValues& TheNewCreateValues();
+
+// A show that was not answered within this many ticks closes as cancelled.
+const int32_t kNewCreateTimeoutTicks = 180;
+
+enum class TimeoutAction { None, Close, CloseWhileHidden };
+
+// One tick of the dialog's one-second timer. A visible dialog counts while a
+// show is pending; a hidden one counts once for the host's minimised flag and
+// once more for its own hide, so with both it times out twice as fast. A
+// dialog with no show pending (never shown, or already closed) counts
+// nothing: it has nothing to cancel.
+TimeoutAction TimeoutTick(int32_t& counter, bool visible, bool minimised, bool hiddenByHost);
+
+// The score a step button leads to; the score itself when it cannot step.
+// Down from a score between two allowed values goes to the largest allowed
+// value below it; up from such a score starts again at the first allowed
+// value. With nothing allowed the score stays.
+int32_t ScoreStepDown(const AllowedScoreList& allowed, int32_t score);
+int32_t ScoreStepUp(const AllowedScoreList& allowed, int32_t score);
+
+// Setting A moves by 1 and stops at its bounds; a value already beyond a
+// bound does not move further out.
+int32_t SettingAStepDown(int32_t value, int32_t minimum);
+int32_t SettingAStepUp(int32_t value, int32_t maximum);
+// Setting B moves by 4 and is kept within 4 to 20.
+const int32_t kSettingBLowest = 4;
+const int32_t kSettingBHighest = 20;
+int32_t SettingBStepDown(int32_t value);
+int32_t SettingBStepUp(int32_t value);
+
+// Tables up to this number take no password.
+const int32_t kLastTableWithoutPassword = 100;
+inline bool TableTakesPassword(int32_t tableNumber) { return tableNumber > kLastTableWithoutPassword; }
+
+// Where a number's digit pictures go: x of each 14 x 20 cell, left to right.
+struct DigitCell {
+    int x;
+    int digit;
+};
+const int kDigitWidth = 14;
+const int kDigitHeight = 20;
+const int kTableNumberY = 23;
+const int kSettingAY = 310;
+const int kSettingBY = 341;
+const int kScoreY = 280;
+// The score area cleared before its digits: patches at x 110 to 154.
+const int kScoreAreaLeft = 110;
+const int kScoreAreaPatches = 45;
+// Always three cells (hundreds, tens, units); larger numbers show their
+// last three digits.
+size_t TableNumberCells(int32_t number, DigitCell cells[3]);
+// Always two cells (tens, units); larger values show their last two digits.
+size_t SettingCells(int32_t value, DigitCell cells[2]);
+// One to four cells, centred; none for a score below 0 or above 9999.
+size_t ScoreCells(int32_t score, DigitCell cells[4]);
+
+// The text drawn for the multiple limit: "无" below 1, else the number.
+std::string MultipleLimitText(int limit);
+
+// The pictures under \bmp, by their place in the dialog's table.
+enum NewCreatePicture {
+    kPicPage = 0,
+    kPicCheckOff = 1,
+    kPicCheckOn = 2,
+    kPicCheckDisabled = 3,
+    kPicCreate = 4,    // normal, hovered, pressed follow
+    kPicCancel = 7,
+    kPicDown = 10,
+    kPicUp = 13,
+    kPicDigit0 = 16,   // to 25
+    kPicNumberPatch = 26,
+    kPicTablePatch = 27,
+    kPicBackground = 28,
+    kPicBottomTile = 29,
+    kPicLeftTile = 30,
+    kPicRightTile = 31,
+    kPicUnused = 32,
+    kPicClose = 33,    // normal, hovered, pressed follow
+    kPicAlternativePage = 36,
+    kNewCreatePictureCount = 37,
+};
+// "\bmp\…" for a picture, empty outside the table.
+const char* NewCreatePictureName(int index);
+// The directory followed by the picture's name; any length of directory.
+std::string NewCreatePicturePath(const std::string& directory, int index);
+
+// The pictures of a picture button, by control id: its normal, hovered and
+// pressed picture (-1: none of its own) and its rounded window region.
+struct CheckButtonLook {
+    int normal;
+    int hover;
+    int pressed;
+    bool checkBox;      // always shows its normal picture
+    bool hasRegion;
+    CRect region;
+    int cornerWidth;
+    int cornerHeight;
+};
+CheckButtonLook CheckButtonLookFor(unsigned int controlId);
+
+// What a confirmation reads from the dialog.
+struct NewCreateConfirmation {
+    uint32_t gameId;
+    const char* name;          // after the word check: the text to send
+    const char* password;      // as typed, may be empty
+    bool passwordOption;
+    int32_t tableNumber;
+    WorkingDefaults working;
+    bool specialCard;
+    bool addMultiple;
+};
+// Fills the fields a confirmation owns. The name and password are copied to
+// at most 16 and 8 bytes, never ending inside a GBK character; a password is
+// sent only for a table above 100 with the option on and text typed. The
+// same-table limits and the special rule stay 0.
+void FillConfirmedRequest(tagKWP_CREATE_TABLE_REQ& request, const NewCreateConfirmation& confirmation);
+
+#endif

@@ -1,0 +1,177 @@
+#include "create/table_create_new_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+AllowedScoreList Allowed(unsigned int mask) {
+    AllowedScoreList list(ScoreValueTable::New);
+    list.Build(mask);
+    return list;
+}
+
+std::vector<int> Xs(const DigitCell* cells, size_t count) {
+    std::vector<int> out;
+    for (size_t i = 0; i < count; ++i) out.push_back(cells[i].x);
+    return out;
+}
+
+std::vector<int> Digits(const DigitCell* cells, size_t count) {
+    std::vector<int> out;
+    for (size_t i = 0; i < count; ++i) out.push_back(cells[i].digit);
+    return out;
+}
+
+// Ticks until the counter closes the dialog; 0 when it never does within limit.
+int TicksUntilClose(int32_t counter, bool visible, bool minimised, bool hiddenByHost, TimeoutAction* action, int limit = 1000) {
+    for (int tick = 1; tick <= limit; ++tick) {
+        TimeoutAction a = TimeoutTick(counter, visible, minimised, hiddenByHost);
+        if (a != TimeoutAction::None) {
+            *action = a;
+            return tick;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST(NewCreateTimeoutTest, ShownDialogClosesOnTheHundredAndEightiethTickVisibleOrHidden) {
+    TimeoutAction action = TimeoutAction::None;
+    EXPECT_EQ(180, TicksUntilClose(1, true, false, false, &action));
+    EXPECT_EQ(TimeoutAction::Close, action);
+    EXPECT_EQ(180, TicksUntilClose(1, false, false, true, &action)) << "hidden by the host";
+    EXPECT_EQ(TimeoutAction::CloseWhileHidden, action);
+    EXPECT_EQ(180, TicksUntilClose(1, false, true, false, &action)) << "host minimised";
+    EXPECT_EQ(90, TicksUntilClose(1, false, true, true, &action)) << "both flags count twice a tick";
+    EXPECT_EQ(TimeoutAction::CloseWhileHidden, action);
+}
+
+TEST(NewCreateTimeoutTest, NoShowPendingCountsNothing) {
+    TimeoutAction action = TimeoutAction::None;
+    EXPECT_EQ(0, TicksUntilClose(-1, false, true, true, &action)) << "never shown, minimised";
+    EXPECT_EQ(0, TicksUntilClose(-1, true, false, false, &action));
+    EXPECT_EQ(0, TicksUntilClose(1, false, false, false, &action)) << "hidden some other way";
+    int32_t counter = -1;
+    TimeoutTick(counter, false, true, true);
+    EXPECT_EQ(-1, counter);
+}
+
+TEST(NewCreateStepsTest, ScoreWalksTheAllowedListAndStopsAtItsEnds) {
+    AllowedScoreList allowed = Allowed((1u << 4) | (1u << 5) | (1u << 6));  // 5, 10, 20
+    EXPECT_EQ(10, ScoreStepUp(allowed, 5));
+    EXPECT_EQ(20, ScoreStepUp(allowed, 10));
+    EXPECT_EQ(20, ScoreStepUp(allowed, 20));
+    EXPECT_EQ(10, ScoreStepDown(allowed, 20));
+    EXPECT_EQ(5, ScoreStepDown(allowed, 5));
+}
+
+TEST(NewCreateStepsTest, ScoreBetweenAllowedValuesGoesDownToTheNextBelowAndUpToTheFirst) {
+    AllowedScoreList allowed = Allowed((1u << 4) | (1u << 5) | (1u << 6));  // 5, 10, 20
+    EXPECT_EQ(5, ScoreStepDown(allowed, 7));
+    EXPECT_EQ(10, ScoreStepDown(allowed, 15));
+    EXPECT_EQ(5, ScoreStepUp(allowed, 7));
+    EXPECT_EQ(3, ScoreStepDown(allowed, 3)) << "nothing allowed below";
+}
+
+TEST(NewCreateStepsTest, NothingAllowedLeavesTheScoreAlone) {
+    AllowedScoreList none = Allowed(0);
+    EXPECT_EQ(0, ScoreStepUp(none, 0));
+    EXPECT_EQ(0, ScoreStepDown(none, 0));
+}
+
+TEST(NewCreateStepsTest, SettingsStopAtTheirBoundsAndNeverMoveFurtherOut) {
+    EXPECT_EQ(2, SettingAStepDown(3, 2));
+    EXPECT_EQ(2, SettingAStepDown(2, 2));
+    EXPECT_EQ(0, SettingAStepDown(0, 1)) << "already below the bound";
+    EXPECT_EQ(5, SettingAStepUp(5, 5));
+    EXPECT_EQ(9, SettingAStepUp(9, 5));
+
+    EXPECT_EQ(20, SettingBStepUp(20));
+    EXPECT_EQ(4, SettingBStepDown(4));
+    EXPECT_EQ(12, SettingBStepUp(8));
+    EXPECT_EQ(20, SettingBStepUp(18)) << "kept within 4 to 20";
+    EXPECT_EQ(4, SettingBStepDown(6));
+    EXPECT_EQ(20, SettingBStepDown(30));
+    EXPECT_EQ(6, SettingBStepUp(2));
+}
+
+TEST(NewCreateDigitsTest, TableNumberAndSettingsKeepTheirLeadingZeros) {
+    DigitCell cells[4];
+    ASSERT_EQ(3u, TableNumberCells(7, cells));
+    EXPECT_EQ((std::vector<int>{104, 119, 134}), Xs(cells, 3));
+    EXPECT_EQ((std::vector<int>{0, 0, 7}), Digits(cells, 3));
+    TableNumberCells(1234, cells);
+    EXPECT_EQ((std::vector<int>{2, 3, 4}), Digits(cells, 3));
+    ASSERT_EQ(2u, SettingCells(8, cells));
+    EXPECT_EQ((std::vector<int>{125, 140}), Xs(cells, 2));
+    EXPECT_EQ((std::vector<int>{0, 8}), Digits(cells, 2));
+}
+
+TEST(NewCreateDigitsTest, ScoreIsCentredOnAsManyCellsAsItHasDigits) {
+    DigitCell cells[4];
+    ASSERT_EQ(1u, ScoreCells(5, cells));
+    EXPECT_EQ((std::vector<int>{132}), Xs(cells, 1));
+    ASSERT_EQ(2u, ScoreCells(50, cells));
+    EXPECT_EQ((std::vector<int>{125, 140}), Xs(cells, 2));
+    ASSERT_EQ(3u, ScoreCells(500, cells));
+    EXPECT_EQ((std::vector<int>{117, 132, 147}), Xs(cells, 3));
+    EXPECT_EQ((std::vector<int>{5, 0, 0}), Digits(cells, 3));
+    ASSERT_EQ(4u, ScoreCells(9999, cells));
+    EXPECT_EQ((std::vector<int>{110, 125, 140, 155}), Xs(cells, 4));
+    EXPECT_EQ(1u, ScoreCells(0, cells));
+    EXPECT_EQ(0u, ScoreCells(10000, cells));
+    EXPECT_EQ(0u, ScoreCells(-1, cells));
+}
+
+TEST(NewCreatePicturesTest, PathsGrowWithTheDirectory) {
+    std::string longDirectory = "C:\\" + std::string(300, 'd');
+    std::string path = NewCreatePicturePath(longDirectory, kPicAlternativePage);
+    EXPECT_EQ(longDirectory + "\\bmp\\bmp00047.bmp", path);
+    EXPECT_STREQ("\\bmp\\bmp000131.bmp", NewCreatePictureName(kPicBackground));
+    EXPECT_STREQ("\\bmp\\bitmap3.bmp", NewCreatePictureName(35));
+    EXPECT_STREQ("", NewCreatePictureName(kNewCreatePictureCount));
+}
+
+class ConfirmedRequestTest : public ::testing::Test {
+protected:
+    void SetUp() override { memset(&request, 0xEE, sizeof request); }
+    NewCreateConfirmation Confirmation(int32_t table, bool option, const char* password) const {
+        NewCreateConfirmation c = {4711, "Name", password, option, table, {20, 3, 12}, true, true};
+        return c;
+    }
+    tagKWP_CREATE_TABLE_REQ request;
+};
+
+TEST_F(ConfirmedRequestTest, PasswordOnlyAboveTableHundredWithTheOptionAndText) {
+    FillConfirmedRequest(request, Confirmation(100, true, "8888"));
+    EXPECT_EQ(0, request.ucHavePassword);
+    EXPECT_EQ(std::string(9, '\0'), std::string(request.acPassword, 9));
+    FillConfirmedRequest(request, Confirmation(150, false, "8888"));
+    EXPECT_EQ(0, request.ucHavePassword);
+    FillConfirmedRequest(request, Confirmation(150, true, ""));
+    EXPECT_EQ(0, request.ucHavePassword);
+}
+
+TEST_F(ConfirmedRequestTest, ASecondConfirmationWithoutPasswordDropsTheFirstOne) {
+    FillConfirmedRequest(request, Confirmation(150, true, "1234"));
+    FillConfirmedRequest(request, Confirmation(150, false, "1234"));
+    EXPECT_EQ(0, request.ucHavePassword);
+    EXPECT_EQ(std::string(9, '\0'), std::string(request.acPassword, 9));
+}
+
+TEST_F(ConfirmedRequestTest, LongTextsAreCutBeforeAHalfGbkCharacter) {
+    // Fifteen ASCII bytes and one two-byte character: the character does not fit.
+    std::string name = std::string(15, 'a') + "\xD7\xC0";
+    NewCreateConfirmation c = Confirmation(150, true, "1234567\xD7\xC0");
+    c.name = name.c_str();
+    FillConfirmedRequest(request, c);
+    EXPECT_EQ(std::string(15, 'a'), std::string(request.acTableName));
+    EXPECT_EQ(0, request.acTableName[15]);
+    EXPECT_STREQ("1234567", request.acPassword);
+}

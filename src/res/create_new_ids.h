@@ -1,0 +1,37 @@
+// Resource numbers of the new create-table dialog: its template, its
+// controls and the application icon it shows.
+#ifndef LOBBYUI_RES_CREATE_NEW_IDS_H
+#define LOBBYUI_RES_CREATE_NEW_IDS_H
+
+#define IDI_LOBBY_APP 128
+#define IDD_TABLE_CREATE_NEW 253
+
+// The close box keeps the small id the host's older skins knew it by.
+#define IDC_CTN_CLOSE 8
+#define IDC_CTN_SCORE_DOWN 47784
+#define IDC_CTN_NAME 47785
+#define IDC_CTN_TABLE_SETTINGS 47786
+#define IDC_CTN_SAME_TABLE_LIMITS 47787
+#define IDC_CTN_CREATE 47788
+#define IDC_CTN_CANCEL 47789
+#define IDC_CTN_PASSWORD 47791
+#define IDC_CTN_NUMBER_1 47798
+#define IDC_CTN_NUMBER_2 47799
+#define IDC_CTN_SCORE_UP 47800
+#define IDC_CTN_SETTING_A_DOWN 47801
+#define IDC_CTN_SETTING_A_UP 47802
+#define IDC_CTN_SETTING_B_DOWN 47803
+#define IDC_CTN_SETTING_B_UP 47804
+#define IDC_CTN_PASSWORD_OPTION 47806
+#define IDC_CTN_HIDDEN_CHECK_1 47807
+#define IDC_CTN_DISABLED_CHECK 47808
+#define IDC_CTN_HIDDEN_CHECK_2 47809
+#define IDC_CTN_HIDDEN_CHECK_3 47810
+#define IDC_CTN_HIDDEN_CHECK_4 47811
+#define IDC_CTN_HIDDEN_CHECK_5 47812
+#define IDC_CTN_HIDDEN_CHECK_6 47813
+#define IDC_CTN_HIDDEN_CHECK_7 47814
+#define IDC_CTN_ADD_MULTIPLE 47815
+#define IDC_CTN_SPECIAL_CARD 47816
+
+#endif
