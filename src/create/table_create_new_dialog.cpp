@@ -177,6 +177,9 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
     if (!m_hWnd) return;
     NewCreateValues& values = TheNewCreateValues();
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
+    // A fresh show ends any earlier hide by the host: left set, the flag
+    // would make this show time out twice as fast once the host minimises.
+    values.bHiddenByHost = false;
 
     values.ucAddMultipleLock = record.ucAddMultipleFixed;
     values.bAddMultipleOption = record.ucAddMultipleFixed != 0;

@@ -543,6 +543,21 @@ TEST_F(NewCreateTest, MinimisedAndHostHiddenCountTwiceATick) {
     EXPECT_FALSE(Party::GetIfMinWin());
 }
 
+TEST_F(NewCreateTest, AFreshShowEndsAnEarlierHostHide) {
+    Show(150);
+    Party::HideAltMCTDlg(false);
+    Party::HideCTDlgNew();
+    Show(151);
+    Party::SetIfMinWin(true);
+    // As the system hides a minimised owner's pop-ups: this show was not hidden by the host.
+    ::ShowWindow(dialog, SW_HIDE);
+    host.Clear();
+    Tick(179);
+    EXPECT_TRUE(Sent(37).empty()) << "one count a tick, for the minimised host alone";
+    Tick(1);
+    EXPECT_EQ(1u, Sent(37).size());
+}
+
 TEST_F(NewCreateTest, NeverShownDialogWithTheMinimisedFlagSendsNothing) {
     Party::SetIfMinWin(true);
     Tick(400);
