@@ -6,7 +6,6 @@
 #define IDI_LOBBY_APP 128
 #define IDD_TABLE_CREATE_NEW 253
 
-// The close box keeps the small id the host's older skins knew it by.
 #define IDC_CTN_CLOSE 8
 #define IDC_CTN_SCORE_DOWN 47784
 #define IDC_CTN_NAME 47785
