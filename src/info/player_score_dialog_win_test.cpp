@@ -247,6 +247,12 @@ TEST_F(PlayerScoreTest, ShowCentresAFixedClientAreaOnTheParentOnPageOne) {
     ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(0, Score::IfPS_DlgVisible()) << "the close box hides";
     EXPECT_TRUE(::IsWindow(dialog));
+    for (int key : {IDOK, IDCANCEL}) {
+        Show(Merit(3));
+        Click(dialog, key);
+        EXPECT_EQ(0, Score::IfPS_DlgVisible()) << "Enter and Escape hide like the close box: " << key;
+        EXPECT_TRUE(::IsWindow(dialog));
+    }
 }
 
 TEST_F(PlayerScoreTest, EveryLineIsPaintedAtItsPlaceFromTheRecordsAndTheTable) {
@@ -371,7 +377,26 @@ TEST_F(PlayerScoreTest, ItemGridShowsTheLevelsItemAndTheCardsWithDigitsAndTips) 
     cases.push_back({"level 18, 150 hats", Merit(18, 150), Join({{Item("kinghat", "kinghatPic1", 0)}, Digits(9, 9, 0)}), hatTip});
     std::vector<std::string> crown = none;
     crown[0] = "Crown tip";
+    cases.push_back({"level 10, 3 hats", Merit(10, 3), Join({{Item("kinghat", "kinghatPic1", 0)}, Digits(0, 3, 0)}), hatTip});
     cases.push_back({"level 19", Merit(19, 3), {Item("kinghat", "kinghatPic2", 0)}, crown});
+    Case crownAndCard = {"level 19 with a card", Merit(19, 3), {}, crown};
+    crownAndCard.merit.iGoldCard50 = 2;
+    crownAndCard.drawn = Join({{Item("kinghat", "kinghatPic2", 0), Item("DaiJinJuan", "jinka50", 1)}, Digits(0, 2, 1)});
+    crownAndCard.tips[1] = "Gold50 tip";
+    cases.push_back(crownAndCard);
+    const struct {
+        unsigned char level;
+        const char* image;
+        const char* tip;
+    } rings[] = {{20, "baiyin", "Silver"}, {21, "huangjin", "Goldring"}, {22, "zuanshi", "Diamond"}};
+    for (const auto& r : rings) {
+        std::vector<std::string> tips = none;
+        tips[0] = r.tip;
+        cases.push_back({"a ring alone", Merit(r.level, 9), {Item("FingerRing", r.image, 0)}, tips});
+    }
+    std::vector<std::string> kingTip = none;
+    kingTip[0] = "KingOfAll";
+    cases.push_back({"level 23 alone", Merit(23, 9), {Item("kinghat", "kinghatPic3", 0)}, kingTip});
     Case ring = {"level 21 with a silver card", Merit(21), {}, none};
     ring.merit.iSilverCard10 = 3;
     ring.drawn = Join({{Item("FingerRing", "huangjin", 0), Item("DaiJinJuan", "yinka10", 1)}, Digits(0, 3, 1)});
@@ -454,6 +479,19 @@ TEST_F(PlayerScoreTest, ArrowsWalkFourPagesAndOnlyPageOneHasTheGrid) {
     EXPECT_FALSE(Enabled(dialog, IDC_PS_PREVIOUS_PAGE));
     EXPECT_TRUE(Enabled(dialog, IDC_PS_NEXT_PAGE));
     EXPECT_TRUE(Render().FindText("1/4"));
+}
+
+// Two quick clicks arrive before the queue's paint; each is a page all the same.
+TEST_F(PlayerScoreTest, EveryArrowClickTurnsAPageWithoutWaitingForTheHostsPaint) {
+    Show(Merit(3));
+    Click(dialog, IDC_PS_NEXT_PAGE);
+    Click(dialog, IDC_PS_NEXT_PAGE);
+    EXPECT_TRUE(Enabled(dialog, IDC_PS_PREVIOUS_PAGE));
+    EXPECT_TRUE(MetafileRecording::RenderWindow(dialog).FindText("3/4"));
+    Click(dialog, IDC_PS_NEXT_PAGE);
+    Click(dialog, IDC_PS_PREVIOUS_PAGE);
+    EXPECT_TRUE(MetafileRecording::RenderWindow(dialog).FindText("3/4"));
+    EXPECT_TRUE(Enabled(dialog, IDC_PS_NEXT_PAGE));
 }
 
 TEST_F(PlayerScoreTest, NamesAreCutToFourteenBytesAndNullsKeepTheNameAndZeroTheRecords) {
