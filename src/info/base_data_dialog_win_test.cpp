@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include <lobbyui/frame.h>
 #include <lobbyui/player_info.h>
 
 #include "fake_direct_sound.h"
@@ -242,21 +241,6 @@ TEST_F(BaseDataTest, EachButtonClicksThenTellsTheWindowAboveItsParent) {
         EXPECT_EQ(0, host.received()[0].lParam);
         EXPECT_EQ(std::vector<int>({first + 9}), playedBefore) << "the click sounds before the host hears";
     }
-}
-
-TEST_F(BaseDataTest, TheHostsCursorIsShownOverThePanelOrTheCursorLeftAlone) {
-    struct CursorHook {
-        ~CursorHook() { RXCursorfun(nullptr); }
-    } switchOff;
-    BaseData::ShowPBD_Dlg();
-    const LPARAM hit = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
-    ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    EXPECT_EQ(FALSE, ::SendMessageA(panel, WM_SETCURSOR, reinterpret_cast<WPARAM>(panel), hit));
-    EXPECT_EQ(::LoadCursorA(nullptr, IDC_WAIT), ::GetCursor());
-    HICON hostCursor = ::LoadCursorA(nullptr, IDC_CROSS);
-    RXCursorfun(&hostCursor);
-    EXPECT_EQ(TRUE, ::SendMessageA(panel, WM_SETCURSOR, reinterpret_cast<WPARAM>(panel), hit));
-    EXPECT_EQ(hostCursor, ::GetCursor());
 }
 
 TEST_F(BaseDataTest, AHostMayDestroyThePanelWhileItHearsAButton) {
