@@ -243,6 +243,23 @@ TEST_F(BaseDataTest, EachButtonClicksThenTellsTheWindowAboveItsParent) {
     }
 }
 
+TEST_F(BaseDataTest, AHostMayDestroyThePanelWhileItHearsAButton) {
+    BaseData::ShowPBD_Dlg();
+    host.Answer(kButtons, [](WPARAM, LPARAM) -> LRESULT {
+        BaseData::DestroyPDB_Dlg();
+        return 0;
+    });
+    // Pressed for real: the button itself is gone when its click returns.
+    ::SendMessageA(::GetDlgItem(panel, IDC_PBD_BUTTON2), BM_CLICK, 0, 0);
+    EXPECT_FALSE(::IsWindow(panel));
+    ASSERT_EQ(1u, host.ReceivedOf(kButtons).size());
+    EXPECT_EQ(2u, host.received()[0].wParam);
+
+    BaseData::CreatePBD_Dlg(CWnd::FromHandle(holder));
+    panel = ::FindWindowExA(holder, nullptr, MAKEINTATOM(32770), nullptr);
+    ASSERT_TRUE(panel) << "the facade forgot the panel the host destroyed";
+}
+
 TEST(BaseDataTopLevelParentTest, APanelWhoseParentHasNoParentSendsNothing) {
     RecordingSkin skin;
     HostWindow parent(0, 0, 800, 400);

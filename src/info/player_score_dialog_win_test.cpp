@@ -25,7 +25,7 @@ namespace {
 typedef CPSDlg_Interface Score;
 
 // ASCII texts, so that what is painted reads plainly; titles are "T<level>".
-std::string ScoreTextTable(bool withTitles = true) {
+std::string ScoreTextTable(bool withTitles = true, const std::map<int, std::string>& replaced = {}) {
     std::map<int, std::string> texts = {
         {1, "Record"},       {2, "'s record"},    {3, "Lv:"},         {4, "Exp %d/%d"},    {9, "Gold %d"},
         {10, "Beans %d"},    {11, "Charm %d"},    {12, "Fame %d"},    {13, "Normal"},      {14, "Won"},
@@ -41,9 +41,17 @@ std::string ScoreTextTable(bool withTitles = true) {
             if (level != 10 && (level < 20 || level > 22)) texts[36 + level] = "T" + std::to_string(level);
         }
     }
+    for (const auto& text : replaced) texts[text.first] = text.second;
     std::string csv;
     for (int n = 1; n <= 90; ++n) csv += std::to_string(n) + "," + texts[n] + "\r\n";
     return csv;
+}
+
+// n copies of the two-byte GBK character 一.
+std::string Yi(int n) {
+    std::string text;
+    for (int i = 0; i < n; ++i) text += "\xD2\xBB";
+    return text;
 }
 
 struct SkinDraw {
@@ -247,6 +255,12 @@ TEST_F(PlayerScoreTest, ShowCentresAFixedClientAreaOnTheParentOnPageOne) {
     ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(0, Score::IfPS_DlgVisible()) << "the close box hides";
     EXPECT_TRUE(::IsWindow(dialog));
+    for (int key : {IDOK, IDCANCEL}) {
+        Show(Merit(3));
+        Click(dialog, key);
+        EXPECT_EQ(0, Score::IfPS_DlgVisible()) << "Enter and Escape hide like the close box: " << key;
+        EXPECT_TRUE(::IsWindow(dialog));
+    }
 }
 
 TEST_F(PlayerScoreTest, EveryLineIsPaintedAtItsPlaceFromTheRecordsAndTheTable) {
@@ -371,7 +385,26 @@ TEST_F(PlayerScoreTest, ItemGridShowsTheLevelsItemAndTheCardsWithDigitsAndTips) 
     cases.push_back({"level 18, 150 hats", Merit(18, 150), Join({{Item("kinghat", "kinghatPic1", 0)}, Digits(9, 9, 0)}), hatTip});
     std::vector<std::string> crown = none;
     crown[0] = "Crown tip";
+    cases.push_back({"level 10, 3 hats", Merit(10, 3), Join({{Item("kinghat", "kinghatPic1", 0)}, Digits(0, 3, 0)}), hatTip});
     cases.push_back({"level 19", Merit(19, 3), {Item("kinghat", "kinghatPic2", 0)}, crown});
+    Case crownAndCard = {"level 19 with a card", Merit(19, 3), {}, crown};
+    crownAndCard.merit.iGoldCard50 = 2;
+    crownAndCard.drawn = Join({{Item("kinghat", "kinghatPic2", 0), Item("DaiJinJuan", "jinka50", 1)}, Digits(0, 2, 1)});
+    crownAndCard.tips[1] = "Gold50 tip";
+    cases.push_back(crownAndCard);
+    const struct {
+        unsigned char level;
+        const char* image;
+        const char* tip;
+    } rings[] = {{20, "baiyin", "Silver"}, {21, "huangjin", "Goldring"}, {22, "zuanshi", "Diamond"}};
+    for (const auto& r : rings) {
+        std::vector<std::string> tips = none;
+        tips[0] = r.tip;
+        cases.push_back({"a ring alone", Merit(r.level, 9), {Item("FingerRing", r.image, 0)}, tips});
+    }
+    std::vector<std::string> kingTip = none;
+    kingTip[0] = "KingOfAll";
+    cases.push_back({"level 23 alone", Merit(23, 9), {Item("kinghat", "kinghatPic3", 0)}, kingTip});
     Case ring = {"level 21 with a silver card", Merit(21), {}, none};
     ring.merit.iSilverCard10 = 3;
     ring.drawn = Join({{Item("FingerRing", "huangjin", 0), Item("DaiJinJuan", "yinka10", 1)}, Digits(0, 3, 1)});
@@ -454,6 +487,46 @@ TEST_F(PlayerScoreTest, ArrowsWalkFourPagesAndOnlyPageOneHasTheGrid) {
     EXPECT_FALSE(Enabled(dialog, IDC_PS_PREVIOUS_PAGE));
     EXPECT_TRUE(Enabled(dialog, IDC_PS_NEXT_PAGE));
     EXPECT_TRUE(Render().FindText("1/4"));
+}
+
+// Each text lives in a slot of its own size: 19 bytes for a label, 3 for a
+// page label, 79 or 9 for a tip. A longer text keeps the
+// whole characters that fit and never runs into the next slot.
+TEST_F(PlayerScoreTest, LongTextsAreCutToTheirSlotsOnACharacterBoundary) {
+    ScratchDirectory::Write("STCSV/PlayerScore_Sim.csv",
+                            ScoreTextTable(false, {{13, Yi(12)}, {14, "W" + Yi(12)}, {46, Yi(5)}, {77, Yi(2)},
+                                                   {57, Yi(6)}, {75, Yi(45)}, {69, "T" + Yi(45)}}));
+    Score::DestroyPS_Dlg();
+    Create();
+    tagKWP_MERIT_DETAIL merit = Merit(21);
+    merit.iSilverCard10 = 3;
+    Show(merit);
+    MetafileRecording drawn = Render();
+    EXPECT_TRUE(drawn.FindText(Yi(9))) << "a label keeps 18 of its 24 bytes";
+    EXPECT_TRUE(drawn.FindText("W" + Yi(9))) << "and 19 where the characters end there";
+    EXPECT_TRUE(drawn.FindText("\xD2\xBB")) << "a page label keeps one character";
+    EXPECT_EQ(Yi(4), Tip(1)) << "a ring's tip keeps 8 bytes";
+    EXPECT_EQ(Yi(39), Tip(2)) << "a card's tip keeps 78 bytes";
+
+    Show(Merit(10, 5));
+    drawn = Render();
+    const DrawnText* title = drawn.FindText(Yi(5));
+    ASSERT_TRUE(title) << "a title is read for the paint, not kept in the suffix's slot";
+    EXPECT_EQ(CPoint(75, 43), title->at);
+    EXPECT_EQ("T" + Yi(39), Tip(1));
+}
+
+// Two quick clicks arrive before the queue's paint; each is a page all the same.
+TEST_F(PlayerScoreTest, EveryArrowClickTurnsAPageWithoutWaitingForTheHostsPaint) {
+    Show(Merit(3));
+    Click(dialog, IDC_PS_NEXT_PAGE);
+    Click(dialog, IDC_PS_NEXT_PAGE);
+    EXPECT_TRUE(Enabled(dialog, IDC_PS_PREVIOUS_PAGE));
+    EXPECT_TRUE(MetafileRecording::RenderWindow(dialog).FindText("3/4"));
+    Click(dialog, IDC_PS_NEXT_PAGE);
+    Click(dialog, IDC_PS_PREVIOUS_PAGE);
+    EXPECT_TRUE(MetafileRecording::RenderWindow(dialog).FindText("3/4"));
+    EXPECT_TRUE(Enabled(dialog, IDC_PS_NEXT_PAGE));
 }
 
 TEST_F(PlayerScoreTest, NamesAreCutToFourteenBytesAndNullsKeepTheNameAndZeroTheRecords) {

@@ -18,6 +18,10 @@ TOOLINFOA ToolInfo(HWND window, UINT id, const char* text) {
 
 BOOL CToolTipCtrl::Create(HWND parent, DWORD style) {
     DestroyWindow();
+    // The host may never have initialised the common controls, and without
+    // that a system's comctl32 need not know the tooltip class.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
     m_hWnd = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, nullptr, nullptr);
     return m_hWnd != nullptr;
