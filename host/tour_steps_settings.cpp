@@ -138,7 +138,7 @@ std::string NoticePage() {
 }
 
 std::string WebDialogShown(TourContext& c) {
-    HWND d = CWebDlgInterface::GetWebDlgHwnd(g_webDialog);
+    HWND d = g_webDialog->m_hWnd;
     if (!::IsWindowVisible(d)) return "the web dialog is not shown";
     if (::GetParent(d) != c.lobby.lobbyView()) return "the web dialog is not the lobby's child";
     RECT r = InParent(d);
@@ -164,16 +164,16 @@ void AddWebDialogSteps(std::vector<TourStep>& steps) {
     steps.push_back({"web-page", [](TourContext& c) {
                          g_webDialog = CWebDlgInterface::CreateNewWebDlg(NoticePage().c_str(), CRect(8, 42, 408, 322),
                                                                          CWnd::FromHandle(c.lobby.lobbyView()));
-                         ::ShowWindow(CWebDlgInterface::GetWebDlgHwnd(g_webDialog), SW_SHOW);
+                         g_webDialog->ShowWindow(SW_SHOW);
                      }, Expect::Dialog, {}, &WebDialogShown});
     // Enter and Escape reach the page's dialog and leave it open.
     steps.push_back({"web-page-keys", [](TourContext&) {
-                         HWND d = CWebDlgInterface::GetWebDlgHwnd(g_webDialog);
+                         HWND d = g_webDialog->m_hWnd;
                          ::SendMessageW(d, WM_COMMAND, IDOK, 0);
                          ::SendMessageW(d, WM_COMMAND, IDCANCEL, 0);
                      }, Expect::Nothing, {}, &WebDialogShown});
     steps.push_back({"web-page-closed", [](TourContext& c) {
-                         c.chosen["web-window"] = reinterpret_cast<uintptr_t>(CWebDlgInterface::GetWebDlgHwnd(g_webDialog));
+                         c.chosen["web-window"] = reinterpret_cast<uintptr_t>(g_webDialog->m_hWnd);
                          CWebDlgInterface::DestroyWebDlg(g_webDialog);
                          g_webDialog = nullptr;
                      }, Expect::Nothing, {}, [](TourContext& c) {
