@@ -218,7 +218,11 @@ TEST_F(SysSetDialogTest, SwitchPairsStayExclusiveAndOnlyTheHostChangesTheStoredV
     Click(dialog, IDC_SS_OS_ON);
     EXPECT_TRUE(TakeSent().empty()) << "the box already checked";
 
+    // The choice repaints both boxes where they sit on the dialog.
+    CSysSetDlg_Interface::ShowDlg();
+    ::ValidateRect(dialog, nullptr);
     Click(dialog, IDC_SS_OS_OFF);
+    EXPECT_EQ(CRect(16, 176, 105, 195), UpdateRect());
     EXPECT_TRUE(Checked(IDC_SS_OS_OFF));
     EXPECT_FALSE(Checked(IDC_SS_OS_ON));
     EXPECT_EQ(1, CSysSetDlg_Interface::GetIfOS_On());
