@@ -24,11 +24,15 @@ public:
     // unless the template says otherwise. parent may be null.
     BOOL Create(UINT templateId, CWnd* parent);
     BOOL Create(CWnd* parent) { return Create(m_nIDTemplate, parent); }
-    BOOL DestroyWindow();
+    // Inline, like every call a host may make on a dialog it was handed:
+    // the library exports its facades, not this class.
+    BOOL DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
 
     // The window given to Create: where the dialog reports to its host.
     HWND GetOwnerHwnd() const { return m_hWndOwner; }
-    LRESULT SendToOwner(UINT msg, WPARAM w, LPARAM l) const;
+    LRESULT SendToOwner(UINT msg, WPARAM w, LPARAM l) const {
+        return m_hWndOwner ? ::SendMessageA(m_hWndOwner, msg, w, l) : 0;
+    }
 
     // Paints the client area into dc. WM_PAINT and WM_PRINTCLIENT both come
     // here, so a test can render the dialog into a metafile.
