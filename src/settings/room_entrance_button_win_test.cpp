@@ -159,13 +159,15 @@ TEST_F(RoomEntranceButtonTest, TheNameIsWrittenCentredFromRowFiveAndOnlyWithinIt
     EXPECT_LT(drawn.texts[0].at.x, 50);
 
     // A host painting the button into a DC of its own, as it may any button.
-    MetafileRecording intoHostDc = MetafileRecording::Render(100, 24, [this](HDC dc) {
-        ::SendMessageA(window, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-    });
-    ASSERT_EQ(1u, intoHostDc.texts.size());
-    EXPECT_EQ("Room 1", intoHostDc.texts[0].text);
-    EXPECT_EQ(drawn.texts[0].at, intoHostDc.texts[0].at);
-    EXPECT_EQ(drawn.pictures.size(), intoHostDc.pictures.size());
+    for (UINT message : {UINT(WM_PAINT), UINT(WM_PRINT)}) {
+        MetafileRecording intoHostDc = MetafileRecording::Render(100, 24, [this, message](HDC dc) {
+            ::SendMessageA(window, message, reinterpret_cast<WPARAM>(dc), message == WM_PRINT ? PRF_CLIENT : 0);
+        });
+        ASSERT_EQ(1u, intoHostDc.texts.size()) << message;
+        EXPECT_EQ("Room 1", intoHostDc.texts[0].text);
+        EXPECT_EQ(drawn.texts[0].at, intoHostDc.texts[0].at);
+        EXPECT_EQ(drawn.pictures.size(), intoHostDc.pictures.size());
+    }
 
     Name("");
     EXPECT_TRUE(MetafileRecording::RenderWindow(window).texts.empty());
