@@ -165,6 +165,29 @@ TEST_F(WebDialogTest, BadRectanglesParentsAndPointersAreHarmless) {
     CWebDlgInterface::DestroyWebDlg(unparented);
 }
 
+// Only the platform's own browser needs the HTML engine; a browser served
+// by another module (one the host registered for the class) is given the page.
+struct ForeignControl : IUnknown {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+TEST(WebBrowserServer, OnlyThePlatformsOwnBrowserWaitsForTheHtmlEngine) {
+    EXPECT_TRUE(IsPlatformBrowserServer("C:\\windows\\system32\\ieframe.dll"));
+    EXPECT_TRUE(IsPlatformBrowserServer("\"%SystemRoot%\\System32\\IEFRAME.DLL\""));
+    EXPECT_TRUE(IsPlatformBrowserServer("shdocvw.dll"));
+    EXPECT_FALSE(IsPlatformBrowserServer("C:\\lobby\\embedded_browser.dll"));
+    EXPECT_FALSE(IsPlatformBrowserServer("C:/lobby/ieframe.dll.bak"));
+
+    ForeignControl foreign;
+    EXPECT_FALSE(IsServedByPlatformBrowser(&foreign));
+    EXPECT_TRUE(IsServedByPlatformBrowser(nullptr)) << "unknown counts as the platform's";
+}
+
 TEST(WebDialogThread, OleIsStartedOnAThreadWhoseHostDidNotStartIt) {
     HRESULT before = E_FAIL, after = E_FAIL;
     bool made = false;
