@@ -138,7 +138,7 @@ std::string NoticePage() {
 }
 
 std::string WebDialogShown(TourContext& c) {
-    HWND d = CWebDlgInterface::GetWebDlgHwnd(g_webDialog);
+    HWND d = g_webDialog->m_hWnd;
     if (!::IsWindowVisible(d)) return "the web dialog is not shown";
     if (::GetParent(d) != c.lobby.lobbyView()) return "the web dialog is not the lobby's child";
     RECT r = InParent(d);
@@ -164,16 +164,16 @@ void AddWebDialogSteps(std::vector<TourStep>& steps) {
     steps.push_back({"web-page", [](TourContext& c) {
                          g_webDialog = CWebDlgInterface::CreateNewWebDlg(NoticePage().c_str(), CRect(8, 42, 408, 322),
                                                                          CWnd::FromHandle(c.lobby.lobbyView()));
-                         ::ShowWindow(CWebDlgInterface::GetWebDlgHwnd(g_webDialog), SW_SHOW);
+                         g_webDialog->ShowWindow(SW_SHOW);
                      }, Expect::Dialog, {}, &WebDialogShown});
     // Enter and Escape reach the page's dialog and leave it open.
     steps.push_back({"web-page-keys", [](TourContext&) {
-                         HWND d = CWebDlgInterface::GetWebDlgHwnd(g_webDialog);
+                         HWND d = g_webDialog->m_hWnd;
                          ::SendMessageW(d, WM_COMMAND, IDOK, 0);
                          ::SendMessageW(d, WM_COMMAND, IDCANCEL, 0);
                      }, Expect::Nothing, {}, &WebDialogShown});
     steps.push_back({"web-page-closed", [](TourContext& c) {
-                         c.chosen["web-window"] = reinterpret_cast<uintptr_t>(CWebDlgInterface::GetWebDlgHwnd(g_webDialog));
+                         c.chosen["web-window"] = reinterpret_cast<uintptr_t>(g_webDialog->m_hWnd);
                          CWebDlgInterface::DestroyWebDlg(g_webDialog);
                          g_webDialog = nullptr;
                      }, Expect::Nothing, {}, [](TourContext& c) {
@@ -214,16 +214,9 @@ RECT ButtonPlace(int i) {
     return r;
 }
 
-// The library's buttons share child id 9999; a host tells them apart by place.
-HWND ButtonWindow(TourContext& c, int i) {
-    RECT want = ButtonPlace(i);
-    for (HWND w = ::FindWindowExW(c.lobby.lobbyView(), nullptr, L"Button", nullptr); w;
-         w = ::FindWindowExW(c.lobby.lobbyView(), w, L"Button", nullptr)) {
-        RECT r = InParent(w);
-        if (::GetDlgCtrlID(w) == 9999 && ::EqualRect(&r, &want)) return w;
-    }
-    return nullptr;
-}
+// The library's buttons share child id 9999; a host knows each by the
+// CButton it was handed.
+HWND ButtonWindow(TourContext&, int i) { return g_buttons[i] ? g_buttons[i]->m_hWnd : nullptr; }
 
 // The pointer a user moves onto button i, and what the system then sends.
 void MouseOnto(TourContext& c, int i) {
@@ -266,7 +259,13 @@ void AddRoomButtonSteps(std::vector<TourStep>& steps) {
                      }, Expect::Nothing, {}, [](TourContext& c) {
                          if (g_faces->GetImageCount() != 9) return std::string("the demo's button pictures are missing");
                          for (int i = 0; i < kServers; ++i) {
-                             if (!::IsWindowVisible(ButtonWindow(c, i))) return "button " + std::to_string(i) + " is not shown";
+                             HWND button = ButtonWindow(c, i);
+                             if (!::IsWindowVisible(button)) return "button " + std::to_string(i) + " is not shown";
+                             RECT place = InParent(button), want = ButtonPlace(i);
+                             if (::GetParent(button) != c.lobby.lobbyView() || ::GetDlgCtrlID(button) != 9999 ||
+                                 !::EqualRect(&place, &want)) {
+                                 return "button " + std::to_string(i) + " is not the lobby's child 9999 where the host put it";
+                             }
                          }
                          return States({BTN_NORMAL, BTN_NORMAL, BTN_NORMAL, BTN_NORMAL});
                      }});

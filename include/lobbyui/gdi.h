@@ -113,6 +113,11 @@ public:
     }
     int GetImageCount() const { return m_hImageList ? ::ImageList_GetImageCount(m_hImageList) : 0; }
     int Add(HBITMAP image, COLORREF mask) { return ::ImageList_AddMasked(m_hImageList, image, mask); }
+    // The framework's spelling, for a host that keeps its pictures as CBitmaps.
+    template <bool OwnedBitmap>
+    int Add(const CBitmapT<OwnedBitmap>* image, COLORREF mask) {
+        return image ? Add(image->GetSafeHandle(), mask) : -1;
+    }
     // Draws image i at (x, y); out-of-range images and a missing list draw nothing.
     BOOL Draw(HDC dc, int i, int x, int y, UINT style = ILD_TRANSPARENT) const {
         if (!m_hImageList || i < 0 || i >= GetImageCount()) return FALSE;

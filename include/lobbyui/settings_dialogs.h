@@ -10,8 +10,7 @@
 //
 // CWebDlgInterface makes a new hidden child dialog showing a web page at
 // every CreateNewWebDlg; the host owns it, shows it when it likes (for
-// example ShowWindow(CWebDlgInterface::GetWebDlgHwnd(d), SW_SHOW)) and gives
-// it back to DestroyWebDlg.
+// example d->ShowWindow(SW_SHOW)) and gives it back to DestroyWebDlg.
 //
 // CR_E_BtnInterface makes owner-painted room-entrance buttons (child id
 // 9999). A press sends message 1035 (WM_USER + 11) to the button's parent:
@@ -32,15 +31,12 @@ enum eBTN_CONDITION {
 };
 
 #if defined(_WIN32)
+#include <lobbyui/button.h>
 #include <lobbyui/cstring.h>
+#include <lobbyui/dialog.h>
 #include <lobbyui/gdi.h>
 #include <lobbyui/geometry.h>
 #include <lobbyui/wnd.h>
-
-class CDialog;
-// The library's button views; a host handles them only through pointers.
-template <class Base> class CButtonT;
-using CButton = CButtonT<CWnd>;
 
 class LOBBYUI_API CSysSetDlg_Interface {
 public:
@@ -67,8 +63,6 @@ public:
     static CDialog* CreateNewWebDlg(CString url, CRect rect, CWnd* parent);
     // Null is ignored; a dialog whose window is already gone is still freed.
     static void DestroyWebDlg(CDialog* dialog);
-    // The dialog's window, for showing and moving it; null for null.
-    static HWND GetWebDlgHwnd(CDialog* dialog);
 };
 
 class LOBBYUI_API CR_E_BtnInterface {

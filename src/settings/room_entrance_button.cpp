@@ -100,6 +100,13 @@ void RoomEntranceBtn::Paint(CDC& dc) const {
 LRESULT RoomEntranceBtn::WindowProc(UINT msg, WPARAM w, LPARAM l) {
     switch (msg) {
     case WM_PAINT: {
+        // As the system's own button does, a DC in wParam is painted into
+        // instead of the window's: how a host renders a button elsewhere.
+        if (w) {
+            CDC dc(reinterpret_cast<HDC>(w));
+            Paint(dc);
+            return 0;
+        }
         CPaintDC dc(m_hWnd);
         Paint(dc);
         return 0;

@@ -1,7 +1,8 @@
 // RoomEntranceBtn: a room-entrance button. Its face comes from the host's
 // image list, stretched to the server's name with one middle piece per
 // character, and the name is written on top. It paints itself in WM_PAINT
-// (and WM_PRINTCLIENT), never through the owner-draw message to its parent.
+// (into the DC in wParam when there is one) and WM_PRINTCLIENT, never
+// through the owner-draw message to its parent.
 #ifndef LOBBYUI_SETTINGS_ROOM_ENTRANCE_BUTTON_H
 #define LOBBYUI_SETTINGS_ROOM_ENTRANCE_BUTTON_H
 

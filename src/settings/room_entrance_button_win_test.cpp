@@ -30,12 +30,14 @@ struct HostServer {
 
 COLORREF ImageColour(int i, int variant = 0) { return RGB(20 * i + 30, 250 - 20 * i, 100 + 60 * variant); }
 
-// Nine solid images, 13 x 24, each in its own colour.
+// Nine solid images, 13 x 24, each in its own colour, added as a framework
+// host adds its CBitmaps.
 HIMAGELIST MakeFaces(int variant) {
-    HIMAGELIST list = ::ImageList_Create(kPieceWidth, 24, ILC_COLOR24 | ILC_MASK, 9, 0);
+    CImageListHandle list;
+    list.Create(kPieceWidth, 24, ILC_COLOR24 | ILC_MASK, 9, 0);
     HDC screen = ::GetDC(nullptr);
     for (int i = 0; i < 9; ++i) {
-        HBITMAP image = ::CreateCompatibleBitmap(screen, kPieceWidth, 24);
+        CBitmap image(::CreateCompatibleBitmap(screen, kPieceWidth, 24));
         HDC dc = ::CreateCompatibleDC(screen);
         HGDIOBJ old = ::SelectObject(dc, image);
         HBRUSH brush = ::CreateSolidBrush(ImageColour(i, variant));
@@ -44,11 +46,10 @@ HIMAGELIST MakeFaces(int variant) {
         ::DeleteObject(brush);
         ::SelectObject(dc, old);
         ::DeleteDC(dc);
-        ::ImageList_AddMasked(list, image, RGB(255, 0, 255));
-        ::DeleteObject(image);
+        list.Add(&image, RGB(255, 0, 255));
     }
     ::ReleaseDC(nullptr, screen);
-    return list;
+    return list.Detach();
 }
 
 class RoomEntranceButtonTest : public ::testing::Test {
@@ -157,6 +158,17 @@ TEST_F(RoomEntranceButtonTest, TheNameIsWrittenCentredFromRowFiveAndOnlyWithinIt
     EXPECT_EQ(5, drawn.texts[0].at.y);
     EXPECT_GT(drawn.texts[0].at.x, 20) << "centred in a 100-pixel button";
     EXPECT_LT(drawn.texts[0].at.x, 50);
+
+    // A host painting the button into a DC of its own, as it may any button.
+    for (UINT message : {UINT(WM_PAINT), UINT(WM_PRINT)}) {
+        MetafileRecording intoHostDc = MetafileRecording::Render(100, 24, [this, message](HDC dc) {
+            ::SendMessageA(window, message, reinterpret_cast<WPARAM>(dc), message == WM_PRINT ? PRF_CLIENT : 0);
+        });
+        ASSERT_EQ(1u, intoHostDc.texts.size()) << message;
+        EXPECT_EQ("Room 1", intoHostDc.texts[0].text);
+        EXPECT_EQ(drawn.texts[0].at, intoHostDc.texts[0].at);
+        EXPECT_EQ(drawn.pictures.size(), intoHostDc.pictures.size());
+    }
 
     Name("");
     EXPECT_TRUE(MetafileRecording::RenderWindow(window).texts.empty());

@@ -115,8 +115,15 @@ void CSysSetDlg::ChooseSwitch(UINT chosen, UINT partner, WPARAM code) {
     if (::SendMessageA(chosenBox, BM_GETCHECK, 0, 0) == BST_CHECKED) return;
     ::SendMessageA(chosenBox, BM_SETCHECK, BST_CHECKED, 0);
     ::SendMessageA(partnerBox, BM_SETCHECK, BST_UNCHECKED, 0);
-    ::InvalidateRect(chosenBox, nullptr, FALSE);
-    ::InvalidateRect(partnerBox, nullptr, FALSE);
+    // Both the boxes and the dialog's face under them: a skin may draw the
+    // switch on either.
+    for (HWND box : {chosenBox, partnerBox}) {
+        ::InvalidateRect(box, nullptr, FALSE);
+        RECT r;
+        ::GetWindowRect(box, &r);
+        ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&r), 2);
+        ::InvalidateRect(m_hWnd, &r, FALSE);
+    }
     // The stored switch stays as it is: the host answers with the setter.
     SendToOwner(kSettingsMessage, code, 0);
 }

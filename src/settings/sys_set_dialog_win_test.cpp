@@ -218,7 +218,11 @@ TEST_F(SysSetDialogTest, SwitchPairsStayExclusiveAndOnlyTheHostChangesTheStoredV
     Click(dialog, IDC_SS_OS_ON);
     EXPECT_TRUE(TakeSent().empty()) << "the box already checked";
 
+    // The choice repaints both boxes where they sit on the dialog.
+    CSysSetDlg_Interface::ShowDlg();
+    ::ValidateRect(dialog, nullptr);
     Click(dialog, IDC_SS_OS_OFF);
+    EXPECT_EQ(CRect(16, 176, 105, 195), UpdateRect());
     EXPECT_TRUE(Checked(IDC_SS_OS_OFF));
     EXPECT_FALSE(Checked(IDC_SS_OS_ON));
     EXPECT_EQ(1, CSysSetDlg_Interface::GetIfOS_On());
@@ -238,6 +242,14 @@ TEST_F(SysSetDialogTest, SwitchPairsStayExclusiveAndOnlyTheHostChangesTheStoredV
     EXPECT_EQ(0, CSysSetDlg_Interface::GetIfCardType_On());
     CSysSetDlg_Interface::SetIfCardType_On(7);
     EXPECT_EQ(1, CSysSetDlg_Interface::GetIfCardType_On()) << "a boolean crosses as 0 or 1";
+
+    // Real clicks on the boxes: a box never ticks itself, so the checked one
+    // stays silent and the other one reports once.
+    ::SendMessageA(::GetDlgItem(dialog, IDC_SS_CARD_TYPE_ON), BM_CLICK, 0, 0);
+    ::SendMessageA(::GetDlgItem(dialog, IDC_SS_CARD_TYPE_OFF), BM_CLICK, 0, 0);
+    EXPECT_EQ(std::vector<Sent>({{7, 0}}), TakeSent());
+    EXPECT_TRUE(Checked(IDC_SS_CARD_TYPE_OFF));
+    EXPECT_FALSE(Checked(IDC_SS_CARD_TYPE_ON));
 }
 
 TEST(SysSetFacadeTest, WithoutADialogSettersDoNothingAndGettersAnswerZero) {

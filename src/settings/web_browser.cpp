@@ -38,6 +38,33 @@ bool (*g_htmlEngineCheck)() = &HtmlEngineInstalled;
 
 }  // namespace
 
+bool IsPlatformBrowserServer(const char* serverPath) {
+    if (!serverPath) return true;
+    std::string name(serverPath);
+    while (!name.empty() && (name.back() == '"' || name.back() == ' ')) name.pop_back();
+    size_t start = name.find_first_not_of("\" ");
+    name.erase(0, start == std::string::npos ? name.size() : start);
+    size_t slash = name.find_last_of("\\/");
+    if (slash != std::string::npos) name.erase(0, slash + 1);
+    for (char& ch : name) ch = static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+    return name.empty() || name == "ieframe.dll" || name == "shdocvw.dll";
+}
+
+bool IsServedByPlatformBrowser(IUnknown* control) {
+    if (!control) return true;
+    // The module holding the object's function table is the one that serves
+    // it, whatever the registry says and wherever it was loaded from.
+    const void* table = *reinterpret_cast<void* const*>(control);
+    HMODULE server = nullptr;
+    if (!::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              static_cast<const char*>(table), &server)) {
+        return true;
+    }
+    char path[MAX_PATH] = {0};
+    if (!::GetModuleFileNameA(server, path, MAX_PATH)) return true;
+    return IsPlatformBrowserServer(path);
+}
+
 void SetHtmlEngineCheckForTesting(bool (*check)()) { g_htmlEngineCheck = check ? check : &HtmlEngineInstalled; }
 
 bool WebPagesAvailable() { return EnsureControlHosting() && g_htmlEngineCheck(); }
@@ -51,7 +78,7 @@ BOOL CWebBrowser2::CreateControl(HWND parent, const CRect& rect, UINT id) {
 }
 
 bool CWebBrowser2::CreateBrowser(HWND parent, const CRect& rect, UINT id) {
-    if (!WebPagesAvailable()) return false;
+    if (!EnsureControlHosting()) return false;
     HWND window = ::CreateWindowExA(0, "AtlAxWin", kBrowserClassId, WS_CHILD | WS_VISIBLE, rect.left, rect.top,
                                     rect.Width(), rect.Height(), parent,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
@@ -62,7 +89,11 @@ bool CWebBrowser2::CreateBrowser(HWND parent, const CRect& rect, UINT id) {
                           : nullptr;
     IUnknown* control = nullptr;
     if (getControl && SUCCEEDED(getControl(window, &control)) && control) {
-        control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&m_dispatch));
+        // The platform's own browser stays blank without its HTML engine;
+        // any other browser registered for the class is given the page.
+        if (!IsServedByPlatformBrowser(control) || g_htmlEngineCheck()) {
+            control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&m_dispatch));
+        }
         control->Release();
     }
     if (!m_dispatch) {

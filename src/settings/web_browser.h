@@ -50,9 +50,15 @@ private:
     std::string m_url;
 };
 
-// Whether this thread can host the browser and the platform has an HTML
-// engine to show pages with.
+// Whether this thread can host the browser and the platform's own browser
+// has an HTML engine to show pages with. A browser of another server
+// registered for the class needs no engine of the platform's.
 bool WebPagesAvailable();
+
+// Whether a server file (a path as the system gives it, quotes and all) is
+// the platform's own browser, and whether a control object comes from it.
+bool IsPlatformBrowserServer(const char* serverPath);
+bool IsServedByPlatformBrowser(IUnknown* control);
 
 // For tests: replaces the HTML engine check (null restores it), so that the
 // hosting of the control itself can be exercised where no engine is.

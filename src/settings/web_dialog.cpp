@@ -63,4 +63,3 @@ void CWebDlgInterface::DestroyWebDlg(CDialog* dialog) {
     delete dialog;
 }
 
-HWND CWebDlgInterface::GetWebDlgHwnd(CDialog* dialog) { return dialog ? dialog->m_hWnd : nullptr; }

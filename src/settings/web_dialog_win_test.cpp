@@ -69,7 +69,7 @@ protected:
 TEST_F(WebDialogTest, ADialogIsAHiddenChildAtTheRectangleFilledByTheBrowser) {
     CDialog* dialog = Make(kUrl, CRect(10, 20, 410, 320), host.hwnd());
     ASSERT_TRUE(dialog);
-    HWND window = CWebDlgInterface::GetWebDlgHwnd(dialog);
+    HWND window = dialog->m_hWnd;
     ASSERT_TRUE(::IsWindow(window));
     EXPECT_EQ(host.hwnd(), ::GetParent(window));
     EXPECT_TRUE(::GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
@@ -89,7 +89,7 @@ TEST_F(WebDialogTest, ADialogIsAHiddenChildAtTheRectangleFilledByTheBrowser) {
 TEST_F(WebDialogTest, WithoutAnHtmlEngineTheBrowserPlaceSaysThePageCannotBeShown) {
     if (WebPagesAvailable()) GTEST_SKIP() << "this platform shows web pages";
     CDialog* dialog = Make(kUrl, CRect(0, 0, 300, 200), host.hwnd());
-    HWND browser = ::GetDlgItem(CWebDlgInterface::GetWebDlgHwnd(dialog), IDC_WEB_BROWSER);
+    HWND browser = ::GetDlgItem(dialog->m_hWnd, IDC_WEB_BROWSER);
     EXPECT_STRCASEEQ("Static", ClassOf(browser).c_str());
     char text[256] = {0};
     ::GetWindowTextA(browser, text, sizeof text);
@@ -104,22 +104,22 @@ TEST_F(WebDialogTest, TheHostedControlIsTheWebBrowserAndReceivesNavigate) {
     SetHtmlEngineCheckForTesting([] { return true; });
     CDialog* dialog = Make(kUrl, CRect(0, 0, 300, 200), host.hwnd());
     SetHtmlEngineCheckForTesting(nullptr);
-    HWND browser = ::GetDlgItem(CWebDlgInterface::GetWebDlgHwnd(dialog), IDC_WEB_BROWSER);
+    HWND browser = ::GetDlgItem(dialog->m_hWnd, IDC_WEB_BROWSER);
     ASSERT_TRUE(browser);
     EXPECT_EQ("AtlAxWin", ClassOf(browser).substr(0, 8));
     CWebBrowser2& control = static_cast<CWebDlg*>(dialog)->browser();
     ASSERT_TRUE(control.HostsBrowser());
     EXPECT_EQ(kUrl, control.GetLocationURL()) << "the control itself took the address";
     EXPECT_EQ(kUrl, Navigated(browser));
-    EXPECT_EQ(CRect(0, 0, 300, 200), ChildRect(browser, CWebDlgInterface::GetWebDlgHwnd(dialog)));
+    EXPECT_EQ(CRect(0, 0, 300, 200), ChildRect(browser, dialog->m_hWnd));
 }
 
 TEST_F(WebDialogTest, DialogsLiveApartAndEnterAndEscapeDoNotCloseThem) {
     CDialog* first = Make("http://one.example/", CRect(0, 0, 200, 100), host.hwnd());
     CDialog* second = Make("http://two.example/", CRect(210, 0, 410, 100), host.hwnd());
     ASSERT_NE(first, second);
-    HWND firstWindow = CWebDlgInterface::GetWebDlgHwnd(first);
-    HWND secondWindow = CWebDlgInterface::GetWebDlgHwnd(second);
+    HWND firstWindow = first->m_hWnd;
+    HWND secondWindow = second->m_hWnd;
     ASSERT_NE(firstWindow, secondWindow);
 
     ::ShowWindow(secondWindow, SW_SHOW);
@@ -143,18 +143,17 @@ TEST_F(WebDialogTest, DialogsLiveApartAndEnterAndEscapeDoNotCloseThem) {
 
 TEST_F(WebDialogTest, BadRectanglesParentsAndPointersAreHarmless) {
     CDialog* inverted = Make(kUrl, CRect(50, 60, 10, 20), host.hwnd());
-    HWND window = CWebDlgInterface::GetWebDlgHwnd(inverted);
+    HWND window = inverted->m_hWnd;
     ASSERT_TRUE(::IsWindow(window));
     EXPECT_EQ(CRect(50, 60, 50, 60), ChildRect(window, host.hwnd())) << "empty, at the rectangle's corner";
     EXPECT_TRUE(::GetDlgItem(window, IDC_WEB_BROWSER));
 
     CWebDlgInterface::DestroyWebDlg(nullptr);
-    EXPECT_EQ(nullptr, CWebDlgInterface::GetWebDlgHwnd(nullptr));
 
     // The host destroys its window (and the dialog with it) first.
     std::unique_ptr<HostWindow> doomed(new HostWindow);
     CDialog* orphan = CWebDlgInterface::CreateNewWebDlg(kUrl, CRect(0, 0, 100, 100), doomed->wnd());
-    HWND orphanWindow = CWebDlgInterface::GetWebDlgHwnd(orphan);
+    HWND orphanWindow = orphan->m_hWnd;
     doomed.reset();
     EXPECT_FALSE(::IsWindow(orphanWindow));
     CWebDlgInterface::DestroyWebDlg(orphan);
@@ -162,8 +161,31 @@ TEST_F(WebDialogTest, BadRectanglesParentsAndPointersAreHarmless) {
     // No parent: a child cannot be made; the object still comes back to be freed.
     CDialog* unparented = CWebDlgInterface::CreateNewWebDlg(kUrl, CRect(0, 0, 100, 100), nullptr);
     ASSERT_TRUE(unparented);
-    EXPECT_EQ(nullptr, CWebDlgInterface::GetWebDlgHwnd(unparented));
+    EXPECT_EQ(nullptr, unparented->m_hWnd);
     CWebDlgInterface::DestroyWebDlg(unparented);
+}
+
+// Only the platform's own browser needs the HTML engine; a browser served
+// by another module (one the host registered for the class) is given the page.
+struct ForeignControl : IUnknown {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+TEST(WebBrowserServer, OnlyThePlatformsOwnBrowserWaitsForTheHtmlEngine) {
+    EXPECT_TRUE(IsPlatformBrowserServer("C:\\windows\\system32\\ieframe.dll"));
+    EXPECT_TRUE(IsPlatformBrowserServer("\"%SystemRoot%\\System32\\IEFRAME.DLL\""));
+    EXPECT_TRUE(IsPlatformBrowserServer("shdocvw.dll"));
+    EXPECT_FALSE(IsPlatformBrowserServer("C:\\lobby\\embedded_browser.dll"));
+    EXPECT_FALSE(IsPlatformBrowserServer("C:/lobby/ieframe.dll.bak"));
+
+    ForeignControl foreign;
+    EXPECT_FALSE(IsServedByPlatformBrowser(&foreign));
+    EXPECT_TRUE(IsServedByPlatformBrowser(nullptr)) << "unknown counts as the platform's";
 }
 
 TEST(WebDialogThread, OleIsStartedOnAThreadWhoseHostDidNotStartIt) {
@@ -174,7 +196,7 @@ TEST(WebDialogThread, OleIsStartedOnAThreadWhoseHostDidNotStartIt) {
         if (SUCCEEDED(before)) ::CoUninitialize();
         HostWindow host;
         CDialog* d = CWebDlgInterface::CreateNewWebDlg(kUrl, CRect(0, 0, 100, 100), host.wnd());
-        made = ::GetDlgItem(CWebDlgInterface::GetWebDlgHwnd(d), IDC_WEB_BROWSER) != nullptr;
+        made = ::GetDlgItem(d->m_hWnd, IDC_WEB_BROWSER) != nullptr;
         CWebDlgInterface::DestroyWebDlg(d);
         after = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
         if (SUCCEEDED(after)) ::CoUninitialize();

@@ -5,20 +5,10 @@
 #define LOBBYUI_WIN_CONTROLS_H
 
 #include <windows.h>
+#include <lobbyui/button.h>
 #include <lobbyui/wnd.h>
 
 #include "win/subclass.h"
-
-template <class Base = CWnd>
-class CButtonT : public Base {
-public:
-    int GetCheck() const { return static_cast<int>(this->SendMessage(BM_GETCHECK)); }
-    void SetCheck(int state) const { this->SendMessage(BM_SETCHECK, static_cast<WPARAM>(state)); }
-    HBITMAP SetBitmap(HBITMAP bitmap) const {
-        return reinterpret_cast<HBITMAP>(this->SendMessage(BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
-    }
-};
-using CButton = CButtonT<>;
 
 template <class Base = CWnd>
 class CEditT : public Base {

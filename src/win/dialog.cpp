@@ -14,15 +14,6 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     return made != nullptr;
 }
 
-BOOL CDialog::DestroyWindow() {
-    if (!m_hWnd) return FALSE;
-    return ::DestroyWindow(m_hWnd);
-}
-
-LRESULT CDialog::SendToOwner(UINT msg, WPARAM w, LPARAM l) const {
-    return m_hWndOwner ? ::SendMessageA(m_hWndOwner, msg, w, l) : 0;
-}
-
 void CDialog::SetMsgResult(LRESULT result) const { ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, result); }
 
 void CDialog::Paint(CDC&) {}

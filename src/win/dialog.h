@@ -1,62 +1,10 @@
-// CDialog: a modeless dialog made from one of the library's dialog templates.
-// It owns its window. Messages arrive in DialogProc, a plain switch that calls
-// the virtual handlers below; a derived dialog overrides the handlers it needs
-// and, for messages of its own, DialogProc (falling back to CDialog's).
+// The library's own view of CDialog: the class itself is public (a host
+// gets web dialogs as CDialog pointers); its painting needs CDC.
 #ifndef LOBBYUI_WIN_DIALOG_H
 #define LOBBYUI_WIN_DIALOG_H
 
-#include <windows.h>
-#include <lobbyui/wnd.h>
+#include <lobbyui/dialog.h>
 
 #include "win/dc.h"
-
-class CDialog : public CWnd {
-public:
-    explicit CDialog(UINT templateId) : m_nIDTemplate(templateId) {}
-    virtual ~CDialog();
-    CDialog(const CDialog&) = delete;
-    CDialog& operator=(const CDialog&) = delete;
-
-    // Makes the window from the template, owned by parent; it stays hidden
-    // unless the template says otherwise. parent may be null.
-    BOOL Create(UINT templateId, CWnd* parent);
-    BOOL Create(CWnd* parent) { return Create(m_nIDTemplate, parent); }
-    BOOL DestroyWindow();
-
-    // The window given to Create: where the dialog reports to its host.
-    HWND GetOwnerHwnd() const { return m_hWndOwner; }
-    LRESULT SendToOwner(UINT msg, WPARAM w, LPARAM l) const;
-
-    // Paints the client area into dc. WM_PAINT and WM_PRINTCLIENT both come
-    // here, so a test can render the dialog into a metafile.
-    virtual void Paint(CDC& dc);
-
-protected:
-    virtual INT_PTR DialogProc(UINT msg, WPARAM w, LPARAM l);
-
-    virtual BOOL OnInitDialog() { return TRUE; }
-    virtual BOOL OnCommand(UINT id, UINT notifyCode, HWND control);
-    virtual void OnOK() {}
-    virtual void OnCancel() {}
-    // System close (the caption's close box, Alt+F4); by default as Escape.
-    virtual void OnClose() { OnCancel(); }
-    virtual BOOL OnTimer(UINT_PTR) { return FALSE; }
-    virtual BOOL OnSetCursor(HWND, UINT, UINT) { return FALSE; }
-    virtual BOOL OnMeasureItem(UINT, MEASUREITEMSTRUCT*) { return FALSE; }
-    virtual void OnDestroy() {}
-    // True when Paint draws the whole client area itself.
-    virtual bool PaintsItself() const { return false; }
-
-    // The result of the message being handled, for messages whose answer is
-    // not the dialog procedure's return value.
-    void SetMsgResult(LRESULT result) const;
-
-    UINT m_nIDTemplate;
-    HWND m_hWndOwner = nullptr;
-
-private:
-    static INT_PTR CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
-    INT_PTR ReflectToChild(UINT msg, WPARAM w, LPARAM l);
-};
 
 #endif

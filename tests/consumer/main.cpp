@@ -42,8 +42,22 @@ int main() {
     CBaseDataControl::SetSoundPointer(&sound);
     bool soundHandedIn = CBaseDataControl::GetSoundPointer() == &sound && sound.Loaded() == 0;
     CBaseDataControl::SetSoundPointer(nullptr);
-    if (!hooked || !sameView || !soundHandedIn) {
-        printf("consumer failed: hooked=%d sameView=%d sound=%d\n", hooked, sameView, soundHandedIn);
+    // What the library hands back as a dialog or a button is a window the
+    // host reaches through the public headers alone.
+    HWND lobby = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+    CDialog* page = CWebDlgInterface::CreateNewWebDlg("about:blank", CRect(10, 20, 110, 70), CWnd::FromHandle(lobby));
+    CWnd* pageWindow = page;
+    bool pageReached = page && ::GetParent(page->m_hWnd) == lobby && pageWindow->GetClientRect() == CRect(0, 0, 100, 50);
+    // A host that destroys the window itself still gives the object back.
+    bool pageClosed = page && page->DestroyWindow() && !page->m_hWnd;
+    CWebDlgInterface::DestroyWebDlg(page);
+    CButton* room = CR_E_BtnInterface::CreateNewRE_Btn(nullptr, CWnd::FromHandle(lobby));
+    bool buttonReached = room && ::GetDlgCtrlID(room->m_hWnd) == 9999 && ::GetParent(room->GetSafeHwnd()) == lobby;
+    CR_E_BtnInterface::DeleteRE_Btn(room);
+    ::DestroyWindow(lobby);
+    if (!hooked || !sameView || !soundHandedIn || !pageReached || !pageClosed || !buttonReached) {
+        printf("consumer failed: hooked=%d sameView=%d sound=%d page=%d/%d button=%d\n", hooked, sameView,
+               soundHandedIn, pageReached, pageClosed, buttonReached);
         return 1;
     }
     printf("consumer ok\n");
