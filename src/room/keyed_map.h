@@ -239,19 +239,23 @@ public:
     void RemoveAll(Each&& each) {
         NvtLockGuard guard(m_pPool->Lock());
         if (m_nFirstBucket == kNoBucket) return;
+        // A few keys leave the index one by one; many, in one sweep of it.
+        const size_t slots = size_t(1) << m_nIndexBits;
+        const bool sweep = size_t(m_nCapacity - m_pPool->FreeCountHeld()) * 8 > slots;
         WriteBegin();
         for (unsigned int b = m_nFirstBucket; b < m_nBucketCount; ++b) {
             while (Node* node = m_ppBuckets[b]) {
                 m_ppBuckets[b] = node->pNext;
                 const K key = node->key;
                 const V value = node->value;
+                if (!sweep) EraseSlot(FindSlot(key));
                 FreeNode(node);
                 each(key, value);
             }
         }
         m_nFirstBucket = kNoBucket;
-        const size_t slots = size_t(1) << m_nIndexBits;
-        for (size_t i = 0; i < slots; ++i) m_pIndex[i].node.store(nullptr, std::memory_order_relaxed);
+        if (sweep)
+            for (size_t i = 0; i < slots; ++i) m_pIndex[i].node.store(nullptr, std::memory_order_relaxed);
         WriteEnd();
     }
 
