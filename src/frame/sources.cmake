@@ -15,4 +15,5 @@ lobbyui_add_sources(
     drag_dialog_win_test.cpp
     skin_win_test.cpp
     facade_win_test.cpp
+    dialog_resources_win_test.cpp
 )
