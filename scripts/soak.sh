@@ -1,7 +1,8 @@
 #!/bin/sh
 # Long fuzzing: builds the fuzzers (preset "fuzz") and runs each of them for
 # the given number of minutes (default 10), one after another, then prints
-# each one's executions and findings. SOAK_RUNS=N also stops a fuzzer after N
+# each one's executions and findings. Names after the minutes pick fuzzers
+# (scripts/soak.sh 60 room_fuzzer); by default all of them run. SOAK_RUNS=N also stops a fuzzer after N
 # executions, whichever comes first. Corpora are kept between soaks under
 # build/soak/corpus, so each soak starts where the last one stopped; logs and
 # findings (crash-, leak-, timeout-, oom- files) go to build/soak.
@@ -10,8 +11,9 @@ set -u
 cd "$(dirname "$0")/.."
 minutes="${1:-10}"
 case "$minutes" in
-  ''|*[!0-9]*) echo "usage: $0 [minutes]" >&2; exit 2 ;;
+  ''|*[!0-9]*) echo "usage: $0 [minutes [fuzzer...]]" >&2; exit 2 ;;
 esac
+[ $# -gt 0 ] && shift
 runs="${SOAK_RUNS:-}"
 run_limit=""
 [ -n "$runs" ] && run_limit="-runs=$runs"
@@ -26,7 +28,11 @@ if ! { cmake --preset fuzz && cmake --build --preset fuzz -j "$jobs"; } >"$soak/
   exit 1
 fi
 
-fuzzers=$(ls build/fuzz/bin/ | grep '_fuzzer$' | sort)
+fuzzers="$*"
+[ -n "$fuzzers" ] || fuzzers=$(ls build/fuzz/bin/ | grep '_fuzzer$' | sort)
+for name in $fuzzers; do
+  [ -x "build/fuzz/bin/$name" ] || { echo "==> no such fuzzer: $name"; exit 2; }
+done
 if [ -z "$fuzzers" ]; then
   echo "==> no fuzzers were built"
   exit 1
