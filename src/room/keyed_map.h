@@ -74,9 +74,9 @@ public:
         return node;
     }
     void GiveHeld(void* node) {
-        const uintptr_t first = reinterpret_cast<uintptr_t>(m_pBlock);
-        const uintptr_t at = reinterpret_cast<uintptr_t>(node);
-        if (!node || at < first || at - first >= kStride * m_nCapacity || (at - first) % kStride != 0) return;
+        // Null and anything below the block wrap round to a huge offset.
+        const uintptr_t offset = reinterpret_cast<uintptr_t>(node) - reinterpret_cast<uintptr_t>(m_pBlock);
+        if (offset >= kStride * m_nCapacity || offset % kStride != 0) return;
         FreeNode* freed = new (node) FreeNode;
         freed->pNext = m_pFree;
         m_pFree = freed;

@@ -39,12 +39,11 @@ tagKWP_PLAYER_LIST_DATA_EXTRA* PlayerRecordPool::Take() {
 }
 
 void PlayerRecordPool::Give(tagKWP_PLAYER_LIST_DATA_EXTRA* record) {
-    const uintptr_t first = reinterpret_cast<uintptr_t>(m_pRecords);
-    const uintptr_t at = reinterpret_cast<uintptr_t>(record);
+    // Null and anything below the records wrap round to a huge offset.
+    const uintptr_t offset = reinterpret_cast<uintptr_t>(record) - reinterpret_cast<uintptr_t>(m_pRecords);
     const size_t size = sizeof(tagKWP_PLAYER_LIST_DATA_EXTRA);
-    if (!record || at < first || at - first >= size * m_nCapacity || (at - first) % size != 0) return;
-    if (m_nFree >= m_nCapacity) return;
-    m_pFree[m_nFree++] = static_cast<unsigned short>((at - first) / size);
+    if (offset >= size * m_nCapacity || offset % size != 0 || m_nFree >= m_nCapacity) return;
+    m_pFree[m_nFree++] = static_cast<unsigned short>(offset / size);
 }
 
 RoomState::RoomState()
