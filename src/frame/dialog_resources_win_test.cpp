@@ -219,9 +219,16 @@ Counts CountNow(bool system) {
 
 // ---- the dialogs ----
 
+// The host's windows a dialog may be made under: its main window, and a
+// child of it standing for the lobby's view (where the player list lives).
+struct HostWindows {
+    CWnd* main;
+    CWnd* view;
+};
+
 struct DialogEntry {
     const char* name;
-    std::function<void(CWnd* parent)> create;
+    std::function<void(const HostWindows& host)> create;
     std::function<void()> show;
     std::function<void()> hide;
     std::function<void()> destroy;
@@ -265,7 +272,7 @@ std::vector<DialogEntry> DialogEntries() {
     using Party = CPartyDlg_DlgInerface;
     return {
         {"player list",
-         [](CWnd* parent) { Party::CreatePlayerLBDlg(parent); },
+         [](const HostWindows& host) { Party::CreatePlayerLBDlg(host.view); },
          [] {
              Party::ShowPlayerLBDlg();
              for (tagKWP_PLAYER_LIST_DATA_EXTRA& p : g_players) Party::AddPlayer(&p, 0, 1);
@@ -276,12 +283,12 @@ std::vector<DialogEntry> DialogEntries() {
              Party::DestroyPlayerLBDlg();
          }},
         {"join table",
-         [](CWnd* parent) { Party::CreateJTDlg(parent); },
+         [](const HostWindows& host) { Party::CreateJTDlg(host.main); },
          [] { Party::ShowJTDlg(JTAT_JOIN, &g_table); },
          [] { Party::HideJTDlg(); },
          [] { Party::DestroyJTDlg(); }},
         {"join table with the partner search out",
-         [](CWnd* parent) { Party::CreateJTDlg(parent); },
+         [](const HostWindows& host) { Party::CreateJTDlg(host.main); },
          [] {
              Party::ShowJTDlg(JTAT_JOIN, &g_table);
              ::SendMessageA(DialogWith(IDC_JT_ARROW_OUT), WM_COMMAND, IDC_JT_ARROW_OUT, 0);
@@ -292,12 +299,12 @@ std::vector<DialogEntry> DialogEntries() {
          },
          [] { Party::DestroyJTDlg(); }},
         {"password",
-         [](CWnd* parent) { Party::CreatePWDlg(parent); },
+         [](const HostWindows& host) { Party::CreatePWDlg(host.main); },
          [] { Party::ShowPWDlg(12); },
          [] { Party::HidePWDlg(); },
          [] { Party::DestroyPWDlg(); }},
         {"base-data popup menu",
-         [](CWnd*) {
+         [](const HostWindows&) {
              g_menu = ::CreatePopupMenu();
              ::AppendMenuA(g_menu, MF_STRING, 501, "Invite");
              ::AppendMenuA(g_menu, MF_STRING | MF_GRAYED, 502, "Watch");
@@ -367,9 +374,7 @@ protected:
 
     // One round; returns what was held while the dialog was up.
     Counts Cycle(const DialogEntry& entry, bool system) {
-        // The player list lives in a child of the host, as in the lobby; the
-        // other dialogs are owned by the host window itself.
-        entry.create(entry.name == std::string("player list") ? CWnd::FromHandle(parent) : host.wnd());
+        entry.create(HostWindows{host.wnd(), CWnd::FromHandle(parent)});
         entry.show();
         PaintEverything();
         const Counts shown = CountNow(system);
@@ -412,9 +417,8 @@ TEST_F(DialogResourcesTest, HundredRoundsOfEveryDialogLeaveNoGdiOrUserObjectBehi
     }
 }
 
-// A dialog that is made and painted and shown draws the objects it makes
-// from the counted calls, so a leak would show: a sanity check of the
-// counting itself, made by leaking on purpose.
+// The counting itself: an object made and not given back shows, and shows
+// no more once it is given back.
 TEST_F(DialogResourcesTest, TheCountingSeesAnObjectThatIsNotGivenBack) {
     const bool system = GuiResourcesAnswered();
     const Counts before = CountNow(system);
