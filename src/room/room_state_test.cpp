@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "room/lobby_room.h"
@@ -306,6 +308,34 @@ TEST_F(RoomStateTest, ALoadedRoomNeverTouchesTheHeap) {
     });
     EXPECT_EQ(0, allocations);
     EXPECT_EQ(0u, room.Players().GetCount());
+}
+
+// Map operations may come from several threads at once. Two removals of one
+// player must give its record back once: a record given back twice would
+// later be handed to two players.
+TEST_F(RoomStateTest, PlayersAddedAndRemovedFromSeveralThreadsNeverShareARecord) {
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([this] {
+            for (int round = 0; round < 300; ++round) {
+                for (unsigned int id = 1; id <= 40; ++id) {
+                    tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "racer");
+                    room.AddNewPlayerToMap(&player);
+                }
+                for (unsigned int id = 1; id <= 40; ++id) room.RemovePlayerFromMap(id);
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    room.RemoveAllPlayerFromMap();
+    std::set<tagKWP_PLAYER_LIST_DATA_EXTRA*> records;
+    for (unsigned int id = 1; id <= 751; ++id) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "p");
+        EXPECT_EQ(id <= 750 ? 1 : 0, room.AddNewPlayerToMap(&player));
+        tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+        if (room.GetAPlayerData(out, id)) records.insert(out);
+    }
+    EXPECT_EQ(750u, records.size());
 }
 
 TEST(RoomFacadeTest, CPT_MapInerfaceFeedsAndReadsTheLibraryRoom) {
