@@ -74,6 +74,10 @@ lobbyui_warnings(lobbyui_testkit)
 add_subdirectory(tests/fixtures)
 add_subdirectory(samples)
 
+# Installed for hosts: the DLL stripped with its debug file beside it, and
+# the sample word filter.
+include(${PROJECT_SOURCE_DIR}/cmake/InstallStripped.cmake)
+
 # The Wine session (prefix, wineserver, Xvfb) is brought up once per ctest run.
 add_test(NAME wine_session_start COMMAND ${CMAKE_BINARY_DIR}/wine-run --start-session)
 add_test(NAME wine_session_stop COMMAND ${CMAKE_BINARY_DIR}/wine-run --stop-session)

@@ -17,8 +17,10 @@ public:
     CWnd() = default;
     explicit CWnd(HWND hwnd) : m_hWnd(hwnd) {}
 
-    // A view of hwnd that stays valid as long as the library is loaded; the
-    // same handle always gives the same object.
+    // A view of hwnd. The object stays valid as long as the library is
+    // loaded, and the same handle gives the same object while its window
+    // exists; once the window is destroyed, its view may in time be aimed at
+    // another window, so drop the pointer when you destroy the window.
     static LOBBYUI_API CWnd* FromHandle(HWND hwnd);
 
     HWND GetSafeHwnd() const { return m_hWnd; }

@@ -17,4 +17,5 @@ lobbyui_add_sources(
     skin_win_test.cpp
     facade_win_test.cpp
     library_search_win_test.cpp
+    dialog_resources_win_test.cpp
 )

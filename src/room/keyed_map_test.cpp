@@ -3,14 +3,19 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
+#include <map>
 #include <new>
+#include <random>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include <lobbyui/room.h>
 
+#include "room/room_test_records.h"
 #include "support/test_log_capture.h"
 
 // Counting every allocation of this test program while a test asks for it:
@@ -24,6 +29,14 @@ void* CountedAllocate(size_t size) {
     return malloc(size == 0 ? 1 : size);
 }
 }  // namespace
+
+long AllocationsDuring(const std::function<void()>& work) {
+    g_allocations = 0;
+    g_countAllocations = true;
+    work();
+    g_countAllocations = false;
+    return g_allocations.load();
+}
 
 // These are the replacements themselves: free() is the right partner of
 // CountedAllocate, whatever GCC infers once they are inlined.
@@ -161,6 +174,100 @@ TEST(KeyedMapTest, FillEmptyAndRefillNeverTouchTheHeap) {
     EXPECT_EQ(0u, map.GetFreeCount());
 }
 
+// What a host sees of the map, kept in plain containers: the content, and
+// each bucket's keys newest first.
+struct MapModel {
+    std::map<unsigned int, unsigned int> values;
+    std::vector<std::vector<unsigned int>> buckets = std::vector<std::vector<unsigned int>>(37);
+
+    bool Insert(unsigned int key, unsigned int value) {
+        if (values.count(key) || values.size() == 750) return false;
+        values[key] = value;
+        std::vector<unsigned int>& bucket = buckets[key % 37];
+        bucket.insert(bucket.begin(), key);
+        return true;
+    }
+    bool Remove(unsigned int key) {
+        if (!values.erase(key)) return false;
+        std::vector<unsigned int>& bucket = buckets[key % 37];
+        bucket.erase(std::find(bucket.begin(), bucket.end(), key));
+        return true;
+    }
+    std::vector<unsigned int> Order() const {
+        std::vector<unsigned int> keys;
+        for (const std::vector<unsigned int>& bucket : buckets) keys.insert(keys.end(), bucket.begin(), bucket.end());
+        return keys;
+    }
+};
+
+// Long churn with keys that crowd both the chains and the lookup index: every
+// answer, the iteration order and the free count stay those of the model.
+TEST(KeyedMapTest, LookupsAndOrderMatchAModelThroughLongChurn) {
+    IntMap map(750, 37, "unknown");
+    MapModel model;
+    std::mt19937 random(7);
+    // Runs of ids, multiples of 37 and of the index size, and high keys.
+    auto randomKey = [&random]() -> unsigned int {
+        switch (random() % 4) {
+        case 0: return 1000 + random() % 900;
+        case 1: return 37u * (random() % 400);
+        case 2: return 2048u * (random() % 400);
+        default: return 0xFFFFFFFFu - random() % 300;
+        }
+    };
+    for (int step = 0; step < 60000; ++step) {
+        const unsigned int key = randomKey();
+        const unsigned int choice = random() % 100;
+        if (choice < 55) {
+            ASSERT_EQ(model.Insert(key, step), map.SetAt(key, step)) << "step " << step;
+        } else if (choice < 99) {
+            ASSERT_EQ(model.Remove(key), map.RemoveKey(key)) << "step " << step;
+        } else {
+            std::vector<unsigned int> handed;
+            map.RemoveAll([&handed](unsigned int k, unsigned int) { handed.push_back(k); });
+            ASSERT_EQ(model.Order(), handed);
+            model = MapModel();
+        }
+        if (step % 500 == 0) {
+            ASSERT_EQ(model.Order(), KeysInOrder(map)) << "step " << step;
+            ASSERT_EQ(750 - model.values.size(), map.GetFreeCount());
+            for (int probe = 0; probe < 200; ++probe) {
+                const unsigned int k = randomKey();
+                unsigned int value = 0xABCD;
+                const auto it = model.values.find(k);
+                ASSERT_EQ(it != model.values.end(), map.Lookup(k, value)) << "key " << k;
+                ASSERT_EQ(it != model.values.end() ? it->second : 0xABCDu, value);
+            }
+        }
+    }
+    for (const auto& entry : model.values) {
+        unsigned int value = 0;
+        ASSERT_TRUE(map.Lookup(entry.first, value));
+        EXPECT_EQ(entry.second, value);
+    }
+}
+
+TEST(KeyedMapTest, RemoveAllHandsOutEveryEntryInWalkOrderAndLeavesAReusableMap) {
+    NvtPlayerMap map(750, 37, "unknown");
+    tagKWP_PLAYER_LIST_DATA_EXTRA records[3] = {};
+    map.SetAt(5, &records[0]);
+    map.SetAt(42, &records[1]);
+    map.SetAt(3, &records[2]);
+    std::vector<std::pair<unsigned int, tagKWP_PLAYER_LIST_DATA_EXTRA*>> handed;
+    map.RemoveAll([&handed](unsigned int key, tagKWP_PLAYER_LIST_DATA_EXTRA* value) { handed.emplace_back(key, value); });
+    ASSERT_EQ(3u, handed.size());
+    EXPECT_EQ(3u, handed[0].first);
+    EXPECT_EQ(&records[2], handed[0].second);
+    EXPECT_EQ(42u, handed[1].first);
+    EXPECT_EQ(5u, handed[2].first);
+    EXPECT_EQ(750u, map.GetFreeCount());
+    EXPECT_EQ(0xFFFFFFFFu, map.GetFirstBucket());
+    tagKWP_PLAYER_LIST_DATA_EXTRA* value = nullptr;
+    EXPECT_FALSE(map.Lookup(42, value));
+    EXPECT_TRUE(map.SetAt(42, &records[0]));
+    EXPECT_TRUE(map.Lookup(42, value));
+    EXPECT_EQ(&records[0], value);
+}
 
 // Several threads on one map: single operations are atomic, so every key a
 // thread put in and did not take out is there at the end, and no node is lost.
@@ -188,6 +295,40 @@ TEST(KeyedMapStressTest, ConcurrentInsertLookupAndRemoveKeepTheMapConsistent) {
     for (std::thread& thread : threads) thread.join();
     EXPECT_EQ(kThreads * kKeysPerThread / 2 + 1, map.GetCount());
     EXPECT_EQ(map.GetCount(), KeysInOrder(map).size());
+}
+
+// Lookups do not wait for the lock, so they must never hand out a value
+// that was not stored under the key, nor miss a key that nobody removes,
+// however the writers rearrange the map around it.
+TEST(KeyedMapStressTest, LookupsRacingWritersSeeOnlyStoredValuesAndNeverMissAStableKey) {
+    IntMap map(750, 37, "unknown");
+    auto valueOf = [](unsigned int key) { return key * 2654435761u + 1; };
+    // Stable keys sit among the churned ones, in the same probe runs.
+    for (unsigned int key = 0; key < 300; ++key) ASSERT_TRUE(map.SetAt(key * 5, valueOf(key * 5)));
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        for (int round = 0; round < 400; ++round) {
+            for (unsigned int key = 0; key < 1500; ++key)
+                if (key % 5 != 0) map.SetAt(key, valueOf(key));
+            for (unsigned int key = 0; key < 1500; ++key)
+                if (key % 5 != 0) map.RemoveKey(key);
+        }
+        stop = true;
+    });
+    long wrong = 0, missed = 0, reads = 0;
+    while (!stop) {
+        for (unsigned int key = 0; key < 1500; ++key, ++reads) {
+            unsigned int value = 0;
+            const bool found = map.Lookup(key, value);
+            if (found && value != valueOf(key)) ++wrong;
+            if (key % 5 == 0 && !found) ++missed;
+        }
+    }
+    writer.join();
+    EXPECT_EQ(0, wrong);
+    EXPECT_EQ(0, missed);
+    EXPECT_GT(reads, 0);
+    EXPECT_EQ(300u, map.GetCount());
 }
 
 }  // namespace

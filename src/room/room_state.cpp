@@ -1,8 +1,7 @@
 #include "room/room_state.h"
 
+#include <stdint.h>
 #include <string.h>
-
-#include <new>
 
 int Occupancy(const tagKWP_TABLE_LIST_DATA& table) {
     int seated = 0;
@@ -21,8 +20,35 @@ bool NickNameEquals(const char (&nickName)[40], const char* name) {
     return name[sizeof(nickName)] == '\0';
 }
 
+PlayerRecordPool::PlayerRecordPool(unsigned int capacity)
+    : m_nCapacity(capacity),
+      m_pRecords(new tagKWP_PLAYER_LIST_DATA_EXTRA[capacity ? capacity : 1]),
+      m_pFree(new unsigned short[capacity ? capacity : 1]) {
+    static_assert(kPlayerMapCapacity <= 0xFFFFu, "record numbers are 16-bit");
+    for (unsigned int i = 0; i < capacity; ++i) m_pFree[m_nFree++] = static_cast<unsigned short>(i);
+}
+
+PlayerRecordPool::~PlayerRecordPool() {
+    delete[] m_pFree;
+    delete[] m_pRecords;
+}
+
+tagKWP_PLAYER_LIST_DATA_EXTRA* PlayerRecordPool::Take() {
+    if (m_nFree == 0) return nullptr;
+    return &m_pRecords[m_pFree[--m_nFree]];
+}
+
+void PlayerRecordPool::Give(tagKWP_PLAYER_LIST_DATA_EXTRA* record) {
+    // Null and anything below the records wrap round to a huge offset.
+    const uintptr_t offset = reinterpret_cast<uintptr_t>(record) - reinterpret_cast<uintptr_t>(m_pRecords);
+    const size_t size = sizeof(tagKWP_PLAYER_LIST_DATA_EXTRA);
+    if (offset >= size * m_nCapacity || offset % size != 0 || m_nFree >= m_nCapacity) return;
+    m_pFree[m_nFree++] = static_cast<unsigned short>(offset / size);
+}
+
 RoomState::RoomState()
-    : m_players(kPlayerMapCapacity, kPlayerMapBuckets, "unknown"),
+    : m_records(kPlayerMapCapacity),
+      m_players(kPlayerMapCapacity, kPlayerMapBuckets, "unknown"),
       m_playerTables(kPlayerMapCapacity, kPlayerMapBuckets, "unknown") {
     memset(m_tables, 0, sizeof(m_tables));
 }
@@ -96,14 +122,15 @@ tagKWP_TABLE_LIST_DATA RoomState::MarkNoTable() {
 
 unsigned char RoomState::AddNewPlayerToMap(const tagKWP_PLAYER_LIST_DATA_EXTRA* player) {
     if (!player) return 0;
-    tagKWP_PLAYER_LIST_DATA_EXTRA* existing = nullptr;
-    if (m_players.Lookup(player->uiPlayerID, existing)) return 0;
-    tagKWP_PLAYER_LIST_DATA_EXTRA* copy = new (std::nothrow) tagKWP_PLAYER_LIST_DATA_EXTRA(*player);
-    if (!copy) return 0;
-    copy->ucTableCache = 0;
-    if (m_players.SetAt(copy->uiPlayerID, copy)) return 1;
-    delete copy;
-    return 0;
+    // A present id is refused quietly; only a full map is worth a message.
+    const bool stored = m_players.SetAtIfAbsent(player->uiPlayerID, [&](tagKWP_PLAYER_LIST_DATA_EXTRA*& copy) {
+        copy = m_records.Take();
+        if (!copy) return false;
+        *copy = *player;
+        copy->ucTableCache = 0;
+        return true;
+    });
+    return stored ? 1 : 0;
 }
 
 unsigned char RoomState::RemovePlayerFromMap(unsigned int id) {
@@ -118,20 +145,12 @@ unsigned char RoomState::RemovePlayerFromMap(unsigned int id) {
         m_players.GetNextAssoc(probe, key, value);
         if (key == id) m_playerCursor = probe;
     }
-    m_players.RemoveKey(id);
-    delete copy;
+    m_players.RemoveKey(id, [this](unsigned int, tagKWP_PLAYER_LIST_DATA_EXTRA* removed) { m_records.Give(removed); });
     return 1;
 }
 
 void RoomState::RemoveAllPlayerFromMap() {
-    NvtPosition position = m_players.GetStartPosition();
-    while (position) {
-        unsigned int id = 0;
-        tagKWP_PLAYER_LIST_DATA_EXTRA* copy = nullptr;
-        m_players.GetNextAssoc(position, id, copy);
-        m_players.RemoveKey(id);
-        delete copy;
-    }
+    m_players.RemoveAll([this](unsigned int, tagKWP_PLAYER_LIST_DATA_EXTRA* copy) { m_records.Give(copy); });
     m_playerCursor = nullptr;
 }
 
@@ -182,11 +201,5 @@ int RoomState::GetPlayerTableNum(unsigned int id) {
 unsigned char RoomState::RemovePlayerFromTable(unsigned int id) { return m_playerTables.RemoveKey(id) ? 1 : 0; }
 
 void RoomState::RemoveAllPlayerFromTable() {
-    NvtPosition position = m_playerTables.GetStartPosition();
-    while (position) {
-        unsigned int id = 0;
-        unsigned int tableNum = 0;
-        m_playerTables.GetNextAssoc(position, id, tableNum);
-        m_playerTables.RemoveKey(id);
-    }
+    m_playerTables.RemoveAll([](unsigned int, unsigned int) {});
 }

@@ -2,7 +2,9 @@
 // (slot n holds table n; slot 0 never holds a table), the player map from id
 // to the library's private copy of the player's record, and the player-table
 // map from id to table number. The three are independent: keeping them
-// consistent is the host's job.
+// consistent is the host's job. The records the player map points to come
+// from a pool of as many records as the map has nodes, so that once built the
+// room never touches the heap.
 #ifndef LOBBYUI_ROOM_ROOM_STATE_H
 #define LOBBYUI_ROOM_ROOM_STATE_H
 
@@ -29,10 +31,33 @@ inline bool IsOpenTable(const tagKWP_TABLE_LIST_DATA& table) { return table.bHav
 // against a zero-terminated name, byte for byte.
 bool NickNameEquals(const char (&nickName)[40], const char* name);
 
+// The records the player map points to: as many as the map has nodes, made
+// at construction, last given back first taken. Used only inside the player
+// map's operations, under its lock, so it has none of its own.
+class PlayerRecordPool {
+public:
+    explicit PlayerRecordPool(unsigned int capacity);
+    ~PlayerRecordPool();
+    PlayerRecordPool(const PlayerRecordPool&) = delete;
+    PlayerRecordPool& operator=(const PlayerRecordPool&) = delete;
+
+    // Null when every record is out.
+    tagKWP_PLAYER_LIST_DATA_EXTRA* Take();
+    // Null is ignored; so is anything that is not one of this pool's records.
+    void Give(tagKWP_PLAYER_LIST_DATA_EXTRA* record);
+    unsigned int FreeCount() const { return m_nFree; }
+
+private:
+    unsigned int m_nCapacity;
+    tagKWP_PLAYER_LIST_DATA_EXTRA* m_pRecords;
+    unsigned short* m_pFree;
+    unsigned int m_nFree = 0;
+};
+
 class RoomState {
 public:
     RoomState();
-    // Frees the copies of players still present.
+    // Gives back the copies of players still present.
     ~RoomState();
     RoomState(const RoomState&) = delete;
     RoomState& operator=(const RoomState&) = delete;
@@ -66,6 +91,7 @@ public:
 
 private:
     tagKWP_TABLE_LIST_DATA m_tables[kRoomSlotCount];
+    PlayerRecordPool m_records;
     NvtPlayerMap m_players;
     NvtPlayerTableMap m_playerTables;
     NvtPosition m_playerCursor = nullptr;

@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
 #include "room/lobby_room.h"
 #include "room/room_test_records.h"
+#include "support/test_log_capture.h"
 
 namespace {
 
@@ -240,6 +246,96 @@ TEST_F(RoomStateTest, PlayerTableMapKeepsTheFirstTableAndRefusesNumbersPastTheRo
     for (unsigned int id = 1; id <= 100; ++id) room.AddPlayerToTable(id, id % 200 + 1);
     room.RemoveAllPlayerFromTable();
     EXPECT_EQ(0u, room.PlayerTables().GetCount());
+}
+
+// The 751st player finds no record and no node: refused with the map's own
+// message, once; a player already present is refused without one.
+TEST_F(RoomStateTest, AFullRoomSaysSoOnceAndADuplicatePlayerSaysNothing) {
+    for (unsigned int id = 1; id <= 750; ++id) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "p");
+        ASSERT_EQ(1, room.AddNewPlayerToMap(&player));
+    }
+    TestLogCapture log;
+    tagKWP_PLAYER_LIST_DATA_EXTRA again = MakePlayer(750, "again");
+    EXPECT_EQ(0, room.AddNewPlayerToMap(&again));
+    EXPECT_TRUE(log.Take().empty());
+    tagKWP_PLAYER_LIST_DATA_EXTRA late = MakePlayer(751, "late");
+    EXPECT_EQ(0, room.AddNewPlayerToMap(&late));
+    std::vector<std::string> lines = log.Take();
+    ASSERT_EQ(1u, lines.size());
+    EXPECT_EQ("NvtMapBase<unsigned int,struct tagKWP_PLAYER_LIST_DATA_EXTRA *>::SetAt()-> unknown Map "
+              "\xB8\xEA\xB7\xBD\xA4\xA3\xA8\xAC. size= 750",
+              lines[0]);
+    // One leaves, and its record serves the next one.
+    EXPECT_EQ(1, room.RemovePlayerFromMap(300));
+    EXPECT_EQ(1, room.AddNewPlayerToMap(&late));
+    tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+    ASSERT_EQ(1, room.GetAPlayerData(out, 751));
+    EXPECT_STREQ("late", out->acNickName);
+    EXPECT_EQ(0, room.GetAPlayerData(out, 300));
+}
+
+// Once made, the room serves a whole session from what it made: feeding,
+// reading, walking, leaving, emptying and refilling touch no heap.
+TEST_F(RoomStateTest, ALoadedRoomNeverTouchesTheHeap) {
+    tagKWP_ALL_TABLE_INFO batch;
+    memset(&batch, 0, sizeof(batch));
+    for (int i = 0; i < 10; ++i) batch.stTable[i] = MakeTable(static_cast<unsigned short>(i + 1), 10 + i);
+    const long allocations = AllocationsDuring([this, &batch] {
+        for (int round = 0; round < 3; ++round) {
+            room.InitArray(&batch);
+            for (unsigned int id = 1; id <= 751; ++id) {
+                tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "p", id == 5 ? 100 : 0);
+                room.AddNewPlayerToMap(&player);
+                room.AddPlayerToTable(id, id % 200);
+            }
+            tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+            for (unsigned char restart = 1; room.GetPlayerDataAndNext(out, restart) == 0; restart = 0) {}
+            room.GetIsAngell("p");
+            for (unsigned int id = 1; id <= 751; id += 2) {
+                room.GetAPlayerData(out, id);
+                room.GetPlayerTableNum(id);
+                room.RemovePlayerFromMap(id);
+                room.RemovePlayerFromTable(id);
+            }
+            tagKWP_SERVER_TABLE_STATUS_CHANGE change = MakeSeatChange(3, 0, 0, 0);
+            room.PlayerAddAndLeave(&change);
+            room.UpDataTableArray(&change);
+            room.RemoveAllPlayerFromMap();
+            room.RemoveAllPlayerFromTable();
+            room.SetTableArrayIsEmpty();
+        }
+    });
+    EXPECT_EQ(0, allocations);
+    EXPECT_EQ(0u, room.Players().GetCount());
+}
+
+// Map operations may come from several threads at once. Two removals of one
+// player must give its record back once: a record given back twice would
+// later be handed to two players.
+TEST_F(RoomStateTest, PlayersAddedAndRemovedFromSeveralThreadsNeverShareARecord) {
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([this] {
+            for (int round = 0; round < 300; ++round) {
+                for (unsigned int id = 1; id <= 40; ++id) {
+                    tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "racer");
+                    room.AddNewPlayerToMap(&player);
+                }
+                for (unsigned int id = 1; id <= 40; ++id) room.RemovePlayerFromMap(id);
+            }
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    room.RemoveAllPlayerFromMap();
+    std::set<tagKWP_PLAYER_LIST_DATA_EXTRA*> records;
+    for (unsigned int id = 1; id <= 751; ++id) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "p");
+        EXPECT_EQ(id <= 750 ? 1 : 0, room.AddNewPlayerToMap(&player));
+        tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+        if (room.GetAPlayerData(out, id)) records.insert(out);
+    }
+    EXPECT_EQ(750u, records.size());
 }
 
 TEST(RoomFacadeTest, CPT_MapInerfaceFeedsAndReadsTheLibraryRoom) {

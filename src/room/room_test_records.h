@@ -4,6 +4,8 @@
 
 #include <string.h>
 
+#include <functional>
+
 #include <lobbyui/room.h>
 
 inline tagKWP_TABLE_LIST_DATA MakeTable(unsigned short number, unsigned int seat0 = 0, unsigned int seat1 = 0,
@@ -43,6 +45,9 @@ inline tagKWP_SERVER_TABLE_STATUS_CHANGE MakeSeatChange(unsigned short table, un
     change.ucState[2] = s2;
     return change;
 }
+
+// The heap allocations the test program made while work ran.
+long AllocationsDuring(const std::function<void()>& work);
 
 inline bool IsAllZero(const void* bytes, size_t size) {
     const unsigned char* p = static_cast<const unsigned char*>(bytes);

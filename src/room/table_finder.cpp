@@ -100,10 +100,14 @@ void TableFinder::FindTableNum() {
     }
 }
 
+// Seats count only in slots that hold a table: a seat change for a table
+// the room does not have leaves ids in an empty slot, and listing that slot
+// would hand the host a result numbered 0.
 void TableFinder::FindPlayerName(const char* name) {
     if (!name) return;
     for (unsigned int n = 1; n <= kMaxTableNum; ++n) {
         const tagKWP_TABLE_LIST_DATA& table = m_room.Slot(n);
+        if (table.usTableNum == 0) continue;
         for (int seat = 0; seat < 3; ++seat) {
             const unsigned int id = table.uiSeatPlayerID[seat];
             tagKWP_PLAYER_LIST_DATA_EXTRA* player = nullptr;

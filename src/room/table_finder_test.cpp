@@ -176,6 +176,15 @@ TEST_F(TableFinderTest, FindPlayerNameTakesTheLastSeatWhereTheNameSits) {
     EXPECT_EQ(50, finder.BufferSlot(0).usTableNum);
     EXPECT_EQ(0, finder.GetCursor());
     EXPECT_EQ(0, finder.GetAnnouncedCount());
+
+    // Seats written into a slot that holds no table are no place to sit.
+    tagKWP_PLAYER_LIST_DATA_EXTRA ghost = MakePlayer(13, "ghost");
+    room.AddNewPlayerToMap(&ghost);
+    tagKWP_SERVER_TABLE_STATUS_CHANGE change = MakeSeatChange(80, 13, 0, 0);
+    room.PlayerAddAndLeave(&change);
+    finder.FindPlayerName("ghost");
+    EXPECT_EQ(1u, finder.GetTableMax());
+    EXPECT_EQ(50, finder.BufferSlot(0).usTableNum);
 }
 
 TEST_F(TableFinderTest, BestTablePrefersTwoPlayersThenOneThenNone) {
