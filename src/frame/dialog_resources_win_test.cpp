@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <functional>
 #include <iostream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,9 +28,12 @@
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/frame.h>
 #include <lobbyui/party_dialogs.h>
+#include <lobbyui/player_info.h>
+#include <lobbyui/settings_dialogs.h>
 #include <lobbyui/room.h>
 #include <lobbyui/wnd.h>
 
+#include "create/table_create_new_rules.h"
 #include "host_window.h"
 #include "resource.h"
 #include "support/scratch_directory.h"
@@ -71,10 +75,14 @@ decltype(&::CreateDIBSection) g_createDIBSection;
 decltype(&::CreateRectRgn) g_createRectRgn;
 decltype(&::LoadBitmapA) g_loadBitmapA;
 decltype(&::LoadImageA) g_loadImageA;
+decltype(&::LoadImageW) g_loadImageW;
+decltype(&::CreateRoundRectRgn) g_createRoundRectRgn;
 decltype(&::CopyImage) g_copyImage;
 decltype(&::GetDC) g_getDC;
 decltype(&::GetWindowDC) g_getWindowDC;
 decltype(&::ReleaseDC) g_releaseDC;
+decltype(&::DeleteObject) g_deleteObject;
+decltype(&::DeleteDC) g_deleteDC;
 decltype(&::LoadMenuA) g_loadMenuA;
 decltype(&::CreatePopupMenu) g_createPopupMenu;
 decltype(&::CreateMenu) g_createMenu;
@@ -97,6 +105,13 @@ HANDLE WINAPI HookLoadImageA(HINSTANCE module, LPCSTR name, UINT type, int w, in
     HANDLE image = g_loadImageA(module, name, type, w, h, flags);
     return type == IMAGE_BITMAP ? RememberGdi(image) : image;
 }
+HANDLE WINAPI HookLoadImageW(HINSTANCE module, LPCWSTR name, UINT type, int w, int h, UINT flags) {
+    HANDLE image = g_loadImageW(module, name, type, w, h, flags);
+    return type == IMAGE_BITMAP ? RememberGdi(image) : image;
+}
+HRGN WINAPI HookCreateRoundRectRgn(int l, int t, int r, int b, int w, int h) {
+    return RememberGdi(g_createRoundRectRgn(l, t, r, b, w, h));
+}
 HANDLE WINAPI HookCopyImage(HANDLE image, UINT type, int w, int h, UINT flags) {
     HANDLE copy = g_copyImage(image, type, w, h, flags);
     return type == IMAGE_BITMAP ? RememberGdi(copy) : copy;
@@ -110,6 +125,18 @@ HDC WINAPI HookGetWindowDC(HWND w) {
     HDC dc = g_getWindowDC(w);
     if (dc) ++g_openDCs;
     return dc;
+}
+// A deleted handle leaves the record at once: the system may hand the same
+// value to an object of its own a moment later.
+BOOL WINAPI HookDeleteObject(HGDIOBJ h) {
+    const BOOL deleted = g_deleteObject(h);
+    if (deleted) MadeGdiObjects().erase(h);
+    return deleted;
+}
+BOOL WINAPI HookDeleteDC(HDC dc) {
+    const BOOL deleted = g_deleteDC(dc);
+    if (deleted) MadeGdiObjects().erase(reinterpret_cast<HGDIOBJ>(dc));
+    return deleted;
 }
 int WINAPI HookReleaseDC(HWND w, HDC dc) {
     const int released = g_releaseDC(w, dc);
@@ -161,10 +188,14 @@ std::vector<std::string> InstallHooks() {
     note(Hook("gdi32.dll", "CreateDIBSection", &HookCreateDIBSection, g_createDIBSection), "CreateDIBSection");
     note(Hook("gdi32.dll", "CreateRectRgn", &HookCreateRectRgn, g_createRectRgn), "CreateRectRgn");
     note(Hook("user32.dll", "LoadImageA", &HookLoadImageA, g_loadImageA), "LoadImageA");
+    note(Hook("user32.dll", "LoadImageW", &HookLoadImageW, g_loadImageW), "LoadImageW");
+    note(Hook("gdi32.dll", "CreateRoundRectRgn", &HookCreateRoundRectRgn, g_createRoundRectRgn), "CreateRoundRectRgn");
     note(Hook("user32.dll", "CopyImage", &HookCopyImage, g_copyImage), "CopyImage");
     note(Hook("user32.dll", "GetDC", &HookGetDC, g_getDC), "GetDC");
     note(Hook("user32.dll", "GetWindowDC", &HookGetWindowDC, g_getWindowDC), "GetWindowDC");
     note(Hook("user32.dll", "ReleaseDC", &HookReleaseDC, g_releaseDC), "ReleaseDC");
+    note(Hook("gdi32.dll", "DeleteObject", &HookDeleteObject, g_deleteObject), "DeleteObject");
+    note(Hook("gdi32.dll", "DeleteDC", &HookDeleteDC, g_deleteDC), "DeleteDC");
     note(Hook("user32.dll", "LoadMenuA", &HookLoadMenuA, g_loadMenuA), "LoadMenuA");
     note(Hook("user32.dll", "CreatePopupMenu", &HookCreatePopupMenu, g_createPopupMenu), "CreatePopupMenu");
     note(Hook("user32.dll", "CreateMenu", &HookCreateMenu, g_createMenu), "CreateMenu");
@@ -208,9 +239,11 @@ Counts CountNow(bool system) {
         return {static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)),
                 static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS))};
     }
-    long gdi = g_openDCs;
-    for (HGDIOBJ h : MadeGdiObjects())
-        if (::GetObjectType(h) != 0) ++gdi;
+    // Objects the system deletes for us (a window's region) leave the record
+    // when they are seen gone.
+    std::set<HGDIOBJ>& made = MadeGdiObjects();
+    for (auto h = made.begin(); h != made.end();) h = ::GetObjectType(*h) == 0 ? made.erase(h) : std::next(h);
+    long gdi = g_openDCs + static_cast<long>(made.size());
     long user = static_cast<long>(ThreadWindows().size());
     for (HMENU m : MadeMenus())
         if (::IsMenu(m)) ++user;
@@ -239,6 +272,15 @@ tagKWP_TABLE_LIST_DATA g_table;
 tagKWP_PLAYER_LIST_DATA_EXTRA g_players[3];
 tagTRACK_POP_MENU g_popupRecord;
 HMENU g_menu = nullptr;
+tagKWP_TABLE_SET_DEFAULT g_defaults;
+tagKWP_MERIT_DETAIL g_merit;
+tagKWPCEN_PREVIEW_DATA g_preview;
+CDialog* g_web = nullptr;
+CButton* g_roomButton = nullptr;
+CImageList g_roomButtonFaces;
+// A server record: two bytes of the host's, then the name.
+const char g_server[] = "\x01\x02Room";
+char g_name[] = "ann";
 
 // The host's popup-menu window with its five buttons, bound once per process
 // as a host binds it.
@@ -318,6 +360,68 @@ std::vector<DialogEntry> DialogEntries() {
              ::DestroyMenu(g_menu);
              g_menu = nullptr;
          }},
+        {"classic create table",
+         [](const HostWindows& host) { Party::CreateCTDlg(host.main); },
+         [] { Party::ShowCTDlg(&g_defaults, 120); },
+         [] { Party::HideCTDlg(); },
+         [] { Party::DestroyCTDlg(); }},
+        {"new create table",
+         [](const HostWindows& host) { Party::CteateCTDlgNew(host.view); },
+         [] { Party::ShowCTDlgNew(&g_defaults, 120); },
+         [] { Party::HideCTDlgNew(); },
+         [] { Party::DestroyCTDlgNew(); }},
+        {"player score",
+         [](const HostWindows& host) { CPSDlg_Interface::CreatePS_Dlg(host.main); },
+         [] {
+             CPSDlg_Interface::SetPS_DlgData(&g_merit);
+             CPSDlg_Interface::ShowPS_Dlg(g_name);
+         },
+         [] { CPSDlg_Interface::HidePS_Dlg(); },
+         [] { CPSDlg_Interface::DestroyPS_Dlg(); }},
+        {"base-data panel",
+         [](const HostWindows& host) { CPBDDlg_Interface::CreatePBD_Dlg(host.view); },
+         [] {
+             CPBDDlg_Interface::RefreshPBD_Dlg(&g_preview, 0);
+             CPBDDlg_Interface::ShowPBD_Dlg();
+         },
+         [] { CPBDDlg_Interface::HidePBD_Dlg(); },
+         [] { CPBDDlg_Interface::DestroyPDB_Dlg(); }},
+        {"system settings",
+         [](const HostWindows& host) { CSysSetDlg_Interface::CreateDlg(host.main); },
+         [] { CSysSetDlg_Interface::ShowDlg(); },
+         [] { CSysSetDlg_Interface::HideDlg(); },
+         [] { CSysSetDlg_Interface::DestroyDlg(); }},
+        {"web page",
+         [](const HostWindows& host) {
+             g_web = CWebDlgInterface::CreateNewWebDlg(CString("about:blank"), CRect(10, 20, 410, 320), host.view);
+         },
+         [] { g_web->ShowWindow(SW_SHOW); },
+         [] { g_web->ShowWindow(SW_HIDE); },
+         [] {
+             CWebDlgInterface::DestroyWebDlg(g_web);
+             g_web = nullptr;
+         }},
+        {"room-entrance button",
+         [](const HostWindows& host) {
+             if (!g_roomButtonFaces.m_hImageList) {
+                 g_roomButtonFaces.Create(13, 20, ILC_COLOR24, 9, 0);
+                 for (int i = 0; i < 9; ++i) {
+                     HBITMAP face = ::CreateBitmap(13, 20, 1, 32, nullptr);
+                     ::ImageList_Add(g_roomButtonFaces.m_hImageList, face, nullptr);
+                     ::DeleteObject(face);
+                 }
+             }
+             g_roomButton = CR_E_BtnInterface::CreateNewRE_Btn(&g_roomButtonFaces, host.view);
+             CR_E_BtnInterface::SetGSData(g_roomButton,
+                                          reinterpret_cast<tagGameServerInfo*>(const_cast<char*>(g_server)));
+             CR_E_BtnInterface::SetBtnSize(g_roomButton, CRect(5, 5, 80, 25));
+         },
+         [] { CR_E_BtnInterface::ShowBtn(g_roomButton); },
+         [] { CR_E_BtnInterface::HideBtn(g_roomButton); },
+         [] {
+             CR_E_BtnInterface::DeleteRE_Btn(g_roomButton);
+             g_roomButton = nullptr;
+         }},
     };
 }
 
@@ -355,6 +459,19 @@ protected:
             CPT_MapInerface::AddNewPlayerToMap(&g_players[i]);
         }
         CPT_MapInerface::AddPlayerToTable(71, 12);
+        memset(&g_defaults, 0, sizeof g_defaults);
+        g_defaults.uiScoreMask = 0x30;
+        g_defaults.ucSettingAMax = 9;
+        g_defaults.ucSettingBMin = 4;
+        g_defaults.ucSettingBMax = 20;
+        memset(&g_merit, 0, sizeof g_merit);
+        g_merit.ucLevel = 12;
+        memset(&g_preview, 0, sizeof g_preview);
+        strcpy(g_preview.acName, "ann");
+        g_preview.ucIcon = 3;
+        // The new create-table dialog's pictures, so that it loads and frees them.
+        for (int i = 0; i < kNewCreatePictureCount; ++i)
+            ScratchDirectory::Write(std::string(NewCreatePictureName(i)).substr(1), FlatBitmap(16, 16, RGB(i, 90, 200)));
         PopupWindow();
         ::ShowWindow(host.hwnd(), SW_SHOWNOACTIVATE);
         parent = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 820, 560,

@@ -26,4 +26,7 @@ private:
 // The folder of the running test program, where the fixtures and samples lie.
 std::string ProgramDirectory();
 
+// The bytes of a 24-bit BMP file of one colour.
+std::string FlatBitmap(int width, int height, COLORREF colour);
+
 #endif
