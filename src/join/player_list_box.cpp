@@ -381,7 +381,12 @@ LRESULT CPlayerListBox::WindowProc(UINT msg, WPARAM w, LPARAM l) {
     }
     case WM_COMMAND: {
         const UINT id = LOWORD(w);
-        if (id >= ID_PLAYER_INVITE && id <= ID_PLAYER_BLOCK) OnMenuCommand(id);
+        if (id >= ID_PLAYER_INVITE && id <= ID_PLAYER_BLOCK) {
+            LifeWatch watch(*this);
+            OnMenuCommand(id);
+            // The host may destroy the list while it handles the report.
+            if (watch.Gone()) return 0;
+        }
         return Default();
     }
     case WM_SETCURSOR:
