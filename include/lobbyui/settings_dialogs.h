@@ -62,6 +62,8 @@ public:
     // web pages, the dialog says so in plain text instead.
     static CDialog* CreateNewWebDlg(CString url, CRect rect, CWnd* parent);
     // Null is ignored; a dialog whose window is already gone is still freed.
+    // A pointer CreateNewWebDlg did not hand out, or one already given back,
+    // is ignored too.
     static void DestroyWebDlg(CDialog* dialog);
 };
 

@@ -84,6 +84,13 @@ TEST_F(FacadeTest, HostDestroyingTheParentLeavesAnObjectThatIgnoresCalls) {
     EXPECT_FALSE(g_test.Exists());
 }
 
+TEST_F(FacadeTest, OwnerDrawMessagesWithoutTheirStructureAreLeftUnanswered) {
+    TestFacade::Create(first.wnd());
+    HWND dialog = g_test.Get()->m_hWnd;
+    for (UINT msg : {WM_DRAWITEM, WM_COMPAREITEM, WM_DELETEITEM}) EXPECT_EQ(0, ::SendMessageA(dialog, msg, 1, 0));
+    EXPECT_TRUE(::IsWindow(dialog));
+}
+
 namespace {
 
 struct DialogSearch {

@@ -177,6 +177,12 @@ LRESULT CPlayerListBox::SendToHost(PlayerListCode code, const void* data) const 
     return ::SendMessageA(notify, kPlayerListMessage, static_cast<WPARAM>(code), reinterpret_cast<LPARAM>(data));
 }
 
+bool CPlayerListBox::SendToHostAndStay(PlayerListCode code, const void* data) {
+    LifeWatch watch(*this);
+    SendToHost(code, data);
+    return !watch.Gone();
+}
+
 bool CPlayerListBox::IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) const {
     return SendToHost(kPlayerListIsFriend, player.acNickName) != 0;
 }
@@ -190,12 +196,12 @@ void CPlayerListBox::DrawImage(HDC dc, int group, int image, int x, int y, UINT 
     m_pImages[group]->Draw(dc, image, x, y, style);
 }
 
-void CPlayerListBox::DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_EXTRA* player) {
+bool CPlayerListBox::DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_EXTRA* player) {
     const int L = row.left;
     const int T = row.top;
     Trace("DrawPlayerData hDC: %d    left: %d    top: %d ", static_cast<int>(reinterpret_cast<INT_PTR>(dc.m_hDC)), L, T);
     Trace("pt_.x  = %d , pt_.y = %d ", L, T);
-    if (!player) return;
+    if (!player) return true;
     char nickname[sizeof player->acNickName + 1];
     const int nameLength = NicknameLength(*player);
     memcpy(nickname, player->acNickName, static_cast<size_t>(nameLength));
@@ -204,7 +210,13 @@ void CPlayerListBox::DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_
           player->usIcon);
 
     const bool local = player->uiPlayerID == CBaseDataControl::GetGameID();
-    DrawImage(dc, PLPG_ROW_FRAME, RowFrameImage(local, !local && IsFriend(*player)), L, T, ILD_NORMAL);
+    bool isFriend = false;
+    if (!local) {
+        LifeWatch watch(*this);
+        isFriend = IsFriend(*player);
+        if (watch.Gone()) return false;
+    }
+    DrawImage(dc, PLPG_ROW_FRAME, RowFrameImage(local, isFriend), L, T, ILD_NORMAL);
     const int avatar = AvatarImage(player->usIcon, player->ucLevel);
     if (avatar >= 0) DrawImage(dc, PLPG_FACE, avatar, L, T, ILD_TRANSPARENT);
     const BadgeChoice badge = LevelBadge(player->ucLevel);
@@ -245,6 +257,7 @@ void CPlayerListBox::DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_
 
     const std::string value = m_valueFormat.Text(*player, simplified, m_bBeansMode, &LoadPlayerListText);
     dc.TextOut(L + 104, T + 25, value.c_str());
+    return true;
 }
 
 int CPlayerListBox::RowIndexAt(int clientY) const {
@@ -314,13 +327,11 @@ void CPlayerListBox::OnMenuCommand(UINT id) {
         break;
     case ID_PLAYER_BEFRIEND:
         PlayLobbySound(kSoundClick);
-        SendToHost(kPlayerListBefriend, player.acNickName);
-        Invalidate(FALSE);
+        if (SendToHostAndStay(kPlayerListBefriend, player.acNickName)) Invalidate(FALSE);
         break;
     case ID_PLAYER_BLOCK:
         PlayLobbySound(kSoundClick);
-        SendToHost(kPlayerListBlock, player.acNickName);
-        Invalidate(FALSE);
+        if (SendToHostAndStay(kPlayerListBlock, player.acNickName)) Invalidate(FALSE);
         break;
     default:
         break;
@@ -370,7 +381,12 @@ LRESULT CPlayerListBox::WindowProc(UINT msg, WPARAM w, LPARAM l) {
     }
     case WM_COMMAND: {
         const UINT id = LOWORD(w);
-        if (id >= ID_PLAYER_INVITE && id <= ID_PLAYER_BLOCK) OnMenuCommand(id);
+        if (id >= ID_PLAYER_INVITE && id <= ID_PLAYER_BLOCK) {
+            LifeWatch watch(*this);
+            OnMenuCommand(id);
+            // The host may destroy the list while it handles the report.
+            if (watch.Gone()) return 0;
+        }
         return Default();
     }
     case WM_SETCURSOR:

@@ -60,8 +60,9 @@ public:
     int TopIndex() const;
     void KeepTopIndex(int top);
 
-    // Paints one row of `player` with its top-left corner at row's.
-    void DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_EXTRA* player);
+    // Paints one row of `player` with its top-left corner at row's. False
+    // when the host destroyed the list while answering the friend question.
+    bool DrawRow(CDC& dc, const CRect& row, tagKWP_PLAYER_LIST_DATA_EXTRA* player);
 
     // Asks the host whether the player is a friend (message 1229, code 4).
     bool IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) const;
@@ -92,6 +93,8 @@ private:
     void OnMenuCommand(UINT id);
     void EraseBackground(HDC dc);
     LRESULT SendToHost(PlayerListCode code, const void* data) const;
+    // As SendToHost; false when the host destroyed the list meanwhile.
+    bool SendToHostAndStay(PlayerListCode code, const void* data);
     void FollowRows(UINT msg, WPARAM w, LPARAM l, LRESULT result);
     LRESULT Ask(UINT msg, WPARAM w = 0, LPARAM l = 0) const;
     void SwitchRedraw(bool on);

@@ -108,8 +108,8 @@ INT_PTR CPlayerListBoxDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         return Compare(*reinterpret_cast<COMPAREITEMSTRUCT*>(l));
     case WM_DRAWITEM:
         if (w != IDC_PLAYER_LIST) break;
-        Draw(*reinterpret_cast<DRAWITEMSTRUCT*>(l));
-        SetMsgResult(TRUE);
+        // The host may destroy the dialog while it answers a row's question.
+        if (Draw(*reinterpret_cast<DRAWITEMSTRUCT*>(l))) SetMsgResult(TRUE);
         return TRUE;
     case WM_PAINT:
         // The skin paints the dialog's surface; the rows need a fresh paint.
@@ -152,8 +152,8 @@ int CPlayerListBoxDlg::Compare(const COMPAREITEMSTRUCT& items) {
                        state.scoreLobby, facts);
 }
 
-void CPlayerListBoxDlg::Draw(const DRAWITEMSTRUCT& item) {
-    if (item.itemID == static_cast<UINT>(-1)) return;
+bool CPlayerListBoxDlg::Draw(const DRAWITEMSTRUCT& item) {
+    if (item.itemID == static_cast<UINT>(-1)) return true;
     PlayerListState& state = ThePlayerListState();
     if (!state.beansPatched) {
         tagKWP_PLAYER_LIST_DATA_EXTRA* first = m_list.RecordAt(0);
@@ -163,7 +163,7 @@ void CPlayerListBoxDlg::Draw(const DRAWITEMSTRUCT& item) {
         }
     }
     CDC dc(item.hDC);
-    m_list.DrawRow(dc, CWnd::FromRECT(item.rcItem), reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(item.itemData));
+    return m_list.DrawRow(dc, CWnd::FromRECT(item.rcItem), reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(item.itemData));
 }
 
 void CPlayerListBoxDlg::SetSortCaption(int textNumber) {

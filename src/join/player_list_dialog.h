@@ -66,7 +66,8 @@ private:
     void OnContestButton();
     void SetSortCaption(int textNumber);
     int Compare(const COMPAREITEMSTRUCT& items);
-    void Draw(const DRAWITEMSTRUCT& item);
+    // False when the dialog is gone by the end (see CPlayerListBox::DrawRow).
+    bool Draw(const DRAWITEMSTRUCT& item);
     void Empty();
 
     CButton m_sortButton;

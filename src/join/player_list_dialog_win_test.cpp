@@ -541,6 +541,21 @@ TEST_F(PlayerListTest, ARowDrawsItsPicturesAndTextsFromTheRecord) {
     EXPECT_EQ(HostImages::Colour(PLPG_SEX_0, 0), third.At(190, 24));
 }
 
+TEST_F(PlayerListTest, AHostDestroyingTheListWhileAnsweringARowEndsThatRow) {
+    tagKWP_PLAYER_LIST_DATA_EXTRA other = Player(2, "pal", 1, 7);
+    CPartyDlg_DlgInerface::AddPlayer(&other, 0, 0);
+    host.Answer(kPlayerListMessage, [](WPARAM code, LPARAM) -> LRESULT {
+        if (code == 4) CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
+        return 0;
+    });
+    MetafileRecording drawn = MetafileRecording::Render(240, 50, [&](HDC dc) { PaintRow(dc, 0); });
+    EXPECT_FALSE(::IsWindow(dialog));
+    EXPECT_TRUE(drawn.texts.empty()) << "the rest of the row would be drawn by a freed list";
+    // The host can make the list again.
+    CPartyDlg_DlgInerface::CreatePlayerLBDlg(CWnd::FromHandle(parent));
+    EXPECT_TRUE(::IsWindow(::GetWindow(parent, GW_CHILD)));
+}
+
 TEST_F(PlayerListTest, TraditionalSystemsGetTheBig5LabelAndTheStartUpFormat) {
     SetLanguageIdSource(&Traditional);
     tagKWP_PLAYER_LIST_DATA_EXTRA p = Player(2, "x", 1, 77);

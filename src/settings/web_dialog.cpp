@@ -2,6 +2,8 @@
 
 #include <ole2.h>
 
+#include <set>
+
 #include <lobbyui/settings_dialogs.h>
 
 #include "res/settings_ids.h"
@@ -42,6 +44,13 @@ void EnsureOleOnThisThread() {
     if (hr == S_FALSE) ::OleUninitialize();
 }
 
+// The dialogs handed out and not yet given back: a pointer given back twice,
+// or one the library never made, must not be deleted.
+std::set<CDialog*>& LiveWebDialogs() {
+    static std::set<CDialog*> live;
+    return live;
+}
+
 }  // namespace
 
 CDialog* CWebDlgInterface::CreateNewWebDlg(CString url, CRect rect, CWnd* parent) {
@@ -49,6 +58,7 @@ CDialog* CWebDlgInterface::CreateNewWebDlg(CString url, CRect rect, CWnd* parent
     Trace("%s", kGbkWebDlgBuilding);
     EnsureOleOnThisThread();
     CWebDlg* dialog = new CWebDlg;
+    LiveWebDialogs().insert(dialog);
     dialog->Open(url, rect, parent);
     Trace("%s", kGbkWebDlgBuilt);
     return dialog;
@@ -56,7 +66,7 @@ CDialog* CWebDlgInterface::CreateNewWebDlg(CString url, CRect rect, CWnd* parent
 
 void CWebDlgInterface::DestroyWebDlg(CDialog* dialog) {
     Trace("DestroyWebDlg");
-    if (!dialog) return;
+    if (!dialog || LiveWebDialogs().erase(dialog) == 0) return;
     // A window the host already destroyed (with its parent, say) is gone;
     // the object is freed all the same.
     dialog->DestroyWindow();

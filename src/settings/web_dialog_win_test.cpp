@@ -163,6 +163,19 @@ TEST_F(WebDialogTest, BadRectanglesParentsAndPointersAreHarmless) {
     ASSERT_TRUE(unparented);
     EXPECT_EQ(nullptr, unparented->m_hWnd);
     CWebDlgInterface::DestroyWebDlg(unparented);
+    CWebDlgInterface::DestroyWebDlg(unparented);
+
+    // A dialog the library did not make is the host's to free.
+    struct HostDialog : CDialog {
+        explicit HostDialog(bool* freed) : CDialog(0), m_freed(freed) {}
+        ~HostDialog() override { *m_freed = true; }
+        bool* m_freed;
+    };
+    bool freed = false;
+    HostDialog* own = new HostDialog(&freed);
+    CWebDlgInterface::DestroyWebDlg(own);
+    EXPECT_FALSE(freed);
+    delete own;
 }
 
 // Only the platform's own browser needs the HTML engine; a browser served

@@ -49,6 +49,8 @@ INT_PTR CALLBACK CDialog::StaticProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
 }
 
 INT_PTR CDialog::ReflectToChild(UINT msg, WPARAM w, LPARAM l) {
+    // Sent without its structure, the message names no child to answer it.
+    if (!l) return FALSE;
     HWND child = nullptr;
     switch (msg) {
     case WM_DRAWITEM: child = reinterpret_cast<DRAWITEMSTRUCT*>(l)->hwndItem; break;

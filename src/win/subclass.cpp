@@ -7,6 +7,11 @@ namespace {
 const UINT_PTR kSubclassId = 0x4C6F6279;  // "Loby"
 }
 
+CSubclassedWnd::~CSubclassedWnd() {
+    for (LifeWatch* watch = m_pWatches; watch; watch = watch->m_outer) watch->m_watched = nullptr;
+    UnsubclassWindow();
+}
+
 BOOL CSubclassedWnd::SubclassWindow(HWND hwnd) {
     if (!hwnd || m_hWnd) return FALSE;
     if (!::SetWindowSubclass(hwnd, &CSubclassedWnd::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
@@ -43,7 +48,11 @@ LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPA
     self->m_msg = msg;
     self->m_wParam = w;
     self->m_lParam = l;
+    LifeWatch watch(*self);
     LRESULT result = self->WindowProc(msg, w, l);
+    // Deleted inside its own message (its dialog destroyed by the host):
+    // nothing of the object may be touched any more.
+    if (watch.Gone()) return result;
     self->m_msg = savedMsg;
     self->m_wParam = savedW;
     self->m_lParam = savedL;

@@ -10,7 +10,7 @@
 class CSubclassedWnd : public CWnd {
 public:
     CSubclassedWnd() = default;
-    virtual ~CSubclassedWnd() { UnsubclassWindow(); }
+    virtual ~CSubclassedWnd();
     CSubclassedWnd(const CSubclassedWnd&) = delete;
     CSubclassedWnd& operator=(const CSubclassedWnd&) = delete;
 
@@ -25,6 +25,26 @@ public:
     // parent reflects; return TRUE when handled, with the answer in *result.
     virtual BOOL OnChildNotify(UINT msg, WPARAM w, LPARAM l, LRESULT* result);
 
+    // Tells whether the object still exists after a call that may end it: a
+    // host answering a message may destroy the dialog the control lives in.
+    class LifeWatch {
+    public:
+        explicit LifeWatch(CSubclassedWnd& watched) : m_watched(&watched), m_outer(watched.m_pWatches) {
+            watched.m_pWatches = this;
+        }
+        ~LifeWatch() {
+            if (m_watched) m_watched->m_pWatches = m_outer;
+        }
+        LifeWatch(const LifeWatch&) = delete;
+        LifeWatch& operator=(const LifeWatch&) = delete;
+        bool Gone() const { return m_watched == nullptr; }
+
+    private:
+        friend class CSubclassedWnd;
+        CSubclassedWnd* m_watched;
+        LifeWatch* m_outer;
+    };
+
 protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l);
     // The control's own processing of the message being handled.
@@ -35,6 +55,7 @@ private:
     UINT m_msg = 0;
     WPARAM m_wParam = 0;
     LPARAM m_lParam = 0;
+    LifeWatch* m_pWatches = nullptr;  // innermost first
 };
 
 #endif
