@@ -38,7 +38,7 @@ HBITMAP CCHECKBUTTON::PictureFor(UINT itemState) {
     HBITMAP picture = nullptr;
     if (itemState & ODS_SELECTED) {
         picture = LoadOnce(m_pressed, m_look.pressed);
-    } else if (m_bHovered) {
+    } else if (IsHovered()) {
         picture = LoadOnce(m_hover, m_look.hover);
     }
     return picture ? picture : static_cast<HBITMAP>(m_normal);
@@ -62,29 +62,4 @@ BOOL CCHECKBUTTON::OnChildNotify(UINT msg, WPARAM, LPARAM l, LRESULT* result) {
     }
     *result = TRUE;
     return TRUE;
-}
-
-LRESULT CCHECKBUTTON::WindowProc(UINT msg, WPARAM w, LPARAM l) {
-    switch (msg) {
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_MOUSEMOVE:
-        if (!m_bTracking) {
-            TRACKMOUSEEVENT track = {sizeof track, TME_HOVER | TME_LEAVE, m_hWnd, 1};
-            m_bTracking = ::_TrackMouseEvent(&track) != FALSE;
-        }
-        break;
-    case WM_MOUSEHOVER:
-        m_bHovered = true;
-        Invalidate(FALSE);
-        break;
-    case WM_MOUSELEAVE:
-        m_bHovered = false;
-        m_bTracking = false;
-        Invalidate(FALSE);
-        break;
-    default:
-        break;
-    }
-    return CSubclassedWnd::WindowProc(msg, w, l);
 }

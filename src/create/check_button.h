@@ -14,9 +14,9 @@
 
 #include "create/new_create_pictures.h"
 #include "create/table_create_new_rules.h"
-#include "win/controls.h"
+#include "win/hover_button.h"
 
-class CCHECKBUTTON : public CButtonT<CSubclassedWnd> {
+class CCHECKBUTTON : public CHoverButton {
 public:
     CCHECKBUTTON() = default;
 
@@ -29,13 +29,8 @@ public:
     void SetImage(const std::string& path);
     void SetImage(int pictureIndex);
     int ImageIndex() const { return m_normalIndex; }
-    bool IsHovered() const { return m_bHovered; }
-    bool IsTracking() const { return m_bTracking; }
 
     BOOL OnChildNotify(UINT msg, WPARAM w, LPARAM l, LRESULT* result) override;
-
-protected:
-    LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l) override;
 
 private:
     // The picture for an item state: pressed, hovered or normal; a state
@@ -45,8 +40,6 @@ private:
 
     const NewCreatePictures* m_pPictures = nullptr;
     CheckButtonLook m_look = CheckButtonLookFor(0);
-    bool m_bTracking = false;
-    bool m_bHovered = false;
     int m_normalIndex = -1;
     std::string m_normalPath;
     CBitmap m_normal;

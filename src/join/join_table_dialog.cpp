@@ -45,31 +45,6 @@ BOOL CInputOK::OnChildNotify(UINT msg, WPARAM, LPARAM l, LRESULT* result) {
     return TRUE;
 }
 
-LRESULT CInputOK::WindowProc(UINT msg, WPARAM w, LPARAM l) {
-    switch (msg) {
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_MOUSEMOVE:
-        if (!m_bTracking) {
-            TRACKMOUSEEVENT track = {sizeof track, TME_HOVER | TME_LEAVE, m_hWnd, 1};
-            m_bTracking = ::_TrackMouseEvent(&track) != FALSE;
-        }
-        break;
-    case WM_MOUSEHOVER:
-        m_bHover = true;
-        Invalidate(FALSE);
-        break;
-    case WM_MOUSELEAVE:
-        m_bTracking = false;
-        m_bHover = false;
-        Invalidate(FALSE);
-        break;
-    default:
-        break;
-    }
-    return CSubclassedWnd::WindowProc(msg, w, l);
-}
-
 CJoinTable::CJoinTable() : CDragDialog(IDD_JOIN_TABLE, nullptr) {
     memset(&m_stFocusTable, 0, sizeof m_stFocusTable);
     memset(m_acEmptySeat, 0, sizeof m_acEmptySeat);

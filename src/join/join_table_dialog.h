@@ -14,28 +14,23 @@
 #include "frame/skin.h"
 #include "join/find_partner_panel.h"
 #include "win/controls.h"
+#include "win/hover_button.h"
 
 // The owner-drawn toggle: it shows one of three 22 x 19 pictures and never
 // erases its background. The dialog decides which picture.
-class CInputOK : public CButtonT<CSubclassedWnd> {
+class CInputOK : public CHoverButton {
 public:
     static constexpr int kWidth = 22;
     static constexpr int kHeight = 19;
 
     void SetPicture(UINT bitmapId);
     UINT Picture() const { return m_uPicture; }
-    bool IsHovered() const { return m_bHover; }
 
     BOOL OnChildNotify(UINT msg, WPARAM w, LPARAM l, LRESULT* result) override;
-
-protected:
-    LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l) override;
 
 private:
     CBitmap m_bitmap;
     UINT m_uPicture = 0;
-    bool m_bTracking = false;
-    bool m_bHover = false;
 };
 
 class CJoinTable : public CDragDialog {

@@ -3,6 +3,7 @@ lobbyui_add_sources(
     clock.cpp
     dc.cpp
     dialog.cpp
+    hover_button.cpp
     module.cpp
     subclass.cpp
     wnd.cpp
