@@ -18,49 +18,9 @@
 #include "room/room_test_records.h"
 #include "support/test_log_capture.h"
 
-// Counting every allocation of this test program while a test asks for it:
-// the map must not touch the heap once built.
-namespace {
-std::atomic<bool> g_countAllocations{false};
-std::atomic<long> g_allocations{0};
-
-void* CountedAllocate(size_t size) {
-    if (g_countAllocations.load(std::memory_order_relaxed)) g_allocations.fetch_add(1);
-    return malloc(size == 0 ? 1 : size);
-}
-}  // namespace
-
-long AllocationsDuring(const std::function<void()>& work) {
-    g_allocations = 0;
-    g_countAllocations = true;
-    work();
-    g_countAllocations = false;
-    return g_allocations.load();
-}
-
-// These are the replacements themselves: free() is the right partner of
-// CountedAllocate, whatever GCC infers once they are inlined.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-void* operator new(size_t size) {
-    void* p = CountedAllocate(size);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
-void* operator new[](size_t size) { return operator new(size); }
-void* operator new(size_t size, const std::nothrow_t&) noexcept { return CountedAllocate(size); }
-void* operator new[](size_t size, const std::nothrow_t&) noexcept { return CountedAllocate(size); }
-void operator delete(void* p) noexcept { free(p); }
-void operator delete[](void* p) noexcept { free(p); }
-void operator delete(void* p, size_t) noexcept { free(p); }
-void operator delete[](void* p, size_t) noexcept { free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { free(p); }
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+// The map must not touch the heap once built: this program counts every
+// allocation while a test asks it to.
+#include "support/counted_allocations.h"
 
 namespace {
 
@@ -161,15 +121,13 @@ TEST(KeyedMapTest, The751stKeyIsRefusedAndTheMessageReportsSize750) {
 
 TEST(KeyedMapTest, FillEmptyAndRefillNeverTouchTheHeap) {
     IntMap map(750, 37, "unknown");
-    g_allocations = 0;
-    g_countAllocations = true;
-    for (int round = 0; round < 2; ++round) {
-        for (unsigned int key = 0; key < 750; ++key) map.SetAt(key * 13 + 1, key);
-        for (unsigned int key = 0; key < 750; ++key) map.RemoveKey(key * 13 + 1);
-    }
-    for (unsigned int key = 0; key < 750; ++key) map.SetAt(key, key);
-    g_countAllocations = false;
-    EXPECT_EQ(0, g_allocations.load());
+    EXPECT_EQ(0, AllocationsDuring([&map] {
+        for (int round = 0; round < 2; ++round) {
+            for (unsigned int key = 0; key < 750; ++key) map.SetAt(key * 13 + 1, key);
+            for (unsigned int key = 0; key < 750; ++key) map.RemoveKey(key * 13 + 1);
+        }
+        for (unsigned int key = 0; key < 750; ++key) map.SetAt(key, key);
+    }));
     EXPECT_EQ(750u, map.GetCount());
     EXPECT_EQ(0u, map.GetFreeCount());
 }

@@ -20,38 +20,7 @@
 #include "room/table_finder.h"
 #include "support/lock.h"
 
-// Every allocation of this program is counted while g_countAllocations is set.
-namespace {
-std::atomic<bool> g_countAllocations{false};
-std::atomic<long> g_allocations{0};
-
-void* CountedAllocate(size_t size) {
-    if (g_countAllocations.load(std::memory_order_relaxed)) g_allocations.fetch_add(1);
-    return malloc(size == 0 ? 1 : size);
-}
-}  // namespace
-
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-#endif
-void* operator new(size_t size) {
-    void* p = CountedAllocate(size);
-    if (!p) throw std::bad_alloc();
-    return p;
-}
-void* operator new[](size_t size) { return operator new(size); }
-void* operator new(size_t size, const std::nothrow_t&) noexcept { return CountedAllocate(size); }
-void* operator new[](size_t size, const std::nothrow_t&) noexcept { return CountedAllocate(size); }
-void operator delete(void* p) noexcept { free(p); }
-void operator delete[](void* p) noexcept { free(p); }
-void operator delete(void* p, size_t) noexcept { free(p); }
-void operator delete[](void* p, size_t) noexcept { free(p); }
-void operator delete(void* p, const std::nothrow_t&) noexcept { free(p); }
-void operator delete[](void* p, const std::nothrow_t&) noexcept { free(p); }
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic pop
-#endif
+#include "support/counted_allocations.h"
 
 namespace {
 
@@ -238,8 +207,8 @@ long AllocationsAfterLoad() {
     memset(&late, 0, sizeof(late));
     late.uiPlayerID = 99999;
 
-    g_allocations = 0;
-    g_countAllocations = true;
+    counted_allocations::g_count = 0;
+    counted_allocations::g_counting = true;
     for (int round = 0; round < 3; ++round) {
         room.AddNewPlayerToMap(&late);  // the map is full: refused
         room.AddPlayerToTable(99999, 1);
@@ -277,8 +246,8 @@ long AllocationsAfterLoad() {
         room.SetTableArrayIsEmpty();
         Feed().FeedInto(room);
     }
-    g_countAllocations = false;
-    return g_allocations.load();
+    counted_allocations::g_counting = false;
+    return counted_allocations::g_count.load();
 }
 
 // Keeps the console table and remembers the median CPU time of each
