@@ -28,8 +28,10 @@ public:
         // Stored before the window is made: initialisation may already call
         // back into the facade.
         m_dialog = dialog;
-        if (dialog->Create(parent)) return;
-        if (m_dialog == dialog) m_dialog = nullptr;
+        const bool made = dialog->Create(parent);
+        // A Destroy reached from inside the creation has deleted it already.
+        if (m_dialog != dialog || made) return;
+        m_dialog = nullptr;
         dialog->DestroyWindow();
         delete dialog;
     }

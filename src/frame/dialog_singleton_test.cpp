@@ -89,3 +89,27 @@ TEST_F(DialogSingletonTest, CreateWhoseWindowFailsKeepsNothingSoTheNextCreateWor
     ASSERT_TRUE(facade.Exists());
     EXPECT_EQ(&good, facade.Get()->parent);
 }
+
+namespace {
+// A dialog whose creation makes its host destroy it at once.
+struct DestroyedWhileMade;
+DialogSingleton<DestroyedWhileMade>* g_destroying = nullptr;
+int g_deleted = 0;
+struct DestroyedWhileMade {
+    ~DestroyedWhileMade() { ++g_deleted; }
+    bool Create(const Parent*) {
+        g_destroying->Destroy();
+        return false;
+    }
+    void DestroyWindow() {}
+};
+}  // namespace
+
+TEST(DialogSingletonReentryTest, HostDestroyingTheDialogWhileItIsMadeDeletesItOnce) {
+    DialogSingleton<DestroyedWhileMade> facade;
+    g_destroying = &facade;
+    Parent p{1};
+    facade.Create(&p);
+    EXPECT_FALSE(facade.Exists());
+    EXPECT_EQ(1, g_deleted);
+}
