@@ -7,7 +7,8 @@
 set -eu
 
 packages="cmake make g++ python3 clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-  g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick locales"
+  g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick locales
+  clang-14 lld-14 llvm-14 libwine-dev"
 
 missing=""
 for p in $packages; do
