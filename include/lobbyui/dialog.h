@@ -9,11 +9,12 @@
 #define LOBBYUI_DIALOG_H
 
 #include <windows.h>
+#include <lobbyui/life_watch.h>
 #include <lobbyui/wnd.h>
 
 class CDC;
 
-class CDialog : public CWnd {
+class CDialog : public CWnd, public CLifeWatched {
 public:
     explicit CDialog(UINT templateId) : m_nIDTemplate(templateId) {}
     virtual ~CDialog();
@@ -57,6 +58,14 @@ protected:
     // The result of the message being handled, for messages whose answer is
     // not the dialog procedure's return value.
     void SetMsgResult(LRESULT result) const;
+
+    // Calls through which the host can run code before they return: a send
+    // to a host window, or a show, hide or focus change that activates one.
+    // Each answers whether this dialog still exists afterwards; when it
+    // does not, the caller returns without touching anything of it.
+    bool SendToOwnerSurvives(UINT msg, WPARAM w, LPARAM l);
+    bool ShowWindowSurvives(int show);
+    bool SetFocusSurvives(HWND control);
 
     UINT m_nIDTemplate;
     HWND m_hWndOwner = nullptr;

@@ -30,35 +30,43 @@ void CPW_InputDlg::ShowFor(unsigned short tableNum) {
     // A window that went with its parent cannot show, take the focus or hold the lock.
     if (!m_hWnd) return;
     m_usTableNum = tableNum;
+    m_outcome.Begin();
     SizeClientAndCentre(m_hWnd, m_hWndOwner, kClientWidth, kClientHeight);
     m_edit.MoveWindow(46, 42, 148, 22);
     m_edit.ShowWindow(SW_SHOW);
     m_confirm.MoveWindow(90, 66, 58, 30);
     m_confirm.ShowWindow(SW_SHOW);
     m_edit.SetWindowText("");
-    ShowWindow(SW_SHOW);
-    m_edit.SetFocus();
+    // Raised before the window shows: the activation may let the host hide
+    // the dialog again, and that hide must find the lock to drop.
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
+    if (!ShowWindowSurvives(SW_SHOW)) return;
+    m_edit.SetFocus();
 }
 
-void CPW_InputDlg::HideAndUnlock() {
-    ShowWindow(SW_HIDE);
+bool CPW_InputDlg::HideAndUnlock() {
+    m_outcome.Take();
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    return ShowWindowSurvives(SW_HIDE);
 }
 
 void CPW_InputDlg::Confirm() {
     PlayLobbySound(kSoundClick);
+    // One password per show: a second confirmation, from a host pressing
+    // the button again inside its handler, has nothing left to send.
+    if (!m_outcome.Take()) return;
     memset(m_acPassword, 0, sizeof m_acPassword);
     if (m_edit.m_hWnd) ::GetWindowTextA(m_edit.m_hWnd, m_acPassword, sizeof m_acPassword);
     m_acPassword[sizeof m_acPassword - 1] = '\0';
-    HWND self = m_hWnd;
-    SendToOwner(kPasswordMessage, m_usTableNum, reinterpret_cast<LPARAM>(m_acPassword));
-    // A host may destroy the dialog while it handles the password; the lock goes all the same.
-    if (!::IsWindow(self)) {
-        CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-        return;
-    }
-    HideAndUnlock();
+    char password[sizeof m_acPassword];
+    memcpy(password, m_acPassword, sizeof password);
+    const HWND host = m_hWndOwner;
+    const unsigned short table = m_usTableNum;
+    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    ShowWindow(SW_HIDE);
+    // The report is the last act and uses nothing of the dialog: the hide may
+    // already have let the host destroy or re-show it.
+    ::SendMessageA(host, kPasswordMessage, table, reinterpret_cast<LPARAM>(password));
 }
 
 BOOL CPW_InputDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {
@@ -75,10 +83,15 @@ void CPW_InputDlg::OnOK() { Confirm(); }
 
 void CPW_InputDlg::OnCancel() { HideAndUnlock(); }
 
+void CPW_InputDlg::OnDestroy() {
+    // Destroyed while shown: the lock it raised goes with it, unreported.
+    if (m_outcome.Take()) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+}
+
 INT_PTR CPW_InputDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     // The system close hides first; its default processing then ends in
     // the cancel handling, which sends nothing either.
-    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) HideAndUnlock();
+    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE && !HideAndUnlock()) return TRUE;
     return CDragDialog::DialogProc(msg, w, l);
 }
 

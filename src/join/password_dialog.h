@@ -4,6 +4,7 @@
 #define LOBBYUI_JOIN_PASSWORD_DIALOG_H
 
 #include "frame/drag_dialog.h"
+#include "frame/way_out.h"
 #include "win/controls.h"
 
 class CPW_InputDlg : public CDragDialog {
@@ -14,11 +15,12 @@ public:
 
     CPW_InputDlg();
 
-    // Lays the dialog out for the table, empties the edit, shows it with the
-    // keyboard in the edit and raises the party-button lock.
+    // Lays the dialog out for the table, empties the edit, raises the
+    // party-button lock and shows it with the keyboard in the edit.
     void ShowFor(unsigned short tableNum);
-    // Hides it and drops the lock; sends nothing.
-    void HideAndUnlock();
+    // Hides it and drops the lock; sends nothing. Answers whether the dialog
+    // survived the hide.
+    bool HideAndUnlock();
     unsigned short TableNumber() const { return m_usTableNum; }
 
 protected:
@@ -27,12 +29,14 @@ protected:
     BOOL OnCommand(UINT id, UINT notifyCode, HWND control) override;
     void OnOK() override;
     void OnCancel() override;
+    void OnDestroy() override;
 
 private:
     void Confirm();
 
     char m_acPassword[64];
     unsigned short m_usTableNum = 0;
+    OwedOutcome m_outcome;
     CEdit m_edit;
     CButton m_confirm;
 };

@@ -3,7 +3,12 @@
 #include "win/module.h"
 #include "win/subclass.h"
 
-CDialog::~CDialog() { DestroyWindow(); }
+CDialog::~CDialog() {
+    // The window's destruction sends the host activation and focus messages;
+    // a call nested in them must already find this dialog gone.
+    EndLife();
+    DestroyWindow();
+}
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     if (m_hWnd) return FALSE;
@@ -18,6 +23,24 @@ void CDialog::SetMsgResult(LRESULT result) const { ::SetWindowLongPtrA(m_hWnd, D
 
 void CDialog::Paint(CDC&) {}
 
+bool CDialog::SendToOwnerSurvives(UINT msg, WPARAM w, LPARAM l) {
+    LifeWatch watch(*this);
+    SendToOwner(msg, w, l);
+    return !watch.Gone();
+}
+
+bool CDialog::ShowWindowSurvives(int show) {
+    LifeWatch watch(*this);
+    ShowWindow(show);
+    return !watch.Gone();
+}
+
+bool CDialog::SetFocusSurvives(HWND control) {
+    LifeWatch watch(*this);
+    ::SetFocus(control);
+    return !watch.Gone();
+}
+
 BOOL CDialog::OnCommand(UINT id, UINT, HWND) {
     switch (id) {
     case IDOK: OnOK(); return TRUE;
@@ -27,20 +50,25 @@ BOOL CDialog::OnCommand(UINT id, UINT, HWND) {
 }
 
 INT_PTR CALLBACK CDialog::StaticProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
-    CDialog* self = nullptr;
+    CDialog* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
     if (msg == WM_INITDIALOG) {
+        // Only the creation's own WM_INITDIALOG carries the object; one a
+        // host sends a live dialog carries whatever it likes.
+        if (self) return FALSE;
         self = reinterpret_cast<CDialog*>(l);
+        if (!self) return FALSE;
         self->m_hWnd = hwnd;
         ::SetWindowLongPtrA(hwnd, DWLP_USER, l);
-    } else {
-        self = reinterpret_cast<CDialog*>(::GetWindowLongPtrA(hwnd, DWLP_USER));
     }
     if (!self) {
         // WM_SETFONT and a fixed-height owner-drawn list's WM_MEASUREITEM come
         // before WM_INITDIALOG; the object is not known yet.
         return FALSE;
     }
+    CLifeWatched::LifeWatch watch(*self);
     INT_PTR result = self->DialogProc(msg, w, l);
+    // Deleted by the host inside its own message: nothing of it is left.
+    if (watch.Gone()) return result;
     if (msg == WM_NCDESTROY) {
         ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;

@@ -8,7 +8,7 @@ const UINT_PTR kSubclassId = 0x4C6F6279;  // "Loby"
 }
 
 CSubclassedWnd::~CSubclassedWnd() {
-    for (LifeWatch* watch = m_pWatches; watch; watch = watch->m_outer) watch->m_watched = nullptr;
+    EndLife();
     UnsubclassWindow();
 }
 

@@ -5,9 +5,12 @@
 #define LOBBYUI_WIN_SUBCLASS_H
 
 #include <windows.h>
+#include <lobbyui/life_watch.h>
 #include <lobbyui/wnd.h>
 
-class CSubclassedWnd : public CWnd {
+// A host answering a message may destroy the dialog the control lives in:
+// LifeWatch tells whether the control survived such a call.
+class CSubclassedWnd : public CWnd, public CLifeWatched {
 public:
     CSubclassedWnd() = default;
     virtual ~CSubclassedWnd();
@@ -25,26 +28,6 @@ public:
     // parent reflects; return TRUE when handled, with the answer in *result.
     virtual BOOL OnChildNotify(UINT msg, WPARAM w, LPARAM l, LRESULT* result);
 
-    // Tells whether the object still exists after a call that may end it: a
-    // host answering a message may destroy the dialog the control lives in.
-    class LifeWatch {
-    public:
-        explicit LifeWatch(CSubclassedWnd& watched) : m_watched(&watched), m_outer(watched.m_pWatches) {
-            watched.m_pWatches = this;
-        }
-        ~LifeWatch() {
-            if (m_watched) m_watched->m_pWatches = m_outer;
-        }
-        LifeWatch(const LifeWatch&) = delete;
-        LifeWatch& operator=(const LifeWatch&) = delete;
-        bool Gone() const { return m_watched == nullptr; }
-
-    private:
-        friend class CSubclassedWnd;
-        CSubclassedWnd* m_watched;
-        LifeWatch* m_outer;
-    };
-
 protected:
     virtual LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l);
     // The control's own processing of the message being handled.
@@ -55,7 +38,6 @@ private:
     UINT m_msg = 0;
     WPARAM m_wParam = 0;
     LPARAM m_lParam = 0;
-    LifeWatch* m_pWatches = nullptr;  // innermost first
 };
 
 #endif

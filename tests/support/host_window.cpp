@@ -55,7 +55,18 @@ LRESULT CALLBACK HostWindow::Proc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
         }
         self->m_received.push_back(m);
         auto answer = self->m_answers.find(msg);
-        return answer != self->m_answers.end() ? answer->second(w, l) : 0;
+        if (answer == self->m_answers.end()) return 0;
+        // A copy: a host calling back may change its answers meanwhile.
+        std::function<LRESULT(WPARAM, LPARAM)> reply = answer->second;
+        return reply(w, l);
+    }
+    if (self && msg < WM_USER) {
+        auto observer = self->m_observers.find(msg);
+        if (observer != self->m_observers.end()) {
+            // A copy: the action may replace or clear the observers.
+            std::function<void(WPARAM, LPARAM)> action = observer->second;
+            action(w, l);
+        }
     }
     if (msg == WM_NCDESTROY && self) self->m_hwnd = nullptr;
     return ::DefWindowProcA(hwnd, msg, w, l);
@@ -67,6 +78,16 @@ void PumpMessages() {
         ::TranslateMessage(&m);
         ::DispatchMessageA(&m);
     }
+}
+
+bool ProcessHeapsValid() {
+    HANDLE heaps[256];
+    DWORD count = ::GetProcessHeaps(256, heaps);
+    if (count == 0 || count > 256) return false;
+    for (DWORD i = 0; i < count; ++i) {
+        if (!::HeapValidate(heaps[i], 0, nullptr)) return false;
+    }
+    return true;
 }
 
 ManualClock::ManualClock(DWORD start) {

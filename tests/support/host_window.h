@@ -34,6 +34,11 @@ public:
     void CaptureRecord(UINT msg, size_t size) { m_recordSizes[msg] = size; }
     // What the window answers to msg (0 by default).
     void Answer(UINT msg, std::function<LRESULT(WPARAM, LPARAM)> answer) { m_answers[msg] = std::move(answer); }
+    // Runs action when a system message (below WM_USER) arrives, before the
+    // window's default processing: a host calling back from the activation
+    // and focus messages the library's windows cause.
+    void Observe(UINT msg, std::function<void(WPARAM, LPARAM)> action) { m_observers[msg] = std::move(action); }
+    void StopObserving() { m_observers.clear(); }
 
     // Messages from WM_USER on, in arrival order.
     const std::vector<ReceivedMessage>& received() const { return m_received; }
@@ -45,11 +50,16 @@ private:
     HWND m_hwnd = nullptr;
     std::map<UINT, size_t> m_recordSizes;
     std::map<UINT, std::function<LRESULT(WPARAM, LPARAM)>> m_answers;
+    std::map<UINT, std::function<void(WPARAM, LPARAM)>> m_observers;
     std::vector<ReceivedMessage> m_received;
 };
 
 // Handles what is waiting in this thread's queue, without waiting for more.
 void PumpMessages();
+
+// True when every heap of the process passes HeapValidate. Wine's heap
+// checking fills freed blocks but looks at them again only here.
+bool ProcessHeapsValid();
 
 // A clock the test moves by hand; installed for the life of the object.
 class ManualClock {
