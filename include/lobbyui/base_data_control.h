@@ -3,40 +3,13 @@
 #ifndef LOBBYUI_BASE_DATA_CONTROL_H
 #define LOBBYUI_BASE_DATA_CONTROL_H
 
-#include <stddef.h>
 #include <windows.h>
 
 #include <lobbyui/export.h>
+#include <lobbyui/track_pop_menu.h>
 
 // The host's sound object: declared by the host, or by <lobbyui/sound.h>.
 class DIRSOUND;
-
-#pragma pack(push, 4)
-
-// The host's popup-menu window, in which the library shows a menu instead of
-// a system popup menu. The window must hold five push buttons with control
-// ids 1011 to 1015; pressing one (sending uCmd[i] to hOwner and hiding the
-// window) is the host's part.
-struct tagTRACK_POP_MENU {
-    HWND hWnd;                      // the popup window; null makes the record ignored
-    HWND hOwner;                    // written: the window that asked for the menu
-    int nCount;                     // written: items shown (at most 5)
-    unsigned int uCmd[5];           // written: command id of each item shown
-    unsigned char ucHostArea[20];   // the host's; never touched
-    int nSelect;                    // written: -1 each time the menu is shown
-};
-
-#pragma pack(pop)
-
-#if defined(_WIN32) && !defined(_WIN64)
-static_assert(offsetof(tagTRACK_POP_MENU, hWnd) == 0, "popup-menu record layout");
-static_assert(offsetof(tagTRACK_POP_MENU, hOwner) == 4, "popup-menu record layout");
-static_assert(offsetof(tagTRACK_POP_MENU, nCount) == 8, "popup-menu record layout");
-static_assert(offsetof(tagTRACK_POP_MENU, uCmd) == 12, "popup-menu record layout");
-static_assert(offsetof(tagTRACK_POP_MENU, ucHostArea) == 32, "popup-menu record layout");
-static_assert(offsetof(tagTRACK_POP_MENU, nSelect) == 52, "popup-menu record layout");
-static_assert(sizeof(tagTRACK_POP_MENU) == 56, "popup-menu record layout");
-#endif
 
 class LOBBYUI_API CBaseDataControl {
 public:

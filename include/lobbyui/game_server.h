@@ -5,19 +5,19 @@
 #ifndef LOBBYUI_GAME_SERVER_H
 #define LOBBYUI_GAME_SERVER_H
 
-#include <stddef.h>
+#include <lobbyui/layout_check.h>
 
 #pragma pack(push, 1)
 
-struct tagGameServerInfo {
+typedef struct tagGameServerInfo {
     unsigned char acHostField0[2];            // the host's; not read
     char acServerName[1];                     // first byte of the NUL-terminated GBK display name
-};
+} tagGameServerInfo;
 
 #pragma pack(pop)
 
-static_assert(offsetof(tagGameServerInfo, acHostField0) == 0, "acHostField0");
-static_assert(offsetof(tagGameServerInfo, acServerName) == 2, "acServerName");
-static_assert(sizeof(tagGameServerInfo) == 3, "tagGameServerInfo head size");
+LOBBYUI_LAYOUT_CHECK(offsetof(tagGameServerInfo, acHostField0) == 0, "acHostField0");
+LOBBYUI_LAYOUT_CHECK(offsetof(tagGameServerInfo, acServerName) == 2, "acServerName");
+LOBBYUI_LAYOUT_CHECK(sizeof(tagGameServerInfo) == 3, "tagGameServerInfo head size");
 
 #endif

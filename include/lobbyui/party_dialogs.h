@@ -7,29 +7,9 @@
 #include <lobbyui/export.h>
 #include <lobbyui/room.h>
 #include <lobbyui/table_settings.h>
+#include <lobbyui/dialog_enums.h>
 
 class CWnd;
-
-// What the join-table dialog offers: a message, the join buttons, or only a
-// close button under the table.
-enum eJTDLG_ACTIVE_TYPE {
-    JTAT_MESSAGE = 0,
-    JTAT_JOIN = 1,
-    JTAT_TABLE_2 = 2,
-    JTAT_TABLE_3 = 3,
-    JTAT_NONE = 4,
-};
-
-// The player list's picture groups: one image list of the host's each,
-// handed over with SetPlayerLBImgList.
-enum ePALYER_LIST_PIC_GROUP {
-    PLPG_ROW_FRAME = 0,   // row background: 0 another player, 1 the local player, 2 a friend
-    PLPG_FACE = 1,        // avatar by icon number; 73, 74, 75 for levels 20, 21, 22
-    PLPG_LEVEL = 2,       // level badge for levels 0 to 18
-    PLPG_HIGH_LEVEL = 3,  // level badge for levels 19 to 23, image 23 - level
-    PLPG_SEX_0 = 4,       // marker 0
-    PLPG_SEX_1 = 5,       // marker 1
-};
 
 #if defined(_WIN32)
 #include <lobbyui/gdi.h>

@@ -22,13 +22,7 @@
 
 #include <lobbyui/export.h>
 #include <lobbyui/game_server.h>
-
-// A room-entrance button's look: three images per state in its image list.
-enum eBTN_CONDITION {
-    BTN_NORMAL = 0,
-    BTN_HOVER = 1,
-    BTN_DOWN = 2,
-};
+#include <lobbyui/dialog_enums.h>
 
 #if defined(_WIN32)
 #include <lobbyui/button.h>
