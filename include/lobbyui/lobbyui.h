@@ -7,6 +7,7 @@
 #define LOBBYUI_LOBBYUI_H
 
 #include <lobbyui/export.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/cstring.h>
 #include <lobbyui/geometry.h>
 #include <lobbyui/room.h>
