@@ -13,6 +13,7 @@ lobbyui_add_sources(
     find_partner_search_test.cpp
     join_table_rules_test.cpp
   WIN32_TESTS
+    join_table_callback_win_test.cpp
     join_table_win_test.cpp
     password_dialog_win_test.cpp
 )

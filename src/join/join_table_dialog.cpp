@@ -3,6 +3,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include <utility>
+
 #include "info/csv_text.h"
 #include "join/join_table_rules.h"
 #include "join/join_table_window.h"
@@ -63,9 +65,10 @@ CJoinTable::~CJoinTable() {
 }
 
 void CJoinTable::DestroyPanel() {
-    if (!m_pPanel) return;
-    m_pPanel->DestroyWindow();
-    m_pPanel.reset();
+    // Taken out first: the destruction may activate a host window whose
+    // code destroys this dialog, and with it would come here again.
+    std::unique_ptr<CJTExpand> panel(std::move(m_pPanel));
+    if (panel) panel->DestroyWindow();
 }
 
 BOOL CJoinTable::OnInitDialog() {
@@ -111,7 +114,14 @@ BOOL CJoinTable::OnInitDialog() {
     return TRUE;
 }
 
+void CJoinTable::AbandonShow() {
+    if (m_outcome.Take()) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+}
+
 void CJoinTable::OnDestroy() {
+    // Destroyed while shown (by the host, or with its parent): the lock the
+    // show raised goes with it, and nothing is reported.
+    AbandonShow();
     m_groupFindPartner.Close();
     m_groupCoinName.Close();
     m_groupSpecialRule.Close();
@@ -122,6 +132,9 @@ void CJoinTable::OnDestroy() {
 void CJoinTable::ShowTable(int type, const tagKWP_TABLE_LIST_DATA* table) {
     // A window that went with its parent cannot show; it must not hold the lock either.
     if (!m_hWnd) return;
+    // The show is complete before the window appears: its activation lets the
+    // host call back, and a hide from there must find the lock to drop.
+    m_outcome.Begin();
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
     TheJoinTableFlags().firstJoin = false;
     if (table) {
@@ -129,22 +142,45 @@ void CJoinTable::ShowTable(int type, const tagKWP_TABLE_LIST_DATA* table) {
     } else {
         memset(&m_stFocusTable, 0, sizeof m_stFocusTable);
     }
+    LifeWatch watch(*this);
+    // Moving the dialog moves the panel, which may hand the activation on.
     SizeClientAndCentre(m_hWnd, m_hWndOwner, kClientWidth, kClientHeight);
+    if (watch.Gone()) return;
     ::ShowWindow(GetDlgItem(IDC_JT_HIDDEN), SW_HIDE);
     SetActiveType(type);
-    ShowWindow(SW_SHOW);
+    ShowWindowSurvives(SW_SHOW);
 }
 
-void CJoinTable::HideAndReset() {
-    ShowWindow(SW_HIDE);
-    if (m_pPanel) m_pPanel->ResetAndHide();
-    m_bPanelOut = false;
+void CJoinTable::EndShow(EndReport report) {
+    const bool owed = m_outcome.Take();
+    const HWND host = m_hWndOwner;
+    const unsigned short table = m_stFocusTable.usTableNum;
+    const bool locked = m_stFocusTable.bHavePassword != 0;
+    // Only a show holds the lock: a dialog already closed leaves it to
+    // whoever raised it since (the password dialog, say).
+    if (owed) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
     m_stFocusTable.usTableNum = 0;
-}
-
-void CJoinTable::HideTable() {
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-    HideAndReset();
+    m_bPanelOut = false;
+    LifeWatch watch(*this);
+    // Either hide may hand the activation to a host window that destroys us.
+    if (m_pPanel) m_pPanel->ResetAndHide();
+    if (!watch.Gone()) ShowWindow(SW_HIDE);
+    if (!owed || !host) return;
+    // The last act, from the copies: whatever the host does next stands.
+    switch (report) {
+    case kEndSilently:
+        break;
+    case kEndJoined:
+        if (locked) {
+            CPartyDlg_DlgInerface::ShowPWDlg(table);
+        } else {
+            ::SendMessageA(host, kJoinMessage, kJoinCode, static_cast<LPARAM>(table));
+        }
+        break;
+    case kEndClosed:
+        ::SendMessageA(host, kJoinMessage, kClosedCode, 0);
+        break;
+    }
 }
 
 void CJoinTable::SetFocusTable(const tagKWP_TABLE_LIST_DATA& table) {
@@ -221,25 +257,12 @@ void CJoinTable::SetButtonStatus(unsigned char join, unsigned char search1, unsi
 
 void CJoinTable::OnJoin() {
     PlayLobbySound(kSoundClick);
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-    unsigned short number = m_stFocusTable.usTableNum;
-    HWND self = m_hWnd;
-    if (m_stFocusTable.bHavePassword) {
-        CPartyDlg_DlgInerface::ShowPWDlg(number);
-    } else {
-        SendToOwner(kJoinMessage, kJoinCode, static_cast<LPARAM>(number));
-    }
-    // A host may destroy the dialog while it handles the join; then this
-    // object is gone too.
-    if (!::IsWindow(self)) return;
-    HideAndReset();
+    EndShow(kEndJoined);
 }
 
 void CJoinTable::OnCloseButton() {
     PlayLobbySound(kSoundClick);
-    HideAndReset();
-    SendToOwner(kJoinMessage, kClosedCode, 0);
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    EndShow(kEndClosed);
 }
 
 void CJoinTable::OnSearch(bool firstButton) {
@@ -282,27 +305,14 @@ BOOL CJoinTable::OnCommand(UINT id, UINT notifyCode, HWND control) {
     }
 }
 
-void CJoinTable::OnOK() {
-    HideAndReset();
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-}
+void CJoinTable::OnOK() { EndShow(kEndSilently); }
 
-void CJoinTable::OnCancel() {
-    HideAndReset();
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-    SendToOwner(kJoinMessage, kClosedCode, 0);
-}
+void CJoinTable::OnCancel() { EndShow(kEndClosed); }
 
 INT_PTR CJoinTable::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     switch (msg) {
-    case WM_SYSCOMMAND:
-        // The system close hides here; its default processing goes on to
-        // WM_CLOSE and so to the cancel handling, which tells the host.
-        if ((w & 0xFFF0) == SC_CLOSE) {
-            HideAndReset();
-            CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-        }
-        return CDragDialog::DialogProc(msg, w, l);
+    // The system close needs nothing of its own: its default processing ends
+    // in the cancel handling, which hides and tells the host.
     case WM_MOVE:
         PlacePanel(static_cast<short>(LOWORD(l)), static_cast<short>(HIWORD(l)));
         return CDragDialog::DialogProc(msg, w, l);

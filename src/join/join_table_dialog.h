@@ -12,6 +12,7 @@
 
 #include "frame/drag_dialog.h"
 #include "frame/skin.h"
+#include "frame/way_out.h"
 #include "join/find_partner_panel.h"
 #include "win/controls.h"
 #include "win/hover_button.h"
@@ -47,7 +48,10 @@ public:
 
     // The facade's calls.
     void ShowTable(int type, const tagKWP_TABLE_LIST_DATA* table);
-    void HideTable();
+    void HideTable() { EndShow(kEndSilently); }
+    // Before the window is destroyed: the show ends unreported and its lock
+    // drops now, not after the destruction has let the host show another.
+    void AbandonShow();
     void SetFocusTable(const tagKWP_TABLE_LIST_DATA& table);
     void SetActiveType(int type);
     int ActiveType() const { return m_eActiveType; }
@@ -71,8 +75,17 @@ protected:
     bool PaintsItself() const override { return true; }
 
 private:
-    // Hides the dialog, slides the panel in and forgets the table.
-    void HideAndReset();
+    // How a show ends, as the host hears it.
+    enum EndReport {
+        kEndSilently,  // Enter, HideJTDlg
+        kEndJoined,    // join: 1226/35, or the password dialog for a locked table
+        kEndClosed,    // close button, Escape, system close: 1226/1324
+    };
+    // The one way out of a show: drops the lock, forgets the table, slides
+    // the panel in and hides, and only then tells the host, from copies on
+    // the stack. A show ends once; later ways out find nothing owed and
+    // send nothing.
+    void EndShow(EndReport report);
     void PlaceArrows();
     void PlacePanel(int x, int y);
     void ApplyButtonState(UINT id, unsigned char enable);
@@ -85,6 +98,7 @@ private:
     void PaintTable(CDC& dc);
 
     tagKWP_TABLE_LIST_DATA m_stFocusTable;
+    OwedOutcome m_outcome;
     SkinImageGroup m_groupFindPartner;
     SkinImageGroup m_groupSpecialRule;
     SkinImageGroup m_groupCoinName;

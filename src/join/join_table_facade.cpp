@@ -20,7 +20,14 @@ void CPartyDlg_DlgInerface::HideJTDlg() {
 }
 
 void CPartyDlg_DlgInerface::DestroyJTDlg() {
-    g_joinTable.With([](CJoinTable& d) { d.DestroyPanel(); });
+    CJoinTable* dialog = g_joinTable.Get();
+    if (!dialog) return;
+    dialog->AbandonShow();
+    CLifeWatched::LifeWatch watch(*dialog);
+    dialog->DestroyPanel();
+    // The host destroyed (and perhaps re-created) the dialog meanwhile: the
+    // dialog this call was for is gone already.
+    if (watch.Gone()) return;
     g_joinTable.Destroy();
 }
 
