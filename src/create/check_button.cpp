@@ -13,7 +13,7 @@ BOOL CCHECKBUTTON::TakeOver(UINT id, const CWnd& owner, const NewCreatePictures*
     return TRUE;
 }
 
-void CCHECKBUTTON::SetImage(const std::string& path) {
+void CCHECKBUTTON::SetImage(const std::wstring& path) {
     // The dialog sets the same picture on every paint; only a change loads.
     if (path != m_normalPath || !m_normal) {
         m_normalPath = path;
@@ -24,7 +24,7 @@ void CCHECKBUTTON::SetImage(const std::string& path) {
 
 void CCHECKBUTTON::SetImage(int pictureIndex) {
     m_normalIndex = pictureIndex;
-    SetImage(m_pPictures ? m_pPictures->Path(pictureIndex) : std::string());
+    SetImage(m_pPictures ? m_pPictures->Path(pictureIndex) : std::wstring());
 }
 
 HBITMAP CCHECKBUTTON::LoadOnce(CBitmap& slot, int index) {

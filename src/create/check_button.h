@@ -26,7 +26,7 @@ public:
     BOOL TakeOver(UINT id, const CWnd& owner, const NewCreatePictures* pictures);
 
     // Loads the picture file as the normal picture and repaints the button.
-    void SetImage(const std::string& path);
+    void SetImage(const std::wstring& path);
     void SetImage(int pictureIndex);
     int ImageIndex() const { return m_normalIndex; }
 
@@ -41,7 +41,7 @@ private:
     const NewCreatePictures* m_pPictures = nullptr;
     CheckButtonLook m_look = CheckButtonLookFor(0);
     int m_normalIndex = -1;
-    std::string m_normalPath;
+    std::wstring m_normalPath;
     CBitmap m_normal;
     CBitmap m_hover;
     CBitmap m_pressed;

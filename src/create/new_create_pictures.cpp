@@ -14,30 +14,16 @@ SIZE PictureSize(HBITMAP picture) {
     return size;
 }
 
-std::wstring Widen(const std::string& text) {
-    int n = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-    if (n > 0) ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& wide) {
-    int n = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &text[0], n, nullptr, nullptr);
-    return text;
-}
-
-std::string CurrentDirectory() {
+std::wstring CurrentDirectory() {
     // Any length: a host started deep in a folder tree still finds \bmp. The
     // narrow call stops at MAX_PATH, the wide one does not.
     std::wstring directory(MAX_PATH, L'\0');
     for (;;) {
         DWORD n = ::GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), &directory[0]);
-        if (n == 0) return std::string();
+        if (n == 0) return std::wstring();
         if (n < directory.size()) {
             directory.resize(n);
-            return Narrow(directory);
+            return directory;
         }
         directory.resize(n);
     }
@@ -45,10 +31,10 @@ std::string CurrentDirectory() {
 
 }  // namespace
 
-HBITMAP LoadPictureFile(const std::string& path) {
+HBITMAP LoadPictureFile(const std::wstring& path) {
     if (path.empty()) return nullptr;
     const UINT flags = LR_LOADFROMFILE | LR_CREATEDIBSECTION;
-    std::wstring wide = Widen(path);
+    std::wstring wide = path;
     HBITMAP picture = static_cast<HBITMAP>(::LoadImageW(nullptr, wide.c_str(), IMAGE_BITMAP, 0, 0, flags));
     if (picture || wide.size() < MAX_PATH) return picture;
     // The loader stops at MAX_PATH; the short form of a long path fits, and
@@ -72,13 +58,13 @@ void CopyPicture(CDC& dc, HBITMAP picture, int x, int y) {
 }
 
 void NewCreatePictures::BuildPaths() {
-    std::string directory = CurrentDirectory();
+    std::wstring directory = CurrentDirectory();
     m_paths.clear();
     for (int i = 0; i < kNewCreatePictureCount; ++i) m_paths.push_back(NewCreatePicturePath(directory, i));
 }
 
-const std::string& NewCreatePictures::Path(int index) const {
-    static const std::string kNone;
+const std::wstring& NewCreatePictures::Path(int index) const {
+    static const std::wstring kNone;
     return index >= 0 && static_cast<size_t>(index) < m_paths.size() ? m_paths[static_cast<size_t>(index)] : kNone;
 }
 

@@ -16,7 +16,7 @@
 
 // A picture file as a DIB section at its stored size; null when the file is
 // missing or not a bitmap.
-HBITMAP LoadPictureFile(const std::string& path);
+HBITMAP LoadPictureFile(const std::wstring& path);
 
 class NewCreatePictures {
 public:
@@ -27,7 +27,7 @@ public:
     // Full paths below the process's current directory as it is now.
     void BuildPaths();
     // The full path of a picture; empty before BuildPaths or outside the table.
-    const std::string& Path(int index) const;
+    const std::wstring& Path(int index) const;
 
     // Loads what the dialog keeps: background, page, frame tiles and digits.
     void LoadKept();
@@ -48,7 +48,7 @@ public:
 private:
     void PaintDigits(CDC& dc, const DigitCell* cells, size_t count, int y, HBITMAP patch) const;
 
-    std::vector<std::string> m_paths;
+    std::vector<std::wstring> m_paths;
     CBitmap m_background;
     CBitmap m_page;
     CBitmap m_leftTile;

@@ -11,4 +11,5 @@ lobbyui_add_sources(
     table_create_new_rules_test.cpp
   WIN32_TESTS
     table_create_new_win_test.cpp
+    table_create_new_callback_win_test.cpp
 )

@@ -90,13 +90,6 @@ bool TraditionalSystem() {
     return reader.subLanguage == 1;
 }
 
-void DropPartyFlags() {
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-    CPartyDlg_DlgInerface::SetIfMinWin(false);
-    CPartyDlg_DlgInerface::SetIsCreatelock(false);
-    TheNewCreateValues().bRestore = false;
-}
-
 }  // namespace
 
 CTableCreateNew::CTableCreateNew() : CDialog(IDD_TABLE_CREATE_NEW) {
@@ -104,7 +97,6 @@ CTableCreateNew::CTableCreateNew() : CDialog(IDD_TABLE_CREATE_NEW) {
     memset(&m_defaults, 0, sizeof m_defaults);
     memset(m_acDefaultName, 0, sizeof m_acDefaultName);
     memset(m_acFilteredName, 0, sizeof m_acFilteredName);
-    memset(m_closedBlock, 0, sizeof m_closedBlock);
     m_hIcon = ::LoadIconA(LobbyModule(), MAKEINTRESOURCEA(IDI_LOBBY_APP));
 }
 
@@ -167,6 +159,8 @@ void CTableCreateNew::PlaceControls() {
 }
 
 void CTableCreateNew::OnDestroy() {
+    // Destroyed while shown, by the host or with its parent window.
+    EndShow(Outcome::Destroyed);
     KillTimer(kTimeoutTimer);
     m_buttons.clear();
     m_pictures.Release();
@@ -176,10 +170,6 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
     // A window that went with its parent cannot show, nor hold the locks.
     if (!m_hWnd) return;
     NewCreateValues& values = TheNewCreateValues();
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
-    // A fresh show ends any earlier hide by the host: left set, the flag
-    // would make this show time out twice as fast once the host minimises.
-    values.bHiddenByHost = false;
 
     values.ucAddMultipleLock = record.ucAddMultipleFixed;
     values.bAddMultipleOption = record.ucAddMultipleFixed != 0;
@@ -211,8 +201,8 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
     int32_t score = m_allowed.At(refresh ? m_ucScorePosition : m_defaults.ucScoreIndex);
     m_request.uiScore = score > 0 ? static_cast<unsigned int>(score) : 0u;
     m_request.ucSettingB = m_defaults.ucSettingBDefault;
-    memcpy(m_request.acTableName, record.acTableName, sizeof m_request.acTableName);
-    m_request.acTableName[16] = '\0';
+    // A host's name may fill all 17 bytes without a terminator.
+    CopyWholeText(m_request.acTableName, sizeof m_request.acTableName, record.acTableName);
 
     ::SetWindowTextA(GetDlgItem(IDC_CTN_NAME), name);
     HWND password = GetDlgItem(IDC_CTN_PASSWORD);
@@ -227,25 +217,24 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
         ::EnableWindow(password, TRUE);
     }
 
-    ShowWindow(SW_SHOW);
-    Invalidate(FALSE);
-    values.iTimeoutCounter = 1;
+    // Everything the show announces is in place before the window shows: its
+    // activation lets the host in, and what the host does there stands.
+    m_show.Begin();
+    CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
     CPartyDlg_DlgInerface::SetIsCreatelock(true);
+    if (!ShowWindowSurvives(SW_SHOW)) return;
+    Invalidate(FALSE);
 }
 
-void CTableCreateNew::HideAndForget() {
-    CPartyDlg_DlgInerface::SetIsCreatelock(false);
-    TheNewCreateValues().iTimeoutCounter = -1;
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-    TheNewCreateValues().bRestore = false;
-    m_ucLock = 0;
-    m_usRequestNumber = 0;
-    if (m_hWnd) ShowWindow(SW_HIDE);
-}
+void CTableCreateNew::HideAndForget() { EndShow(Outcome::HostHide); }
+
+void CTableCreateNew::Abandon() { EndShow(Outcome::Destroyed); }
 
 void CTableCreateNew::ShowAgainForHost() {
-    if (!m_hWnd || !m_ucLock) return;
-    TheNewCreateValues().bHiddenByHost = false;
+    // Only a show the host hid itself comes back; a created or closed one
+    // stays ended, whatever the host's lock flag says.
+    if (!m_hWnd || !m_ucLock || !m_show.Pending()) return;
+    m_show.SetHiddenByHost(false);
     CPartyDlg_DlgInerface::SetIsCreatelock(true);
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
     ShowWindow(SW_SHOW);
@@ -253,14 +242,14 @@ void CTableCreateNew::ShowAgainForHost() {
 
 void CTableCreateNew::HideForHost() {
     if (!m_hWnd || !IsWindowVisible()) return;
-    TheNewCreateValues().bHiddenByHost = true;
+    m_show.SetHiddenByHost(true);
     m_usRequestNumber = 0;
     ShowWindow(SW_HIDE);
 }
 
 void CTableCreateNew::ShowOnRestore() {
     // Only a dialog the user still has open comes back with the host's window.
-    if (!m_hWnd || TheNewCreateValues().iTimeoutCounter <= 0) return;
+    if (!m_hWnd || !m_show.Pending()) return;
     ShowWindow(SW_SHOW);
 }
 
@@ -269,13 +258,49 @@ void CTableCreateNew::UseAlternativePage() {
     if (m_hWnd) Invalidate(FALSE);
 }
 
-LRESULT CTableCreateNew::Report(WPARAM code, LPARAM data) {
-    HWND target = m_hWndOwner ? ::GetParent(m_hWndOwner) : nullptr;
-    return target ? ::SendMessageA(target, kCreateMessage, code, data) : 0;
+HWND CTableCreateNew::ReportTarget() const { return m_hWndOwner ? ::GetParent(m_hWndOwner) : nullptr; }
+
+void CTableCreateNew::SettleEnd(Outcome outcome) {
+    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    CPartyDlg_DlgInerface::SetIsCreatelock(false);
+    TheNewCreateValues().bRestore = false;
+    // The minimised flag is the host's; an outcome it hears of clears it.
+    if (outcome == Outcome::Created || outcome == Outcome::Closed) CPartyDlg_DlgInerface::SetIfMinWin(false);
+    // A creation leaves the host's lock flag and request number to the host.
+    if (outcome != Outcome::Created) {
+        m_ucLock = 0;
+        m_usRequestNumber = 0;
+    }
+}
+
+void CTableCreateNew::EndShow(Outcome outcome) {
+    const bool owed = m_show.End();
+    if (!owed && outcome != Outcome::HostHide) return;
+    SettleEnd(outcome);
+    const bool report = owed && (outcome == Outcome::Created || outcome == Outcome::Closed);
+    // The request as it goes out, saved before the host can show the dialog
+    // again and load other defaults.
+    tagKWP_CREATE_TABLE_REQ request;
+    memcpy(&request, &m_request, sizeof request);
+    if (report && outcome == Outcome::Created) {
+        const WorkingDefaults sent = {static_cast<int32_t>(request.uiScore), request.ucSettingA, request.ucSettingB};
+        SaveSavedDefaults(sent);
+    }
+    const HWND target = ReportTarget();
+    if (outcome != Outcome::Destroyed && m_hWnd && !ShowWindowSurvives(SW_HIDE) && !report) return;
+    if (!report || !target) return;
+    // Zero for every report, whatever a host wrote into the last one.
+    unsigned char closed[4] = {0, 0, 0, 0};
+    const bool created = outcome == Outcome::Created;
+    ::SendMessageA(target, kCreateMessage, created ? kRequestCode : kClosedCode,
+                   created ? reinterpret_cast<LPARAM>(&request) : reinterpret_cast<LPARAM>(closed));
 }
 
 void CTableCreateNew::Confirm() {
     PlayLobbySound(kSoundClick);
+    // One request per show: a press from inside the host's handler, or on a
+    // dialog whose show has ended, has nothing to send.
+    if (!m_show.Pending()) return;
     NewCreateValues& values = TheNewCreateValues();
 
     char name[17] = {0};
@@ -302,51 +327,30 @@ void CTableCreateNew::Confirm() {
     m_defaults.ucSettingADefault = m_request.ucSettingA;
     m_defaults.ucSettingBDefault = m_request.ucSettingB;
     CPartyDlg_DlgInerface::SetIsAddMult(values.bAddMultipleOption ? 1 : 0);
-
-    HWND self = m_hWnd;
-    Report(kRequestCode, reinterpret_cast<LPARAM>(&m_request));
-    // A host may destroy the dialog while it handles the request; what the
-    // library keeps for itself is settled all the same.
-    if (::IsWindow(self)) ShowWindow(SW_HIDE);
-    values.iTimeoutCounter = -1;
-    DropPartyFlags();
-    SaveSavedDefaults(TheWorkingDefaults());
+    EndShow(Outcome::Created);
 }
 
 void CTableCreateNew::Close(bool whileHidden) {
     if (!whileHidden && !IsWindowVisible()) return;
-    NewCreateValues& values = TheNewCreateValues();
-    HWND self = m_hWnd;
-    Report(kClosedCode, reinterpret_cast<LPARAM>(m_closedBlock));
-    values.iTimeoutCounter = -1;
-    DropPartyFlags();
-    if (whileHidden) values.bHiddenByHost = false;
-    if (!::IsWindow(self)) return;
-    ShowWindow(SW_HIDE);
-    m_ucLock = 0;
-    m_usRequestNumber = 0;
+    EndShow(Outcome::Closed);
 }
 
 void CTableCreateNew::OnCancelCommand() {
     PlayLobbySound(kSoundClick);
-    Close(false);
-    // Also when the dialog was hidden and so closed nothing: the press ends the show.
-    TheNewCreateValues().iTimeoutCounter = -1;
+    // A dialog the host has hidden reports nothing, but the press still
+    // ends its show, and with it the locks it holds.
+    if (IsWindowVisible()) {
+        EndShow(Outcome::Closed);
+    } else {
+        EndShow(Outcome::Dropped);
+    }
 }
 
 void CTableCreateNew::OnTick() {
-    NewCreateValues& values = TheNewCreateValues();
-    switch (TimeoutTick(values.iTimeoutCounter, IsWindowVisible() != FALSE, CPartyDlg_DlgInerface::GetIfMinWin(),
-                        values.bHiddenByHost)) {
-    case TimeoutAction::Close:
-        Close(false);
-        values.iTimeoutCounter = -1;
-        break;
-    case TimeoutAction::CloseWhileHidden:
-        Close(true);
-        break;
-    case TimeoutAction::None:
-        break;
+    switch (m_show.Tick(IsWindowVisible() != FALSE, CPartyDlg_DlgInerface::GetIfMinWin())) {
+    case TimeoutAction::Close: Close(false); break;
+    case TimeoutAction::CloseWhileHidden: Close(true); break;
+    case TimeoutAction::None: break;
     }
 }
 

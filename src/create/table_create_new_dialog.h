@@ -32,7 +32,13 @@ public:
 
     // The facade's calls.
     void ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short tableNumber);
+    // HideCTDlgNew: ends the show without a report and drops the locks,
+    // shown or not.
     void HideAndForget();
+    // Before the window is destroyed: a show still open ends unreported and
+    // takes its locks with it, so that nothing the host does while the
+    // window goes (a new dialog shown from the activation) is undone later.
+    void Abandon();
     void ShowAgainForHost();
     void HideForHost();
     void ShowOnRestore();
@@ -45,6 +51,7 @@ public:
     void SetRefreshDefaults(unsigned char refresh) { m_ucRefresh = refresh; }
     void SetUseYuCoin(bool use) { m_bUseYuCoin = use; }
 
+    bool ShowPending() const { return m_show.Pending(); }
     const tagKWP_CREATE_TABLE_REQ& Request() const { return m_request; }
     const tagKWP_TABLE_SET_DEFAULT& Defaults() const { return m_defaults; }
     CCHECKBUTTON* Button(UINT id) const;
@@ -62,6 +69,16 @@ protected:
 private:
     void MakeButtons();
     void PlaceControls();
+    // How a show ends. Created and Closed report 34 and 37; Dropped ends a
+    // show the host had hidden, Destroyed one whose window is going, and
+    // HostHide is HideCTDlgNew, which settles the locks even with no show.
+    enum class Outcome { Created, Closed, Dropped, Destroyed, HostHide };
+    // The one way out: settles what the outcome announces (time-out stopped,
+    // locks dropped, defaults saved), hides, and sends the report as its
+    // very last act, from copies on the stack. A show reports once: every
+    // later way out finds nothing owed and sends nothing.
+    void EndShow(Outcome outcome);
+    void SettleEnd(Outcome outcome);
     void Confirm();
     void OnCancelCommand();
     // Closes as cancelled; only a visible dialog unless whileHidden.
@@ -75,8 +92,8 @@ private:
     void ToggleSpecialCard();
     void PaintPasswordBox();
     void InvalidateArea(int left, int top, int right, int bottom);
-    // Sends to the parent of the window the host created the dialog with.
-    LRESULT Report(WPARAM code, LPARAM data);
+    // The parent of the window the host created the dialog with, as it is now.
+    HWND ReportTarget() const;
     // The move by the title strip, without the system's modal move loop.
     bool StartMove(CPoint client);
     void ContinueMove(CPoint client);
@@ -94,7 +111,7 @@ private:
     HICON m_hIcon = nullptr;
     char m_acDefaultName[17];
     char m_acFilteredName[17];
-    unsigned char m_closedBlock[4];
+    PendingShow m_show;
     std::vector<std::unique_ptr<CCHECKBUTTON>> m_buttons;
     bool m_bMoving = false;
     CPoint m_ptGrab;

@@ -35,17 +35,20 @@ const char* const kPictureNames[kNewCreatePictureCount] = {
     "\\bmp\\bmp00047.bmp",
 };
 
-// Copies at most maxBytes of text into field (which has room for them and a
-// terminator), never ending inside a GBK character; the rest is zero.
-void CopyField(char* field, size_t fieldSize, const char* text, size_t maxBytes) {
+}  // namespace
+
+void CopyWholeText(char* field, size_t fieldSize, const char* text) {
+    if (!field || fieldSize == 0) return;
     memset(field, 0, fieldSize);
     if (!text) return;
-    size_t length = strnlen(text, maxBytes);
-    length = GbkWholeLength(text, length);
+    size_t length = GbkWholeLength(text, strnlen(text, fieldSize - 1));
     memcpy(field, text, length);
 }
 
-}  // namespace
+void FillRequestPassword(tagKWP_CREATE_TABLE_REQ& request, bool send, const char* typed) {
+    CopyWholeText(request.acPassword, sizeof request.acPassword, send ? typed : nullptr);
+    request.ucHavePassword = request.acPassword[0] ? 1 : 0;
+}
 
 NewCreateValues& TheNewCreateValues() { return s_values; }
 
@@ -132,8 +135,11 @@ const char* NewCreatePictureName(int index) {
     return index >= 0 && index < kNewCreatePictureCount ? kPictureNames[index] : "";
 }
 
-std::string NewCreatePicturePath(const std::string& directory, int index) {
-    return directory + NewCreatePictureName(index);
+std::wstring NewCreatePicturePath(const std::wstring& directory, int index) {
+    std::wstring path = directory;
+    // The names are ASCII: each byte is its own character.
+    for (const char* c = NewCreatePictureName(index); *c; ++c) path += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+    return path;
 }
 
 CheckButtonLook CheckButtonLookFor(unsigned int controlId) {
@@ -173,15 +179,8 @@ CheckButtonLook CheckButtonLookFor(unsigned int controlId) {
 
 void FillConfirmedRequest(tagKWP_CREATE_TABLE_REQ& request, const NewCreateConfirmation& c) {
     request.uiGameID = c.gameId;
-    CopyField(request.acTableName, sizeof request.acTableName, c.name, sizeof request.acTableName - 1);
-    // Cleared first: a dialog shown again without a fresh show must not
-    // resend the password of its last confirmation.
-    memset(request.acPassword, 0, sizeof request.acPassword);
-    request.ucHavePassword = 0;
-    if (c.passwordOption && TableTakesPassword(c.tableNumber) && c.password && c.password[0]) {
-        CopyField(request.acPassword, sizeof request.acPassword, c.password, sizeof request.acPassword - 1);
-        request.ucHavePassword = request.acPassword[0] ? 1 : 0;
-    }
+    CopyWholeText(request.acTableName, sizeof request.acTableName, c.name);
+    FillRequestPassword(request, c.passwordOption && TableTakesPassword(c.tableNumber), c.password);
     request.ucSettingA = static_cast<unsigned char>(c.working.iSettingA);
     request.ucSettingB = static_cast<unsigned char>(c.working.iSettingB);
     request.uiScore = static_cast<unsigned int>(c.working.iScore);

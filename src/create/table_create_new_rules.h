@@ -16,6 +16,7 @@
 
 #include "create/allowed_scores.h"
 #include "create/saved_defaults.h"
+#include "frame/way_out.h"
 
 // What the dialog keeps from load to unload, whether or not it exists. The
 // working score and settings live with the saved defaults.
@@ -29,9 +30,6 @@ struct NewCreateValues {
     unsigned char ucAddMultipleLock = 0;  // 1: the server fixed the option on
     bool bSpecialCardOption = false;
     bool bRestore = false;
-    bool bHiddenByHost = false;
-    // Ticks since the last show; -1 while no show is pending.
-    int32_t iTimeoutCounter = -1;
     int32_t iSpecialValue = 0;
     char acOwnName[15] = {};
 };
@@ -48,6 +46,39 @@ enum class TimeoutAction { None, Close, CloseWhileHidden };
 // dialog with no show pending (never shown, or already closed) counts
 // nothing: it has nothing to cancel.
 TimeoutAction TimeoutTick(int32_t& counter, bool visible, bool minimised, bool hiddenByHost);
+
+// A show the host has not yet heard the end of. Every show begins one; the
+// dialog's one way out ends it, once, whether it reports created or closed
+// or ends silently (the host's own hide, a destroy). Only a pending show
+// counts towards the time-out, and only one the host hid itself can come
+// back on the host's word. It belongs to the dialog object, so a dialog made
+// again starts with nothing pending.
+class PendingShow {
+public:
+    void Begin() {
+        m_outcome.Begin();
+        m_ticks = 1;
+        m_hiddenByHost = false;
+    }
+    bool Pending() const { return m_outcome.Owed(); }
+    // True once per show: the way out that gets it reports the outcome.
+    bool End() {
+        m_ticks = -1;
+        m_hiddenByHost = false;
+        return m_outcome.Take();
+    }
+    void SetHiddenByHost(bool hidden) { m_hiddenByHost = hidden && Pending(); }
+    bool HiddenByHost() const { return m_hiddenByHost; }
+    TimeoutAction Tick(bool visible, bool minimised) {
+        return Pending() ? TimeoutTick(m_ticks, visible, minimised, m_hiddenByHost) : TimeoutAction::None;
+    }
+    int32_t Ticks() const { return m_ticks; }
+
+private:
+    OwedOutcome m_outcome;
+    int32_t m_ticks = -1;  // since the show; -1 while none is pending
+    bool m_hiddenByHost = false;
+};
 
 // The score a step button leads to; the score itself when it cannot step.
 // Down from a score between two allowed values goes to the largest allowed
@@ -69,6 +100,17 @@ int32_t SettingBStepUp(int32_t value);
 // Tables up to this number take no password.
 const int32_t kLastTableWithoutPassword = 100;
 inline bool TableTakesPassword(int32_t tableNumber) { return tableNumber > kLastTableWithoutPassword; }
+
+// Copies at most fieldSize - 1 bytes of text into field, never ending inside
+// a GBK character; the rest of the field is zero. text need not be
+// terminated within those bytes (a host's full 17-byte name), and may be null.
+void CopyWholeText(char* field, size_t fieldSize, const char* text);
+
+// The password a request carries: when send is true and typed is not empty,
+// typed cut to 8 bytes on a character boundary with ucHavePassword 1;
+// otherwise an all-zero password and ucHavePassword 0, so that nothing of an
+// earlier confirmation is sent again.
+void FillRequestPassword(tagKWP_CREATE_TABLE_REQ& request, bool send, const char* typed);
 
 // Where a number's digit pictures go: x of each 14 x 20 cell, left to right.
 struct DigitCell {
@@ -119,8 +161,9 @@ enum NewCreatePicture {
 };
 // "\bmp\…" for a picture, empty outside the table.
 const char* NewCreatePictureName(int index);
-// The directory followed by the picture's name; any length of directory.
-std::string NewCreatePicturePath(const std::string& directory, int index);
+// The directory followed by the picture's name; any length of directory, and
+// wide to the end, so that a folder named outside the ANSI code page is found.
+std::wstring NewCreatePicturePath(const std::wstring& directory, int index);
 
 // The pictures of a picture button, by control id: its normal, hovered and
 // pressed picture (-1: none of its own) and its rounded window region.

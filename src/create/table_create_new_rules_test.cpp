@@ -130,12 +130,38 @@ TEST(NewCreateDigitsTest, ScoreIsCentredOnAsManyCellsAsItHasDigits) {
 }
 
 TEST(NewCreatePicturesTest, PathsGrowWithTheDirectory) {
-    std::string longDirectory = "C:\\" + std::string(300, 'd');
-    std::string path = NewCreatePicturePath(longDirectory, kPicAlternativePage);
-    EXPECT_EQ(longDirectory + "\\bmp\\bmp00047.bmp", path);
+    std::wstring longDirectory = L"C:\\" + std::wstring(300, L'd');
+    EXPECT_EQ(longDirectory + L"\\bmp\\bmp00047.bmp", NewCreatePicturePath(longDirectory, kPicAlternativePage));
+    // A folder named in Hebrew keeps its characters, whatever the ANSI code page.
+    const std::wstring hebrew = L"C:\\\u05E9\u05DC\u05D5\u05DD";
+    EXPECT_EQ(hebrew + L"\\bmp\\bmp00025.bmp", NewCreatePicturePath(hebrew, kPicPage));
     EXPECT_STREQ("\\bmp\\bmp000131.bmp", NewCreatePictureName(kPicBackground));
     EXPECT_STREQ("\\bmp\\bitmap3.bmp", NewCreatePictureName(35));
     EXPECT_STREQ("", NewCreatePictureName(kNewCreatePictureCount));
+}
+
+TEST(NewCreatePendingShowTest, EndsOncePerShowAndCountsOnlyWhilePending) {
+    PendingShow show;
+    EXPECT_FALSE(show.End()) << "a dialog never shown owes nothing";
+    for (int i = 0; i < 400; ++i) ASSERT_EQ(TimeoutAction::None, show.Tick(false, true));
+    show.SetHiddenByHost(true);
+    EXPECT_FALSE(show.HiddenByHost()) << "only a pending show can be hidden by the host";
+
+    show.Begin();
+    show.SetHiddenByHost(true);
+    for (int i = 1; i < 90; ++i) ASSERT_EQ(TimeoutAction::None, show.Tick(false, true)) << i;
+    EXPECT_EQ(TimeoutAction::CloseWhileHidden, show.Tick(false, true));
+    EXPECT_TRUE(show.End());
+    EXPECT_FALSE(show.End()) << "the second way out finds the show ended";
+    EXPECT_FALSE(show.HiddenByHost());
+    EXPECT_EQ(-1, show.Ticks());
+    for (int i = 0; i < 400; ++i) ASSERT_EQ(TimeoutAction::None, show.Tick(true, true)) << "a closed show never times out again";
+
+    // A new show starts afresh, however the last one ended.
+    show.Begin();
+    EXPECT_FALSE(show.HiddenByHost());
+    EXPECT_EQ(1, show.Ticks());
+    EXPECT_TRUE(show.Pending());
 }
 
 class ConfirmedRequestTest : public ::testing::Test {
@@ -174,4 +200,32 @@ TEST_F(ConfirmedRequestTest, LongTextsAreCutBeforeAHalfGbkCharacter) {
     EXPECT_EQ(std::string(15, 'a'), std::string(request.acTableName));
     EXPECT_EQ(0, request.acTableName[15]);
     EXPECT_STREQ("1234567", request.acPassword);
+}
+
+TEST(NewCreateTextCopyTest, AHostsUnterminatedNameIsCutOnACharacterBoundary) {
+    // One ASCII byte and eight two-byte characters fill all 17 bytes, no terminator.
+    const char full[17] = {'a', '\xB2', '\xE2', '\xCA', '\xD4', '\xB2', '\xE2', '\xCA', '\xD4',
+                           '\xB2', '\xE2', '\xCA', '\xD4', '\xB2', '\xE2', '\xCA', '\xD4'};
+    char field[17];
+    memset(field, 0x55, sizeof field);
+    CopyWholeText(field, sizeof field, full);
+    EXPECT_EQ(std::string(full, 15), std::string(field)) << "the eighth character does not fit in 16 bytes";
+    EXPECT_EQ(std::string(2, '\0'), std::string(field + 15, 2));
+    CopyWholeText(field, sizeof field, nullptr);
+    EXPECT_EQ(std::string(17, '\0'), std::string(field, 17));
+}
+
+TEST(NewCreateTextCopyTest, PasswordIsSentOnlyWhenAskedAndNotEmpty) {
+    tagKWP_CREATE_TABLE_REQ request;
+    memset(&request, 0xEE, sizeof request);
+    FillRequestPassword(request, true, "\xD7");
+    EXPECT_EQ(0, request.ucHavePassword) << "half a character is no password";
+    EXPECT_EQ(std::string(9, '\0'), std::string(request.acPassword, 9));
+    FillRequestPassword(request, true, "a\xB2\xE2\xCA\xD4\xB2\xE2\xCA\xD4");
+    EXPECT_EQ(1, request.ucHavePassword);
+    EXPECT_EQ(std::string("a\xB2\xE2\xCA\xD4\xB2\xE2"), std::string(request.acPassword));
+    FillRequestPassword(request, false, "1234");
+    EXPECT_EQ(0, request.ucHavePassword);
+    EXPECT_EQ(std::string(9, '\0'), std::string(request.acPassword, 9));
+    EXPECT_EQ(0xEE, request.ucZero35) << "nothing beyond the password";
 }
