@@ -15,5 +15,6 @@ lobbyui_add_sources(
   WIN32_TESTS
     join_table_callback_win_test.cpp
     join_table_win_test.cpp
+    password_callback_win_test.cpp
     password_dialog_win_test.cpp
 )
