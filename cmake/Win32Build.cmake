@@ -33,19 +33,33 @@ target_include_directories(LobbyUi
 target_compile_definitions(LobbyUi PRIVATE LOBBYUI_BUILDING)
 target_link_libraries(LobbyUi PRIVATE ${LOBBYUI_SYSTEM_LIBS})
 target_link_options(LobbyUi PRIVATE ${LOBBYUI_STATIC_RUNTIME})
-set_target_properties(LobbyUi PROPERTIES PREFIX "" IMPORT_PREFIX "" IMPORT_SUFFIX ".lib"
+set_target_properties(LobbyUi PROPERTIES PREFIX "" IMPORT_PREFIX "lib" IMPORT_SUFFIX ".dll.a"
   OUTPUT_NAME LobbyUi)
 lobbyui_warnings(LobbyUi)
-# The same import library under MinGW's own name, so that a plain -lLobbyUi
-# finds it too.
+
+# The C interface, for hosts of any compiler: __stdcall functions exported
+# under their plain names. src/capi/LobbyUi.def gives each with its @n, which
+# --kill-at drops from the exported name; no C++ export has one, so those stay
+# as they are. After the link, ld's list of every export and that .def make
+# lib/LobbyUi.def and LobbyUi.lib, the import library Visual C++'s linker takes.
+set(LOBBYUI_C_DEF ${PROJECT_SOURCE_DIR}/src/capi/LobbyUi.def)
+target_sources(LobbyUi PRIVATE ${PROJECT_SOURCE_DIR}/src/capi/c_handles.cpp
+  ${PROJECT_SOURCE_DIR}/src/capi/room_c.cpp ${PROJECT_SOURCE_DIR}/src/capi/party_dialogs_c.cpp
+  ${PROJECT_SOURCE_DIR}/src/capi/player_info_c.cpp ${PROJECT_SOURCE_DIR}/src/capi/settings_dialogs_c.cpp
+  ${LOBBYUI_C_DEF})
+target_link_options(LobbyUi PRIVATE -Wl,--kill-at -Wl,--output-def,${CMAKE_BINARY_DIR}/lib/LobbyUi.exports.def)
+find_program(LOBBYUI_DLLTOOL NAMES llvm-dlltool-14 llvm-dlltool REQUIRED)
 add_custom_command(TARGET LobbyUi POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_LINKER_FILE:LobbyUi> ${CMAKE_BINARY_DIR}/lib/libLobbyUi.dll.a)
+  COMMAND ${CMAKE_COMMAND} -Dexports=${CMAKE_BINARY_DIR}/lib/LobbyUi.exports.def -Dc_def=${LOBBYUI_C_DEF}
+    -Ddef=${CMAKE_BINARY_DIR}/lib/LobbyUi.def -Dlib=${CMAKE_BINARY_DIR}/lib/LobbyUi.lib -Ddlltool=${LOBBYUI_DLLTOOL}
+    -P ${PROJECT_SOURCE_DIR}/cmake/ImportLibraries.cmake
+  BYPRODUCTS ${CMAKE_BINARY_DIR}/lib/LobbyUi.def ${CMAKE_BINARY_DIR}/lib/LobbyUi.lib)
 
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 install(TARGETS LobbyUi EXPORT LobbyUiTargets
   RUNTIME DESTINATION bin ARCHIVE DESTINATION lib LIBRARY DESTINATION lib)
-install(FILES ${CMAKE_BINARY_DIR}/lib/libLobbyUi.dll.a DESTINATION lib)
+install(FILES ${CMAKE_BINARY_DIR}/lib/LobbyUi.lib ${CMAKE_BINARY_DIR}/lib/LobbyUi.def DESTINATION lib)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/lobbyui DESTINATION include)
 install(EXPORT LobbyUiTargets NAMESPACE LobbyUi:: DESTINATION lib/cmake/LobbyUi)
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/LobbyUiConfig.cmake.in
@@ -109,3 +123,17 @@ lobbyui_warnings(core_tests_win32)
 add_test(NAME core_tests_win32 COMMAND core_tests_win32)
 set_tests_properties(core_tests_win32 PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# The release archive, LobbyUi-<version>-win32.zip: the installed tree with a
+# README for host developers. `cpack` in this build tree makes it in package/.
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/PackageReadme.txt DESTINATION . RENAME README.txt)
+# cpack packs what the build made; it does not build the whole tree first.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME LobbyUi)
+set(CPACK_PACKAGE_VENDOR LobbyUi)
+set(CPACK_PACKAGE_FILE_NAME LobbyUi-${PROJECT_VERSION}-win32)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
+include(CPack)
+
+add_subdirectory(tests/c_host)

@@ -9,14 +9,14 @@ cmake --install "$build" --prefix "$work/prefix" >/dev/null
 for f in bin/LobbyUi.dll lib/LobbyUi.lib lib/libLobbyUi.dll.a include/lobbyui/lobbyui.h lib/cmake/LobbyUi/LobbyUiConfig.cmake; do
   [ -f "$work/prefix/$f" ] || { echo "missing from the installed tree: $f"; exit 1; }
 done
-# Hosts get the DLL without its symbols, which stay beside it for debugging.
-for f in bin/LobbyUi.dll.debug bin/VaduveRed.dll; do
+# Hosts get the DLL without its symbols, which stay in lib/ for debugging.
+for f in lib/LobbyUi.dll.debug lib/LobbyUi.def bin/VaduveRed.dll; do
   [ -f "$work/prefix/$f" ] || { echo "missing from the installed tree: $f"; exit 1; }
 done
 sections=$(i686-w64-mingw32-objdump -h "$work/prefix/bin/LobbyUi.dll")
 echo "$sections" | grep -q '\.gnu_debuglink' || { echo "the installed LobbyUi.dll has no debug link"; exit 1; }
 if echo "$sections" | grep -q '\.debug_info'; then echo "the installed LobbyUi.dll still carries its debug information"; exit 1; fi
-i686-w64-mingw32-objdump -h "$work/prefix/bin/LobbyUi.dll.debug" | grep -q '\.debug_info' ||
+i686-w64-mingw32-objdump -h "$work/prefix/lib/LobbyUi.dll.debug" | grep -q '\.debug_info' ||
   { echo "LobbyUi.dll.debug holds no debug information"; exit 1; }
 cmake -S "$source_dir/tests/consumer" -B "$work/build" \
   -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-i686.cmake" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
