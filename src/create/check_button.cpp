@@ -3,10 +3,10 @@
 BOOL CCHECKBUTTON::TakeOver(UINT id, const CWnd& owner, const NewCreatePictures* pictures) {
     if (!SubclassDlgItem(id, owner)) return FALSE;
     m_pPictures = pictures;
-    m_look = CheckButtonLookFor(id);
-    if (m_look.hasRegion) {
+    m_look = NewCreateControlRow(id).look;
+    if (!m_look.region.IsRectEmpty()) {
         const CRect& r = m_look.region;
-        HRGN region = ::CreateRoundRectRgn(r.left, r.top, r.right, r.bottom, m_look.cornerWidth, m_look.cornerHeight);
+        HRGN region = ::CreateRoundRectRgn(r.left, r.top, r.right, r.bottom, m_look.corner, m_look.corner);
         // The window owns the region from here on.
         if (region && !::SetWindowRgn(m_hWnd, region, TRUE)) ::DeleteObject(region);
     }
@@ -34,7 +34,8 @@ HBITMAP CCHECKBUTTON::LoadOnce(CBitmap& slot, int index) {
 }
 
 HBITMAP CCHECKBUTTON::PictureFor(UINT itemState) {
-    if (m_look.checkBox || m_look.normal < 0) return m_normal;
+    // A look without hovered and pressed pictures (a check box) always
+    // shows the picture its owner gave it.
     HBITMAP picture = nullptr;
     if (itemState & ODS_SELECTED) {
         picture = LoadOnce(m_pressed, m_look.pressed);
@@ -49,7 +50,7 @@ BOOL CCHECKBUTTON::OnChildNotify(UINT msg, WPARAM, LPARAM l, LRESULT* result) {
     const DRAWITEMSTRUCT* item = reinterpret_cast<const DRAWITEMSTRUCT*>(l);
     CDC dc(item->hDC);
     const RECT& r = item->rcItem;
-    if (m_look.hasRegion) {
+    if (!m_look.region.IsRectEmpty()) {
         HBITMAP picture = PictureFor(item->itemState);
         if (picture) {
             CMemoryDC source(dc);

@@ -39,7 +39,7 @@ private:
     HBITMAP LoadOnce(CBitmap& slot, int index);
 
     const NewCreatePictures* m_pPictures = nullptr;
-    CheckButtonLook m_look = CheckButtonLookFor(0);
+    CheckButtonLook m_look = NewCreateControlRow(0).look;
     int m_normalIndex = -1;
     std::wstring m_normalPath;
     CBitmap m_normal;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
 #include "host_window.h"
@@ -21,7 +22,9 @@
 namespace {
 
 typedef CPartyDlg_DlgInerface Party;
-const UINT kCreate = WM_USER + 201;
+const UINT kCreate = LOBBYUI_MSG_CREATE_TABLE;
+const WPARAM kCreated = LOBBYUI_CREATE_TABLE_REQUEST;
+const WPARAM kClosed = LOBBYUI_CREATE_TABLE_CLOSED;
 
 BOOL CALLBACK FindCreateDialog(HWND h, LPARAM p) {
     if (::GetDlgItem(h, IDC_CTN_CREATE) && ::GetDlgItem(h, IDC_CTN_SPECIAL_CARD)) {
@@ -95,9 +98,9 @@ protected:
         record.ucSettingBDefault = 8;
         // The report and the first four bytes behind it, as they were during the send.
         host.Answer(kCreate, [this](WPARAM code, LPARAM data) {
-            if (code == 34 && data) memcpy(&lastRequest, reinterpret_cast<const void*>(data), sizeof lastRequest);
-            if (code == 37 && data) memcpy(lastBlock, reinterpret_cast<const void*>(data), sizeof lastBlock);
-            if (code == 37 && data && scribble) memset(reinterpret_cast<void*>(data), 0x7F, 4);
+            if (code == kCreated && data) memcpy(&lastRequest, reinterpret_cast<const void*>(data), sizeof lastRequest);
+            if (code == kClosed && data) memcpy(lastBlock, reinterpret_cast<const void*>(data), sizeof lastBlock);
+            if (code == kClosed && data && scribble) memset(reinterpret_cast<void*>(data), 0x7F, 4);
             if (!armed) return LRESULT(0);
             armed = false;
             Call(call);
@@ -202,9 +205,9 @@ protected:
 
         host.StopObserving();
         armed = false;
-        const size_t closedBefore = Reports(37);
+        const size_t closedBefore = Reports(kClosed);
         Tick(180);
-        EXPECT_EQ(closedBefore + (shown ? 1 : 0), Reports(37)) << where << ": the time-out after the host's last word";
+        EXPECT_EQ(closedBefore + (shown ? 1 : 0), Reports(kClosed)) << where << ": the time-out after the host's last word";
         EXPECT_EQ(0, Party::GetIfPartyBtnLock()) << where;
     }
 
@@ -238,12 +241,12 @@ struct WayRow {
     WPARAM code;
 };
 const WayRow kWays[] = {
-    {Way::Create, "create", 34},
-    {Way::Cancel, "cancel", 37},
-    {Way::CloseBox, "close box", 37},
-    {Way::TimeOut, "time-out", 37},
-    {Way::TimeOutHiddenByHost, "time-out hidden by the host", 37},
-    {Way::TimeOutMinimised, "time-out minimised", 37},
+    {Way::Create, "create", kCreated},
+    {Way::Cancel, "cancel", kClosed},
+    {Way::CloseBox, "close box", kClosed},
+    {Way::TimeOut, "time-out", kClosed},
+    {Way::TimeOutHiddenByHost, "time-out hidden by the host", kClosed},
+    {Way::TimeOutMinimised, "time-out minimised", kClosed},
 };
 
 }  // namespace
@@ -277,8 +280,8 @@ TEST_F(NewCreateCallbackTest, InsideItsReportTheDialogHasEndedItsShowAndWhatTheH
             }
             EXPECT_FALSE(armed) << where << ": reported";
             EXPECT_EQ(1u, Reports(row.code)) << where;
-            EXPECT_EQ(0u, Reports(row.code == 34 ? 37 : 34)) << where;
-            if (row.code == 34) {
+            EXPECT_EQ(0u, Reports(row.code == kCreated ? kClosed : kCreated)) << where;
+            if (row.code == kCreated) {
                 EXPECT_EQ(10u, lastRequest.uiScore) << where;
                 EXPECT_EQ(std::string("10\r\r\n2\r\r\n8"), ScratchDirectory::Read("Default.sav"))
                     << where << ": the file holds what was sent";
@@ -289,7 +292,7 @@ TEST_F(NewCreateCallbackTest, InsideItsReportTheDialogHasEndedItsShowAndWhatTheH
                 EXPECT_EQ(0, seen.partyLock) << where;
                 EXPECT_FALSE(seen.createLock) << where;
                 EXPECT_FALSE(seen.visible) << where;
-                if (row.code == 37) {
+                if (row.code == kClosed) {
                     EXPECT_EQ(0, seen.lockFlag) << where;
                     EXPECT_EQ(0, seen.requestNumber) << where;
                 } else {
@@ -309,7 +312,7 @@ TEST_F(NewCreateCallbackTest, EveryClosedReportCarriesAZeroBlockWhateverTheHostW
         Click(IDC_CTN_CANCEL);
         EXPECT_EQ(std::vector<unsigned char>(4, 0), std::vector<unsigned char>(lastBlock, lastBlock + 4)) << round;
     }
-    EXPECT_EQ(2u, Reports(37));
+    EXPECT_EQ(2u, Reports(kClosed));
 }
 
 namespace {
@@ -402,8 +405,8 @@ TEST_F(NewCreateCallbackTest, FromTheActivationAndFocusItsShowHideAndDestroyCaus
                 host.StopObserving();
                 EXPECT_TRUE(called) << where;
                 const Outcome expected = AfterAct(act.act, called ? what : HostCall::None);
-                EXPECT_EQ(expected.created, Reports(34)) << where;
-                EXPECT_EQ(expected.closed, Reports(37)) << where;
+                EXPECT_EQ(expected.created, Reports(kCreated)) << where;
+                EXPECT_EQ(expected.closed, Reports(kClosed)) << where;
                 if (called && what == HostCall::Getters) {
                     ASSERT_EQ(1u, seenInside.size());
                     // A show has raised its locks before its window shows; every way out has dropped them before it hides.

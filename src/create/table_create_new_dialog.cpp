@@ -13,7 +13,6 @@
 #include "support/html_trace.h"
 #include "support/lobby_sound.h"
 #include "support/safe_format.h"
-#include "support/texts_big5.h"
 #include "support/texts_gbk.h"
 #include "win/module.h"
 
@@ -23,58 +22,6 @@ const COLORREF kLimitColour = RGB(255, 0, 0);
 // The title strip that moves the window, edges included.
 bool InTitleStrip(CPoint p) { return p.x >= 0 && p.x <= 323 && p.y >= 0 && p.y <= 18; }
 
-struct Placement {
-    UINT id;
-    int left, top, width, height;
-};
-const Placement kPlacements[] = {
-    {IDC_CTN_NAME, 90, 90, 130, 20},
-    {IDC_CTN_PASSWORD_OPTION, 90, 120, 18, 18},
-    {IDC_CTN_PASSWORD, 110, 120, 110, 20},
-    {IDC_CTN_ADD_MULTIPLE, 18, 165, 20, 20},
-    {IDC_CTN_DISABLED_CHECK, 140, 165, 22, 19},
-    {IDC_CTN_SCORE_DOWN, 86, 276, 23, 26},
-    {IDC_CTN_SCORE_UP, 170, 276, 23, 26},
-    {IDC_CTN_SETTING_A_DOWN, 86, 306, 23, 26},
-    {IDC_CTN_SETTING_A_UP, 170, 306, 23, 26},
-    {IDC_CTN_SETTING_B_DOWN, 86, 336, 23, 26},
-    {IDC_CTN_SETTING_B_UP, 170, 336, 23, 26},
-    {IDC_CTN_SPECIAL_CARD, 18, 238, 20, 20},
-    {IDC_CTN_CREATE, 30, 383, 84, 29},
-    {IDC_CTN_CANCEL, 140, 383, 84, 30},
-    {IDC_CTN_CLOSE, 221, 2, 15, 15},
-};
-
-// Every picture button and the picture it starts with.
-struct ButtonStart {
-    UINT id;
-    int picture;
-};
-const ButtonStart kButtons[] = {
-    {IDC_CTN_CREATE, kPicCreate},
-    {IDC_CTN_CANCEL, kPicCancel},
-    {IDC_CTN_CLOSE, kPicClose},
-    {IDC_CTN_SCORE_DOWN, kPicDown},
-    {IDC_CTN_SETTING_A_DOWN, kPicDown},
-    {IDC_CTN_SETTING_B_DOWN, kPicDown},
-    {IDC_CTN_SCORE_UP, kPicUp},
-    {IDC_CTN_SETTING_A_UP, kPicUp},
-    {IDC_CTN_SETTING_B_UP, kPicUp},
-    {IDC_CTN_PASSWORD_OPTION, kPicCheckOff},
-    {IDC_CTN_SPECIAL_CARD, kPicCheckOff},
-    {IDC_CTN_ADD_MULTIPLE, kPicCheckDisabled},
-    {IDC_CTN_DISABLED_CHECK, kPicCheckDisabled},
-    {IDC_CTN_TABLE_SETTINGS, -1},
-    {IDC_CTN_SAME_TABLE_LIMITS, -1},
-    {IDC_CTN_HIDDEN_CHECK_1, kPicCheckOff},
-    {IDC_CTN_HIDDEN_CHECK_2, kPicCheckOff},
-    {IDC_CTN_HIDDEN_CHECK_3, kPicCheckOff},
-    {IDC_CTN_HIDDEN_CHECK_4, kPicCheckOff},
-    {IDC_CTN_HIDDEN_CHECK_5, kPicCheckOff},
-    {IDC_CTN_HIDDEN_CHECK_6, kPicCheckOff},
-    {IDC_CTN_HIDDEN_CHECK_7, kPicCheckOff},
-};
-
 // Text `number` of the text table, whole up to 16 bytes: names are sent as
 // the table has them, never ending inside a GBK character.
 void LoadName(int number, char (&slot)[17]) {
@@ -82,12 +29,6 @@ void LoadName(int number, char (&slot)[17]) {
     reader.DetectLanguage();
     reader.Load(number, reader.simplified);
     CopyToSlot(slot, sizeof slot, reader.text);
-}
-
-bool TraditionalSystem() {
-    CCsvText reader;
-    reader.DetectLanguage();
-    return reader.subLanguage == 1;
 }
 
 }  // namespace
@@ -122,10 +63,6 @@ BOOL CTableCreateNew::OnInitDialog() {
     if (region && !::SetWindowRgn(m_hWnd, region, FALSE)) ::DeleteObject(region);
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    ::SendMessageA(GetDlgItem(IDC_CTN_NAME), EM_LIMITTEXT, 14, 0);
-    ::SendMessageA(GetDlgItem(IDC_CTN_PASSWORD), EM_LIMITTEXT, 14, 0);
-    ::SendMessageA(GetDlgItem(IDC_CTN_NUMBER_1), EM_LIMITTEXT, 3, 0);
-    ::SendMessageA(GetDlgItem(IDC_CTN_NUMBER_2), EM_LIMITTEXT, 3, 0);
     ::SetWindowTextA(GetDlgItem(IDC_CTN_CREATE), kGbkNewCreateConfirm);
     ::SetWindowTextA(GetDlgItem(IDC_CTN_CANCEL), kGbkCancelButton);
     ::SetWindowTextA(GetDlgItem(IDC_CTN_CLOSE), "X");
@@ -143,19 +80,56 @@ BOOL CTableCreateNew::OnInitDialog() {
 }
 
 void CTableCreateNew::MakeButtons() {
-    for (const ButtonStart& start : kButtons) {
+    for (size_t i = 0; i < kNewCreateControlCount; ++i) {
+        const NewCreateControl& row = kNewCreateControls[i];
+        if (!row.pictureButton) continue;
         std::unique_ptr<CCHECKBUTTON> button(new CCHECKBUTTON);
-        if (!button->TakeOver(start.id, *this, &m_pictures)) continue;
-        int picture = start.picture;
+        if (!button->TakeOver(row.id, *this, &m_pictures)) continue;
+        int picture = row.picture;
         // The option outlives the dialog; a dialog made again must not show it off while it sends it on.
-        if (start.id == IDC_CTN_SPECIAL_CARD && TheNewCreateValues().bSpecialCardOption) picture = kPicCheckOn;
+        if (row.id == IDC_CTN_SPECIAL_CARD && TheNewCreateValues().bSpecialCardOption) picture = kPicCheckOn;
         if (picture >= 0) button->SetImage(picture);
         m_buttons.push_back(std::move(button));
     }
 }
 
 void CTableCreateNew::PlaceControls() {
-    for (const Placement& p : kPlacements) ::MoveWindow(GetDlgItem(static_cast<int>(p.id)), p.left, p.top, p.width, p.height, TRUE);
+    for (size_t i = 0; i < kNewCreateControlCount; ++i) {
+        const NewCreateControl& row = kNewCreateControls[i];
+        HWND control = GetDlgItem(static_cast<int>(row.id));
+        if (!row.start.IsRectEmpty()) ::MoveWindow(control, row.start.left, row.start.top, row.start.Width(), row.start.Height(), TRUE);
+        if (row.textLimit) ::SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(row.textLimit), 0);
+    }
+}
+
+void CTableCreateNew::LayOut() {
+    for (size_t i = 0; i < kNewCreateControlCount; ++i) {
+        const CRect& shown = kNewCreateControls[i].shown;
+        if (shown.IsRectEmpty()) continue;
+        ::MoveWindow(GetDlgItem(static_cast<int>(kNewCreateControls[i].id)), shown.left, shown.top, shown.Width(), shown.Height(), TRUE);
+    }
+    CRect window = GetWindowRect();
+    if (window.Width() != kWidth || window.Height() != kHeight) {
+        SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    LayOutPasswordBox();
+}
+
+void CTableCreateNew::LayOutPasswordBox() {
+    const NewCreateValues& values = TheNewCreateValues();
+    CCHECKBUTTON* box = Button(IDC_CTN_PASSWORD_OPTION);
+    HWND option = GetDlgItem(IDC_CTN_PASSWORD_OPTION);
+    if (!TableTakesPassword(values.iTableNumber)) {
+        ::EnableWindow(option, FALSE);
+        if (box) box->SetImage(kPicCheckDisabled);
+        HWND password = GetDlgItem(IDC_CTN_PASSWORD);
+        char shown[32] = {0};
+        ::GetWindowTextA(password, shown, sizeof shown);
+        if (strcmp(shown, kGbkNoPasswordUnder100) != 0) ::SetWindowTextA(password, kGbkNoPasswordUnder100);
+    } else {
+        if (box) box->SetImage(values.bPasswordOption ? kPicCheckOn : kPicCheckOff);
+        ::EnableWindow(option, TRUE);
+    }
 }
 
 void CTableCreateNew::OnDestroy() {
@@ -207,15 +181,10 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
     ::SetWindowTextA(GetDlgItem(IDC_CTN_NAME), name);
     HWND password = GetDlgItem(IDC_CTN_PASSWORD);
     ::SetWindowTextA(password, "");
-    ::EnableWindow(password, FALSE);
-    if (!TableTakesPassword(tableNumber)) {
-        ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), FALSE);
-        // The next paint puts the simplified text back.
-        ::SetWindowTextA(password, TraditionalSystem() ? kBig5NoPasswordUnder100 : kGbkNoPasswordUnder100);
-    } else {
-        ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), TRUE);
-        ::EnableWindow(password, TRUE);
-    }
+    // Tables up to 100 say so in the password box, in simplified Chinese
+    // on every system, as the dialog always has once painted.
+    ::EnableWindow(password, TableTakesPassword(tableNumber));
+    LayOut();
 
     // Everything the show announces is in place before the window shows: its
     // activation lets the host in, and what the host does there stands.
@@ -360,8 +329,9 @@ BOOL CTableCreateNew::OnTimer(UINT_PTR id) {
     return TRUE;
 }
 
-void CTableCreateNew::InvalidateArea(int left, int top, int right, int bottom) {
-    RECT r = {left, top, right, bottom};
+void CTableCreateNew::InvalidateNumber(NewCreateNumber number) {
+    const CRect area = NumberArea(number);
+    RECT r = {area.left, area.top, area.right, area.bottom};
     ::InvalidateRect(m_hWnd, &r, FALSE);
 }
 
@@ -370,7 +340,7 @@ void CTableCreateNew::StepScore(bool up) {
     int32_t next = up ? ScoreStepUp(m_allowed, working.iScore) : ScoreStepDown(m_allowed, working.iScore);
     if (next == working.iScore) return;
     working.iScore = next;
-    InvalidateArea(kScoreAreaLeft, kScoreY, kScoreAreaLeft + kScoreAreaPatches - 1 + kDigitWidth, kScoreY + kDigitHeight);
+    InvalidateNumber(NewCreateNumber::Score);
 }
 
 void CTableCreateNew::StepSettingA(bool up) {
@@ -380,7 +350,7 @@ void CTableCreateNew::StepSettingA(bool up) {
                       : SettingAStepDown(working.iSettingA, values.iSettingAMin);
     if (next == working.iSettingA) return;
     working.iSettingA = next;
-    InvalidateArea(125, kSettingAY, 125 + 2 * kDigitWidth + 1, kSettingAY + kDigitHeight);
+    InvalidateNumber(NewCreateNumber::SettingA);
 }
 
 void CTableCreateNew::StepSettingB(bool up) {
@@ -388,13 +358,13 @@ void CTableCreateNew::StepSettingB(bool up) {
     int32_t next = up ? SettingBStepUp(working.iSettingB) : SettingBStepDown(working.iSettingB);
     if (next == working.iSettingB) return;
     working.iSettingB = next;
-    InvalidateArea(125, kSettingBY, 125 + 2 * kDigitWidth + 1, kSettingBY + kDigitHeight);
+    InvalidateNumber(NewCreateNumber::SettingB);
 }
 
 void CTableCreateNew::TogglePasswordOption() {
     NewCreateValues& values = TheNewCreateValues();
     values.bPasswordOption = !values.bPasswordOption;
-    if (CCHECKBUTTON* box = Button(IDC_CTN_PASSWORD_OPTION)) box->SetImage(values.bPasswordOption ? kPicCheckOn : kPicCheckOff);
+    LayOutPasswordBox();
 }
 
 void CTableCreateNew::ToggleAddMultiple() {
@@ -475,22 +445,6 @@ INT_PTR CTableCreateNew::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     }
 }
 
-void CTableCreateNew::PaintPasswordBox() {
-    const NewCreateValues& values = TheNewCreateValues();
-    CCHECKBUTTON* box = Button(IDC_CTN_PASSWORD_OPTION);
-    if (!TableTakesPassword(values.iTableNumber)) {
-        ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), FALSE);
-        if (box) box->SetImage(kPicCheckDisabled);
-        HWND password = GetDlgItem(IDC_CTN_PASSWORD);
-        char shown[32] = {0};
-        ::GetWindowTextA(password, shown, sizeof shown);
-        if (strcmp(shown, kGbkNoPasswordUnder100) != 0) ::SetWindowTextA(password, kGbkNoPasswordUnder100);
-    } else {
-        if (box) box->SetImage(values.bPasswordOption ? kPicCheckOn : kPicCheckOff);
-        ::EnableWindow(GetDlgItem(IDC_CTN_PASSWORD_OPTION), TRUE);
-    }
-}
-
 void CTableCreateNew::Paint(CDC& dc) {
     if (::IsIconic(m_hWnd)) {
         CRect client = GetClientRect();
@@ -506,17 +460,8 @@ void CTableCreateNew::Paint(CDC& dc) {
         ::Rectangle(dc, 0, 0, client.Width() + 1, client.Height() + 1);
     }
     m_pictures.PaintBackground(dc);
-
-    ::MoveWindow(GetDlgItem(IDC_CTN_CREATE), 30, 383, 84, 30, TRUE);
-    ::MoveWindow(GetDlgItem(IDC_CTN_CANCEL), 140, 383, 84, 30, TRUE);
-    CRect window = GetWindowRect();
-    if (window.Width() != kWidth || window.Height() != kHeight) {
-        SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
     m_pictures.PaintPage(dc);
     m_pictures.PaintFrame(dc);
-    PaintPasswordBox();
 
     const NewCreateValues& values = TheNewCreateValues();
     const WorkingDefaults& working = TheWorkingDefaults();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/table_settings.h>
 
 #include "create/allowed_scores.h"
@@ -19,9 +20,9 @@
 
 class CTableCreateNew : public CDialog {
 public:
-    static constexpr UINT kCreateMessage = WM_USER + 201;
-    static constexpr WPARAM kRequestCode = 34;
-    static constexpr WPARAM kClosedCode = 37;
+    static constexpr UINT kCreateMessage = LOBBYUI_MSG_CREATE_TABLE;
+    static constexpr WPARAM kRequestCode = LOBBYUI_CREATE_TABLE_REQUEST;
+    static constexpr WPARAM kClosedCode = LOBBYUI_CREATE_TABLE_CLOSED;
     static constexpr UINT_PTR kTimeoutTimer = 1;
     static constexpr int kWidth = 240;
     static constexpr int kHeightBeforePaint = 423;
@@ -68,7 +69,13 @@ protected:
 
 private:
     void MakeButtons();
+    // Where initialisation puts every control, and each edit's text limit.
     void PlaceControls();
+    // What a show changes besides the numbers: the create and cancel
+    // buttons at their full height, the window at its full size, and the
+    // password box as the table number allows. Painting only draws.
+    void LayOut();
+    void LayOutPasswordBox();
     // How a show ends. Created and Closed report 34 and 37; Dropped ends a
     // show the host had hidden, Destroyed one whose window is going, and
     // HostHide is HideCTDlgNew, which settles the locks even with no show.
@@ -90,8 +97,7 @@ private:
     void TogglePasswordOption();
     void ToggleAddMultiple();
     void ToggleSpecialCard();
-    void PaintPasswordBox();
-    void InvalidateArea(int left, int top, int right, int bottom);
+    void InvalidateNumber(NewCreateNumber number);
     // The parent of the window the host created the dialog with, as it is now.
     HWND ReportTarget() const;
     // The move by the title strip, without the system's modal move loop.

@@ -124,6 +124,43 @@ size_t ScoreCells(int32_t score, DigitCell cells[4]) {
     return static_cast<size_t>(count);
 }
 
+CRect NumberArea(NewCreateNumber number) {
+    DigitCell cells[4];
+    size_t count = 0;
+    int y = kScoreY;
+    int left = 0x7FFFFFFF;
+    int right = 0;
+    auto take = [&left, &right](const DigitCell* from, size_t n) {
+        for (size_t i = 0; i < n; ++i) {
+            if (from[i].x < left) left = from[i].x;
+            if (from[i].x + kDigitWidth > right) right = from[i].x + kDigitWidth;
+        }
+    };
+    switch (number) {
+    case NewCreateNumber::Table:
+        y = kTableNumberY;
+        count = TableNumberCells(0, cells);
+        take(cells, count);
+        break;
+    case NewCreateNumber::SettingA:
+    case NewCreateNumber::SettingB:
+        y = number == NewCreateNumber::SettingA ? kSettingAY : kSettingBY;
+        count = SettingCells(0, cells);
+        take(cells, count);
+        break;
+    case NewCreateNumber::Score:
+        // Every width a score can have, and the patches that clear them.
+        for (int32_t score : {0, 10, 100, 1000}) {
+            count = ScoreCells(score, cells);
+            take(cells, count);
+        }
+        if (kScoreAreaLeft < left) left = kScoreAreaLeft;
+        if (kScoreAreaLeft + kScoreAreaPatches - 1 + kDigitWidth > right) right = kScoreAreaLeft + kScoreAreaPatches - 1 + kDigitWidth;
+        break;
+    }
+    return CRect(left, y, right, y + kDigitHeight);
+}
+
 std::string MultipleLimitText(int limit) {
     if (limit < 1) return kGbkNone;
     char text[16];
@@ -142,39 +179,56 @@ std::wstring NewCreatePicturePath(const std::wstring& directory, int index) {
     return path;
 }
 
-CheckButtonLook CheckButtonLookFor(unsigned int controlId) {
-    CheckButtonLook look = {-1, -1, -1, false, false, CRect(), 0, 0};
-    auto push = [&look](int first, int size) {
-        look.normal = first;
-        look.hover = first + 1;
-        look.pressed = first + 2;
-        look.hasRegion = true;
-        look.region = CRect(0, 0, size == 0 ? 85 : size, size == 0 ? 25 : size);
-        look.cornerWidth = look.cornerHeight = 5;
-    };
-    switch (controlId) {
-    case IDC_CTN_CREATE: push(kPicCreate, 0); break;
-    case IDC_CTN_CANCEL: push(kPicCancel, 0); break;
-    case IDC_CTN_CLOSE: push(kPicClose, 15); break;
-    case IDC_CTN_SCORE_DOWN:
-    case IDC_CTN_SETTING_A_DOWN:
-    case IDC_CTN_SETTING_B_DOWN: push(kPicDown, 28); break;
-    case IDC_CTN_SCORE_UP:
-    case IDC_CTN_SETTING_A_UP:
-    case IDC_CTN_SETTING_B_UP: push(kPicUp, 28); break;
-    case IDC_CTN_PASSWORD_OPTION:
-    case IDC_CTN_DISABLED_CHECK:
-    case IDC_CTN_ADD_MULTIPLE:
-    case IDC_CTN_SPECIAL_CARD:
-        look.checkBox = true;
-        look.hasRegion = true;
-        look.region = CRect(0, 0, 18, 18);
-        look.cornerWidth = look.cornerHeight = 2;
-        break;
-    default:
-        break;
+namespace {
+
+// Placement as left, top, width, height.
+CRect At(int left, int top, int width, int height) { return CRect(left, top, left + width, top + height); }
+
+const CheckButtonLook kNoLook = {-1, -1, CRect(), 0};
+const CheckButtonLook kCheckBoxLook = {-1, -1, CRect(0, 0, 18, 18), 2};
+CheckButtonLook ButtonLook(int normal, int size) {
+    return {normal + 1, normal + 2, size ? CRect(0, 0, size, size) : CRect(0, 0, 85, 25), 5};
+}
+
+}  // namespace
+
+const NewCreateControl kNewCreateControls[] = {
+    {IDC_CTN_NAME, At(90, 90, 130, 20), CRect(), 14, false, -1, kNoLook},
+    {IDC_CTN_PASSWORD_OPTION, At(90, 120, 18, 18), CRect(), 0, true, kPicCheckOff, kCheckBoxLook},
+    {IDC_CTN_PASSWORD, At(110, 120, 110, 20), CRect(), 14, false, -1, kNoLook},
+    {IDC_CTN_ADD_MULTIPLE, At(18, 165, 20, 20), CRect(), 0, true, kPicCheckDisabled, kCheckBoxLook},
+    {IDC_CTN_DISABLED_CHECK, At(140, 165, 22, 19), CRect(), 0, true, kPicCheckDisabled, kCheckBoxLook},
+    {IDC_CTN_SCORE_DOWN, At(86, 276, 23, 26), CRect(), 0, true, kPicDown, ButtonLook(kPicDown, 28)},
+    {IDC_CTN_SCORE_UP, At(170, 276, 23, 26), CRect(), 0, true, kPicUp, ButtonLook(kPicUp, 28)},
+    {IDC_CTN_SETTING_A_DOWN, At(86, 306, 23, 26), CRect(), 0, true, kPicDown, ButtonLook(kPicDown, 28)},
+    {IDC_CTN_SETTING_A_UP, At(170, 306, 23, 26), CRect(), 0, true, kPicUp, ButtonLook(kPicUp, 28)},
+    {IDC_CTN_SETTING_B_DOWN, At(86, 336, 23, 26), CRect(), 0, true, kPicDown, ButtonLook(kPicDown, 28)},
+    {IDC_CTN_SETTING_B_UP, At(170, 336, 23, 26), CRect(), 0, true, kPicUp, ButtonLook(kPicUp, 28)},
+    {IDC_CTN_SPECIAL_CARD, At(18, 238, 20, 20), CRect(), 0, true, kPicCheckOff, kCheckBoxLook},
+    // The two buttons grow to their pictures' height once shown.
+    {IDC_CTN_CREATE, At(30, 383, 84, 29), At(30, 383, 84, 30), 0, true, kPicCreate, ButtonLook(kPicCreate, 0)},
+    {IDC_CTN_CANCEL, At(140, 383, 84, 30), At(140, 383, 84, 30), 0, true, kPicCancel, ButtonLook(kPicCancel, 0)},
+    {IDC_CTN_CLOSE, At(221, 2, 15, 15), CRect(), 0, true, kPicClose, ButtonLook(kPicClose, 15)},
+    {IDC_CTN_TABLE_SETTINGS, CRect(), CRect(), 0, true, -1, kNoLook},
+    {IDC_CTN_SAME_TABLE_LIMITS, CRect(), CRect(), 0, true, -1, kNoLook},
+    {IDC_CTN_NUMBER_1, CRect(), CRect(), 3, false, -1, kNoLook},
+    {IDC_CTN_NUMBER_2, CRect(), CRect(), 3, false, -1, kNoLook},
+    {IDC_CTN_HIDDEN_CHECK_1, CRect(), CRect(), 0, true, kPicCheckOff, kNoLook},
+    {IDC_CTN_HIDDEN_CHECK_2, CRect(), CRect(), 0, true, kPicCheckOff, kNoLook},
+    {IDC_CTN_HIDDEN_CHECK_3, CRect(), CRect(), 0, true, kPicCheckOff, kNoLook},
+    {IDC_CTN_HIDDEN_CHECK_4, CRect(), CRect(), 0, true, kPicCheckOff, kNoLook},
+    {IDC_CTN_HIDDEN_CHECK_5, CRect(), CRect(), 0, true, kPicCheckOff, kNoLook},
+    {IDC_CTN_HIDDEN_CHECK_6, CRect(), CRect(), 0, true, kPicCheckOff, kNoLook},
+    {IDC_CTN_HIDDEN_CHECK_7, CRect(), CRect(), 0, true, kPicCheckOff, kNoLook},
+};
+const size_t kNewCreateControlCount = sizeof kNewCreateControls / sizeof kNewCreateControls[0];
+
+const NewCreateControl& NewCreateControlRow(unsigned int id) {
+    static const NewCreateControl kUnknown = {0, CRect(), CRect(), 0, false, -1, kNoLook};
+    for (const NewCreateControl& row : kNewCreateControls) {
+        if (row.id == id) return row;
     }
-    return look;
+    return kUnknown;
 }
 
 void FillConfirmedRequest(tagKWP_CREATE_TABLE_REQ& request, const NewCreateConfirmation& c) {

@@ -134,6 +134,11 @@ size_t SettingCells(int32_t value, DigitCell cells[2]);
 // One to four cells, centred; none for a score below 0 or above 9999.
 size_t ScoreCells(int32_t score, DigitCell cells[4]);
 
+enum class NewCreateNumber { Table, SettingA, SettingB, Score };
+// Everything a number may draw, whatever its value: every digit cell, and
+// for the score the patches that clear its area. What a change repaints.
+CRect NumberArea(NewCreateNumber number);
+
 // The text drawn for the multiple limit: "无" below 1, else the number.
 std::string MultipleLimitText(int limit);
 
@@ -165,19 +170,34 @@ const char* NewCreatePictureName(int index);
 // wide to the end, so that a folder named outside the ANSI code page is found.
 std::wstring NewCreatePicturePath(const std::wstring& directory, int index);
 
-// The pictures of a picture button, by control id: its normal, hovered and
-// pressed picture (-1: none of its own) and its rounded window region.
+// How a picture button looks: its hovered and pressed pictures (-1: it
+// always shows its normal picture, as check boxes do) and its rounded
+// window region (empty: none; such a button draws only its outline).
 struct CheckButtonLook {
-    int normal;
     int hover;
     int pressed;
-    bool checkBox;      // always shows its normal picture
-    bool hasRegion;
     CRect region;
-    int cornerWidth;
-    int cornerHeight;
+    int corner;  // width and height of the corner ellipse
 };
-CheckButtonLook CheckButtonLookFor(unsigned int controlId);
+
+// Every control of the dialog, one row each: where initialisation places
+// it (empty: where the template has it), where a show lays it out (empty:
+// where it started), its text limit (0: none), whether it is a picture
+// button, the picture it starts with (-1: none) and its look.
+struct NewCreateControl {
+    unsigned int id;
+    CRect start;
+    CRect shown;
+    int textLimit;
+    bool pictureButton;
+    int picture;
+    CheckButtonLook look;
+};
+extern const NewCreateControl kNewCreateControls[];
+extern const size_t kNewCreateControlCount;
+// The row of a control id; a row without placement, picture or look for an
+// id the dialog does not know.
+const NewCreateControl& NewCreateControlRow(unsigned int id);
 
 // What a confirmation reads from the dialog.
 struct NewCreateConfirmation {

@@ -129,6 +129,50 @@ TEST(NewCreateDigitsTest, ScoreIsCentredOnAsManyCellsAsItHasDigits) {
     EXPECT_EQ(0u, ScoreCells(-1, cells));
 }
 
+TEST(NewCreateDigitsTest, ANumbersAreaHoldsEveryCellAnyValueDraws) {
+    auto inside = [](const CRect& area, int x, int y) {
+        return x >= area.left && x + kDigitWidth <= area.right && y == area.top && area.bottom == y + kDigitHeight;
+    };
+    DigitCell cells[4];
+    const CRect score = NumberArea(NewCreateNumber::Score);
+    for (int32_t value = -1; value <= 10000; ++value) {
+        size_t n = ScoreCells(value, cells);
+        for (size_t i = 0; i < n; ++i) ASSERT_TRUE(inside(score, cells[i].x, kScoreY)) << value;
+    }
+    for (int i = 0; i < kScoreAreaPatches; ++i) ASSERT_TRUE(inside(score, kScoreAreaLeft + i, kScoreY)) << "patch " << i;
+    const CRect settingA = NumberArea(NewCreateNumber::SettingA);
+    const CRect settingB = NumberArea(NewCreateNumber::SettingB);
+    const CRect table = NumberArea(NewCreateNumber::Table);
+    for (int32_t value : {0, 7, 99, 100, 999, 1000}) {
+        size_t n = SettingCells(value, cells);
+        for (size_t i = 0; i < n; ++i) {
+            EXPECT_TRUE(inside(settingA, cells[i].x, kSettingAY)) << value;
+            EXPECT_TRUE(inside(settingB, cells[i].x, kSettingBY)) << value;
+        }
+        n = TableNumberCells(value, cells);
+        for (size_t i = 0; i < n; ++i) EXPECT_TRUE(inside(table, cells[i].x, kTableNumberY)) << value;
+    }
+    EXPECT_EQ(CRect(110, 280, 169, 300), score) << "as far as a four-digit score's last cell";
+}
+
+TEST(NewCreateControlsTest, EachControlHasOneRowAndUnknownIdsNone) {
+    for (size_t i = 0; i < kNewCreateControlCount; ++i) {
+        for (size_t j = i + 1; j < kNewCreateControlCount; ++j) ASSERT_NE(kNewCreateControls[i].id, kNewCreateControls[j].id);
+        const NewCreateControl& row = kNewCreateControls[i];
+        EXPECT_EQ(&row, &NewCreateControlRow(row.id));
+        // A look with a pressed picture has the hovered one before it.
+        if (row.look.hover >= 0) {
+            EXPECT_EQ(row.picture + 1, row.look.hover) << row.id;
+            EXPECT_EQ(row.picture + 2, row.look.pressed) << row.id;
+        }
+    }
+    const NewCreateControl& unknown = NewCreateControlRow(12345);
+    EXPECT_FALSE(unknown.pictureButton);
+    EXPECT_TRUE(unknown.start.IsRectEmpty());
+    EXPECT_TRUE(unknown.look.region.IsRectEmpty());
+    EXPECT_EQ(-1, unknown.look.hover);
+}
+
 TEST(NewCreatePicturesTest, PathsGrowWithTheDirectory) {
     std::wstring longDirectory = L"C:\\" + std::wstring(300, L'd');
     EXPECT_EQ(longDirectory + L"\\bmp\\bmp00047.bmp", NewCreatePicturePath(longDirectory, kPicAlternativePage));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <lobbyui/base_data_control.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
 #include "host_window.h"
@@ -26,7 +27,9 @@
 namespace {
 
 typedef CPartyDlg_DlgInerface Party;
-const UINT kCreate = WM_USER + 201;
+const UINT kCreate = LOBBYUI_MSG_CREATE_TABLE;
+const WPARAM kCreated = LOBBYUI_CREATE_TABLE_REQUEST;
+const WPARAM kClosed = LOBBYUI_CREATE_TABLE_CLOSED;
 
 // Picture i is drawn in the colour RGB(10 + i, 100, 200): a pixel names its file.
 COLORREF PictureColour(int index) { return RGB(10 + index, 100, 200); }
@@ -138,7 +141,7 @@ protected:
     tagKWP_CREATE_TABLE_REQ ConfirmAndRead() {
         host.Clear();
         Click(IDC_CTN_CREATE);
-        std::vector<ReceivedMessage> requests = Sent(34);
+        std::vector<ReceivedMessage> requests = Sent(kCreated);
         EXPECT_EQ(1u, requests.size());
         return requests.empty() ? tagKWP_CREATE_TABLE_REQ() : RequestOf(requests.back());
     }
@@ -355,21 +358,20 @@ TEST_F(NewCreateTest, TablesUpToHundredTakeNoPassword) {
     Show(100);
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CTN_PASSWORD_OPTION)));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CTN_PASSWORD)));
-    // Traditional systems (LOBBYUI_LOCALE=zh_TW.UTF-8) see the Big5 text until the next paint.
-    bool traditional = SUBLANGID(::GetSystemDefaultLangID()) == SUBLANG_CHINESE_TRADITIONAL;
-    EXPECT_EQ(traditional ? kBig5NoPasswordUnder100 : kGbkNoPasswordUnder100, TextOf(IDC_CTN_PASSWORD));
-    Click(IDC_CTN_PASSWORD_OPTION);
-    MetafileRecording::RenderWindow(dialog);
+    // Simplified on every system (LOBBYUI_LOCALE=zh_TW.UTF-8 too).
     EXPECT_EQ(kGbkNoPasswordUnder100, TextOf(IDC_CTN_PASSWORD));
-    EXPECT_EQ(PictureColour(kPicCheckDisabled), ButtonColour(IDC_CTN_PASSWORD_OPTION)) << "a paint puts the rule back";
+    EXPECT_EQ(PictureColour(kPicCheckDisabled), ButtonColour(IDC_CTN_PASSWORD_OPTION));
+    Click(IDC_CTN_PASSWORD_OPTION);
+    EXPECT_EQ(kGbkNoPasswordUnder100, TextOf(IDC_CTN_PASSWORD));
+    EXPECT_EQ(PictureColour(kPicCheckDisabled), ButtonColour(IDC_CTN_PASSWORD_OPTION)) << "the option cannot show on";
     tagKWP_CREATE_TABLE_REQ r = ConfirmAndRead();
     EXPECT_EQ(0, r.ucHavePassword);
     EXPECT_EQ(std::string(9, '\0'), std::string(r.acPassword, 9));
 
     Show(101);
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CTN_PASSWORD)));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CTN_PASSWORD_OPTION)));
     EXPECT_EQ("", TextOf(IDC_CTN_PASSWORD));
-    MetafileRecording::RenderWindow(dialog);
     EXPECT_EQ(PictureColour(kPicCheckOn), ButtonColour(IDC_CTN_PASSWORD_OPTION));
     Type(IDC_CTN_PASSWORD, "8888");
     r = ConfirmAndRead();
@@ -406,7 +408,7 @@ TEST_F(NewCreateTest, CancelAndCloseBoxReportClosedAndDropEveryFlag) {
     // The block lives only while the send lasts.
     std::vector<unsigned char> block;
     host.Answer(kCreate, [&block](WPARAM code, LPARAM data) {
-        if (code == 37) block.assign(reinterpret_cast<const unsigned char*>(data), reinterpret_cast<const unsigned char*>(data) + 4);
+        if (code == kClosed) block.assign(reinterpret_cast<const unsigned char*>(data), reinterpret_cast<const unsigned char*>(data) + 4);
         return LRESULT(0);
     });
     const int closers[] = {IDC_CTN_CANCEL, IDC_CTN_CLOSE};
@@ -417,7 +419,7 @@ TEST_F(NewCreateTest, CancelAndCloseBoxReportClosedAndDropEveryFlag) {
         host.Clear();
         block.clear();
         Click(id);
-        std::vector<ReceivedMessage> closed = Sent(37);
+        std::vector<ReceivedMessage> closed = Sent(kClosed);
         ASSERT_EQ(1u, closed.size()) << id;
         EXPECT_EQ(std::vector<unsigned char>(4, 0), block);
         EXPECT_FALSE(DialogVisible());
@@ -475,10 +477,10 @@ TEST_F(NewCreateTest, VisibleDialogTimesOutAfter180Ticks) {
     Tick(179);
     EXPECT_TRUE(host.received().empty());
     Tick(1);
-    EXPECT_EQ(1u, Sent(37).size());
+    EXPECT_EQ(1u, Sent(kClosed).size());
     EXPECT_FALSE(DialogVisible());
     Tick(300);
-    EXPECT_EQ(1u, Sent(37).size());
+    EXPECT_EQ(1u, Sent(kClosed).size());
 }
 
 TEST_F(NewCreateTest, HostHiddenDialogTimesOutOnceAndCannotComeBack) {
@@ -491,7 +493,7 @@ TEST_F(NewCreateTest, HostHiddenDialogTimesOutOnceAndCannotComeBack) {
     EXPECT_EQ(1, Party::GetIfLockCTDlgNew());
     host.Clear();
     Tick(181);
-    EXPECT_EQ(1u, Sent(37).size());
+    EXPECT_EQ(1u, Sent(kClosed).size());
     EXPECT_EQ(0, Party::GetIfLockCTDlgNew());
     EXPECT_EQ(0, Party::GetIfPartyBtnLock());
     EXPECT_FALSE(Party::GetIsCreateLock());
@@ -526,7 +528,7 @@ TEST_F(NewCreateTest, MinimisedAndHostHiddenCountTwiceATick) {
     Tick(89);
     EXPECT_TRUE(host.received().empty());
     Tick(1);
-    EXPECT_EQ(1u, Sent(37).size());
+    EXPECT_EQ(1u, Sent(kClosed).size());
     EXPECT_FALSE(Party::GetIfMinWin());
 }
 
@@ -540,9 +542,9 @@ TEST_F(NewCreateTest, AFreshShowEndsAnEarlierHostHide) {
     ::ShowWindow(dialog, SW_HIDE);
     host.Clear();
     Tick(179);
-    EXPECT_TRUE(Sent(37).empty()) << "one count a tick, for the minimised host alone";
+    EXPECT_TRUE(Sent(kClosed).empty()) << "one count a tick, for the minimised host alone";
     Tick(1);
-    EXPECT_EQ(1u, Sent(37).size());
+    EXPECT_EQ(1u, Sent(kClosed).size());
 }
 
 TEST_F(NewCreateTest, NeverShownDialogWithTheMinimisedFlagSendsNothing) {
@@ -656,9 +658,6 @@ TEST_F(NewCreateTest, PaintsFrameNumbersAndTheLimitInRed) {
     EXPECT_EQ(CPoint(86, 196), limit->at);
     EXPECT_EQ(RGB(255, 0, 0), limit->colour);
 
-    RECT window;
-    ::GetWindowRect(dialog, &window);
-    EXPECT_EQ(426, window.bottom - window.top) << "a paint gives the window its full height";
 
     Party::SetMultiplelmt(3);
     ScratchDirectory::Write("Default.sav", "5\r\r\n2\r\r\n8");
@@ -667,6 +666,31 @@ TEST_F(NewCreateTest, PaintsFrameNumbersAndTheLimitInRed) {
     ASSERT_TRUE(drawn.FindText("3"));
     EXPECT_TRUE(has(EMR_TRANSPARENTBLT, 132, 280, 14, 20)) << "score 5 centred";
     EXPECT_EQ(1, count(EMR_TRANSPARENTBLT, 280));
+}
+
+TEST_F(NewCreateTest, AShowLaysTheDialogOutAndPaintingChangesNothing) {
+    Show(100);
+    RECT window;
+    ::GetWindowRect(dialog, &window);
+    EXPECT_EQ(426, window.bottom - window.top) << "shown at its full height";
+    RECT create;
+    ::GetWindowRect(::GetDlgItem(dialog, IDC_CTN_CREATE), &create);
+    EXPECT_EQ(30, create.bottom - create.top);
+
+    // A host that moves things about: a rendering must leave them so.
+    ::SetWindowPos(dialog, nullptr, 0, 0, 240, 423, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::MoveWindow(::GetDlgItem(dialog, IDC_CTN_CREATE), 30, 383, 84, 29, FALSE);
+    Type(IDC_CTN_PASSWORD, "typed");
+    ::EnableWindow(::GetDlgItem(dialog, IDC_CTN_PASSWORD_OPTION), TRUE);
+    MetafileRecording::RenderWindow(dialog);
+    TestCanvas canvas(240, 430);
+    ::SendMessageA(dialog, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc()), PRF_CLIENT);
+    ::GetWindowRect(dialog, &window);
+    EXPECT_EQ(423, window.bottom - window.top);
+    ::GetWindowRect(::GetDlgItem(dialog, IDC_CTN_CREATE), &create);
+    EXPECT_EQ(29, create.bottom - create.top);
+    EXPECT_EQ("typed", TextOf(IDC_CTN_PASSWORD));
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog, IDC_CTN_PASSWORD_OPTION)));
 }
 
 TEST_F(NewCreateTest, ScoreLobbyPageIsTheAlternativePicture) {
