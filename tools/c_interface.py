@@ -5,7 +5,7 @@ Reads the facade classes and RXCursorfun from the public C++ headers, derives
 the C function each must have (Class::Function -> Class_Function, with the
 type rules of lobbyui_c.h), and compares that with what lobbyui_c.h declares,
 what src/capi/LobbyUi.def exports, the README's table and, given a built
-LobbyUi.dll, the DLL's export table.
+LobbyUi.dll, the DLL's export table and the oldest Windows its imports need.
 
   c_interface.py check [--dll LobbyUi.dll] [--objdump TOOL]
   c_interface.py table        # the README table, for pasting
@@ -129,6 +129,25 @@ def table_text(funcs):
     return '\n'.join(rows)
 
 
+# Imports that need a Windows newer than XP, with the oldest that has them.
+NEWER_THAN_XP = {
+    'GetTickCount64': 'Vista', 'InitializeSRWLock': 'Vista', 'AcquireSRWLockExclusive': 'Vista',
+    'AcquireSRWLockShared': 'Vista', 'InitializeConditionVariable': 'Vista', 'SleepConditionVariableCS': 'Vista',
+    'SleepConditionVariableSRW': 'Vista', 'InitOnceExecuteOnce': 'Vista', 'InitializeCriticalSectionEx': 'Vista',
+    'CompareStringEx': 'Vista', 'GetLocaleInfoEx': 'Vista', 'CreateEventExA': 'Vista', 'CreateEventExW': 'Vista',
+    'GetFileInformationByHandleEx': 'Vista', 'CreateSymbolicLinkW': 'Vista',
+    'TryAcquireSRWLockExclusive': '7', 'TryAcquireSRWLockShared': '7', 'GetCurrentProcessorNumberEx': '7',
+    'GetSystemTimePreciseAsFileTime': '8', 'CreateFile2': '8', 'SetThreadDescription': '10',
+}
+WINDOWS_ORDER = ['XP', 'Vista', '7', '8', '10']
+
+
+def dll_imports(dll, objdump):
+    out = subprocess.run([objdump, '-p', dll], check=True, capture_output=True, text=True).stdout
+    part = out.split('The Import Tables', 1)[1].split('The Export Tables', 1)[0]
+    return set(re.findall(r'^\t[0-9a-f]+\t\s*\d+\s+(\w+)$', part, re.M))
+
+
 def dll_exports(dll, objdump):
     out = subprocess.run([objdump, '-p', dll], check=True, capture_output=True, text=True).stdout
     part = out.split('[Ordinal/Name Pointer] Table', 1)[1]
@@ -170,6 +189,11 @@ def check(args):
         decorated = sorted(e for e in exports if '@' in e)
         if decorated:
             problems.append('decorated exports: %s' % ', '.join(decorated))
+        newer = [(WINDOWS_ORDER.index(v), v, f) for f, v in NEWER_THAN_XP.items() if f in dll_imports(args.dll, args.objdump)]
+        oldest = max(newer)[1] if newer else 'XP'
+        if 'loads on Windows %s and later' % oldest not in readme:
+            problems.append('README.md should say the DLL loads on Windows %s and later (%s)'
+                            % (oldest, ', '.join(f for _, _, f in sorted(newer)) or 'no import newer than XP'))
     for p in problems:
         print(p)
     cxx_count = len(funcs)
