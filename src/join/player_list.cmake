@@ -8,6 +8,7 @@ lobbyui_add_sources(
   NATIVE_TESTS
     player_list_rules_test.cpp
   WIN32_TESTS
+    player_list_callback_win_test.cpp
     player_list_dialog_win_test.cpp
     player_list_speed_win_test.cpp
 )

@@ -119,17 +119,21 @@ void CPlayerListBox::FollowRows(UINT msg, WPARAM w, LPARAM l, LRESULT result) {
     switch (msg) {
     case LB_ADDSTRING:
     case LB_INSERTSTRING:
+        ++m_uRowsVersion;
         if (result >= 0 && static_cast<size_t>(result) <= m_rows.size()) {
             m_rows.insert(m_rows.begin() + result, reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(l));
         }
         break;
     case LB_DELETESTRING:
+        ++m_uRowsVersion;
         if (result != LB_ERR && w < m_rows.size()) m_rows.erase(m_rows.begin() + static_cast<ptrdiff_t>(w));
         break;
     case LB_SETITEMDATA:
+        ++m_uRowsVersion;
         if (result != LB_ERR && w < m_rows.size()) m_rows[w] = reinterpret_cast<tagKWP_PLAYER_LIST_DATA_EXTRA*>(l);
         break;
     case LB_RESETCONTENT:
+        ++m_uRowsVersion;
         m_rows.clear();
         break;
     default:

@@ -47,6 +47,9 @@ public:
     // Every row's record in list order, without a message per row: a full
     // room is searched on every arrival and departure.
     const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*>& Rows();
+    // Changes with every change to the rows: a caller that let the host run
+    // can tell whether the rows it read are still the list's.
+    unsigned int RowsVersion() const { return m_uRowsVersion; }
 
     // Rows changed one by one would each repaint the list and its scroll bar,
     // which costs a full room seconds. HoldRedraw stops that until
@@ -106,6 +109,7 @@ private:
     // The rows' records as the list holds them, kept in step by watching
     // every message that changes the rows.
     std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> m_rows;
+    unsigned int m_uRowsVersion = 0;
     bool m_bRedrawHeld = false;
     bool m_bReleasePosted = false;
     bool m_bSwitchingRedraw = false;

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 
 #include <lobbyui/base_data_control.h>
@@ -28,16 +29,20 @@ void OpenWithShell(const char* address) {
 }
 WebPageOpener s_opener = &OpenWithShell;
 
-// What the row order asks of the room and the host.
+// What the row order asks of the room and the host. A host that destroys
+// the list while answering one friend question is asked no more.
 class ListFacts : public RowFacts {
 public:
-    explicit ListFacts(const CPlayerListBox& list) : m_list(list) {}
+    ListFacts(CPlayerListBox& list, const CLifeWatched::LifeWatch& listWatch) : m_list(list), m_watch(listWatch) {}
     unsigned int LocalPlayerId() override { return CBaseDataControl::GetGameID(); }
-    bool IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) override { return m_list.IsFriend(player); }
+    bool IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) override {
+        return !m_watch.Gone() && m_list.IsFriend(player);
+    }
     int TableOf(unsigned int playerId) override { return CPT_MapInerface::GetPlayerTableNum(playerId); }
 
 private:
-    const CPlayerListBox& m_list;
+    CPlayerListBox& m_list;
+    const CLifeWatched::LifeWatch& m_watch;
 };
 
 bool ListFailed(LRESULT result) { return result == LB_ERR || result == LB_ERRSPACE; }
@@ -144,12 +149,16 @@ BOOL CPlayerListBoxDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {
 }
 
 int CPlayerListBoxDlg::Compare(const COMPAREITEMSTRUCT& items) {
+    return CompareRecords(reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(items.itemData1),
+                          reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(items.itemData2));
+}
+
+int CPlayerListBoxDlg::CompareRecords(const tagKWP_PLAYER_LIST_DATA_EXTRA* a, const tagKWP_PLAYER_LIST_DATA_EXTRA* b) {
     PlayerListState& state = ThePlayerListState();
     if (state.currentSortCommand != 0) m_iCurrentSort = state.currentSortCommand;
-    ListFacts facts(m_list);
-    return CompareRows(reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(items.itemData1),
-                       reinterpret_cast<const tagKWP_PLAYER_LIST_DATA_EXTRA*>(items.itemData2), m_iCurrentSort,
-                       state.scoreLobby, facts);
+    CLifeWatched::LifeWatch listWatch(m_list);
+    ListFacts facts(m_list, listWatch);
+    return CompareRows(a, b, m_iCurrentSort, state.scoreLobby, facts);
 }
 
 bool CPlayerListBoxDlg::Draw(const DRAWITEMSTRUCT& item) {
@@ -185,11 +194,16 @@ void CPlayerListBoxDlg::ShowDialog() {
 }
 
 void CPlayerListBoxDlg::HideAndEmpty() {
-    ShowWindow(SW_HIDE);
+    // With the keyboard in the list, the hide hands it to the host's window,
+    // whose code may destroy the list or show it again; an empty list is
+    // what the hide asked for either way.
+    if (!ShowWindowSurvives(SW_HIDE)) return;
     Empty();
 }
 
 void CPlayerListBoxDlg::Empty() {
+    ++m_uEmptied;
+    m_pending.clear();
     m_list.HoldRedraw();
     for (int i = m_list.GetCount() - 1; i >= 0; --i) {
         if (m_list.DeleteString(i) == LB_ERR) {
@@ -251,29 +265,99 @@ void CPlayerListBoxDlg::ShowContestButton(int show, int contestNumber) {
 
 void CPlayerListBoxDlg::Resort() {
     if (!m_list.m_hWnd) return;
+    // Asked for again while the rows are being put back (the host answering a
+    // friend question): that order is made once this one is done.
+    if (m_bResorting) {
+        m_bResortAgain = true;
+        return;
+    }
+    LifeWatch watch(*this);
+    m_bResorting = true;
+    do {
+        m_bResortAgain = false;
+        ResortOnce();
+        if (watch.Gone()) return;
+    } while (m_bResortAgain && m_list.m_hWnd);
+    m_bResorting = false;
+}
+
+void CPlayerListBoxDlg::ResortOnce() {
     const int top = m_list.TopIndex();
-    // Every entry is kept, however many the host has added.
-    const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> entries = m_list.Rows();
+    // Every entry is kept, however many the host has added. The entries not
+    // yet put back wait in m_pending, where a removal or an emptying by the
+    // host meanwhile reaches them too.
+    m_pending = m_list.Rows();
     const unsigned int local = CBaseDataControl::GetGameID();
+    LifeWatch watch(*this);
 
     m_list.SendMessage(WM_SETREDRAW, FALSE);
     m_list.ResetContent();
-    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> own;
-    for (tagKWP_PLAYER_LIST_DATA_EXTRA* player : entries) {
-        if (!player) continue;
-        if (player->uiPlayerID == local) {
-            own.push_back(player);
-            continue;
-        }
-        if (ListFailed(m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(player)))) TraceListError(1);
+    for (;;) {
+        auto other = std::find_if(m_pending.begin(), m_pending.end(), [local](tagKWP_PLAYER_LIST_DATA_EXTRA* p) {
+            return p && p->uiPlayerID != local;
+        });
+        if (other == m_pending.end()) break;
+        tagKWP_PLAYER_LIST_DATA_EXTRA* player = *other;
+        m_pending.erase(other);
+        bool gone = false;
+        if (ListFailed(AddSorted(player, &gone))) TraceListError(1);
+        if (gone) return;
         m_list.KeepTopIndex(top);
     }
-    for (auto it = own.rbegin(); it != own.rend(); ++it) {
+    // What is left is the local player's (and empty entries).
+    for (auto it = m_pending.rbegin(); it != m_pending.rend(); ++it) {
+        if (!*it) continue;
         if (ListFailed(m_list.SendMessage(LB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(*it)))) TraceListError(0);
     }
+    m_pending.clear();
     m_list.SendMessage(WM_SETREDRAW, TRUE);
     m_list.Invalidate(FALSE);
     m_list.KeepTopIndex(top);
+}
+
+bool CPlayerListBoxDlg::FindPlace(const tagKWP_PLAYER_LIST_DATA_EXTRA* player, size_t* place) {
+    LifeWatch watch(*this);
+    const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> rows = m_list.Rows();
+    // The list box's own search: the first row found equal takes the new
+    // row's place, otherwise the row goes where the search ends.
+    int low = 0;
+    int high = static_cast<int>(rows.size()) - 1;
+    int found = -1;
+    while (low <= high && !watch.Gone()) {
+        const int middle = (low + high) / 2;
+        const int order = CompareRecords(rows[static_cast<size_t>(middle)], player);
+        if (order == 0) {
+            found = middle;
+            break;
+        }
+        if (order > 0) {
+            high = middle - 1;
+        } else {
+            low = middle + 1;
+        }
+    }
+    *place = static_cast<size_t>(found >= 0 ? found : low);
+    return !watch.Gone();
+}
+
+LRESULT CPlayerListBoxDlg::AddSorted(tagKWP_PLAYER_LIST_DATA_EXTRA* player, bool* gone) {
+    // The place is found here, the way a sorted list box finds it, and the
+    // row inserted there: the comparisons ask the host about friends, and a
+    // list box must not be destroyed or emptied inside its own add. The host
+    // may still change the rows while it answers; then the place is looked
+    // for again, and an emptying stands.
+    const unsigned int emptied = m_uEmptied;
+    size_t place = 0;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const unsigned int version = m_list.RowsVersion();
+        *gone = !FindPlace(player, &place);
+        if (*gone) return LB_ERR;
+        if (m_list.RowsVersion() == version) break;
+    }
+    if (emptied != m_uEmptied) return LB_ERR;
+    const size_t count = m_list.Rows().size();
+    return m_list.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(place < count ? place : count),
+                              reinterpret_cast<LPARAM>(player));
 }
 
 BOOL CPlayerListBoxDlg::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigned char atTop, unsigned char redraw) {
@@ -286,9 +370,14 @@ BOOL CPlayerListBoxDlg::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigne
             TraceListError(0);
             return FALSE;
         }
-    } else if (ListFailed(m_list.SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(player)))) {
-        TraceListError(1);
-        return FALSE;
+    } else {
+        bool gone = false;
+        const LRESULT row = AddSorted(player, &gone);
+        if (gone) return FALSE;
+        if (ListFailed(row)) {
+            TraceListError(1);
+            return FALSE;
+        }
     }
     if (redraw) {
         m_list.ReleaseRedraw();
@@ -300,6 +389,14 @@ BOOL CPlayerListBoxDlg::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigne
 
 void CPlayerListBoxDlg::RemovePlayer(int playerId) {
     if (playerId < 1) Trace(kGbkPlayerIdErrorFormat, playerId);
+    // Removed while a re-sort holds the entry: it is not put back.
+    for (auto it = m_pending.begin(); it != m_pending.end(); ++it) {
+        if (*it && (*it)->uiPlayerID == static_cast<unsigned int>(playerId)) {
+            m_list.ForgetRecord(*it);
+            m_pending.erase(it);
+            return;
+        }
+    }
     const int top = m_list.TopIndex();
     bool deleteFailed = false;
     ForEachRowRecord(m_list, [&](int row, tagKWP_PLAYER_LIST_DATA_EXTRA& player) {

@@ -66,12 +66,27 @@ private:
     void OnContestButton();
     void SetSortCaption(int textNumber);
     int Compare(const COMPAREITEMSTRUCT& items);
+    int CompareRecords(const tagKWP_PLAYER_LIST_DATA_EXTRA* a, const tagKWP_PLAYER_LIST_DATA_EXTRA* b);
     // False when the dialog is gone by the end (see CPlayerListBox::DrawRow).
     bool Draw(const DRAWITEMSTRUCT& item);
     void Empty();
+    void ResortOnce();
+    // Adds player in the order of the current sort, answering the new row
+    // or LB_ERR. *gone tells that the host destroyed the dialog meanwhile; a
+    // list the host emptied meanwhile stays empty (LB_ERR).
+    LRESULT AddSorted(tagKWP_PLAYER_LIST_DATA_EXTRA* player, bool* gone);
+    // Where player goes among the rows; false when the host destroyed the
+    // dialog while answering a friend question.
+    bool FindPlace(const tagKWP_PLAYER_LIST_DATA_EXTRA* player, size_t* place);
 
     CButton m_sortButton;
     CButton m_contestButton;
+    // A re-sort in progress: the entries it has still to put back.
+    std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA*> m_pending;
+    bool m_bResorting = false;
+    bool m_bResortAgain = false;
+    // Counts the emptyings, so that an add can tell one happened meanwhile.
+    unsigned int m_uEmptied = 0;
 };
 
 // Opens a web address for the user; replaced in tests so that nothing starts
