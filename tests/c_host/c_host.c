@@ -13,6 +13,9 @@
 #include <lobbyui/lobbyui_c.h>
 
 static int g_failures;
+/* The host's cursor variable: the library keeps its address and shows
+   whatever it holds. */
+static HCURSOR g_cursor;
 
 #define CHECK(cond) check((cond) != 0, #cond, __LINE__)
 
@@ -295,6 +298,11 @@ static void SystemSettings(HWND lobby) {
     CHECK(CSysSetDlg_Interface_GetSysSoundVolume() == 4);
     Command(dialog, 220);
     CHECK(g_settings.count == 2 && g_settings.wParam == LOBBYUI_SETTINGS_MUSIC_UP && g_settings.lParam == 8);
+
+    /* The cursor the host holds at that moment, over a library window. */
+    g_cursor = LoadCursorA(NULL, (LPCSTR)IDC_HAND);
+    CHECK(SendMessageA(dialog, WM_SETCURSOR, (WPARAM)dialog, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)) == 1);
+    CHECK(GetCursor() == g_cursor);
     CSysSetDlg_Interface_DestroyDlg();
     CHECK(CSysSetDlg_Interface_GetSysSoundVolume() == 0);
 }
@@ -361,7 +369,6 @@ int main(void) {
     WNDCLASSA wc;
     HWND lobby;
     HIMAGELIST images;
-    HICON cursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
 
     memset(&wc, 0, sizeof wc);
     wc.lpfnWndProc = LobbyProc;
@@ -373,7 +380,8 @@ int main(void) {
     ShowWindow(lobby, SW_SHOWNOACTIVATE);
     images = ImageList_Create(16, 16, ILC_COLOR24, 4, 4);
 
-    CHECK(LobbyUi_RXCursorfun(&cursor) == 1);
+    g_cursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
+    CHECK(LobbyUi_RXCursorfun(&g_cursor) == 1);
     CBaseDataControl_SetGameID(12345);
     CHECK(CBaseDataControl_GetGameID() == 12345);
     Room();
