@@ -290,12 +290,12 @@ static void SystemSettings(HWND lobby) {
     CSysSetDlg_Interface_CreateDlg(lobby);
     CSysSetDlg_Interface_SetSysSoundVolume(3);
     CSysSetDlg_Interface_SetSysMusicVolume(8);
+    CHECK(CSysSetDlg_Interface_GetSysSoundVolume() == 3 && CSysSetDlg_Interface_GetSysMusicVolume() == 8);
     CSysSetDlg_Interface_ShowDlg();
     dialog = DialogWithControl(lobby, 218);
     CHECK(dialog != NULL);
     Command(dialog, 218);
     CHECK(g_settings.count == 1 && g_settings.wParam == LOBBYUI_SETTINGS_SOUND_UP && g_settings.lParam == 4);
-    CHECK(CSysSetDlg_Interface_GetSysSoundVolume() == 4);
     Command(dialog, 220);
     CHECK(g_settings.count == 2 && g_settings.wParam == LOBBYUI_SETTINGS_MUSIC_UP && g_settings.lParam == 8);
 
