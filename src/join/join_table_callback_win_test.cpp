@@ -239,6 +239,13 @@ TEST_F(JoinTableCallbackTest, JoiningALockedTableHandsOverToThePasswordDialogWha
             EXPECT_FALSE(::IsWindowVisible(Dialog()));
         }
         EXPECT_EQ(1, Party::GetIfPartyBtnLock()) << "raised by whichever dialog shows last";
+        if (call != kRecreate && call != kShowAgain) {
+            // A closed join dialog holds no lock: hiding or destroying it
+            // leaves the password dialog's.
+            Party::HideJTDlg();
+            Party::DestroyJTDlg();
+            EXPECT_EQ(1, Party::GetIfPartyBtnLock()) << "the password dialog still shows";
+        }
         Party::DestroyPWDlg();
         ASSERT_TRUE(ProcessHeapsValid());
     }
