@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "frame/library_search.h"
 #include "frame/lobby_app.h"
 #include "support/texts_gbk.h"
 
@@ -84,7 +85,9 @@ bool CWebBrowser2::CreateBrowser(HWND parent, const CRect& rect, UINT id) {
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
     if (!window) return false;
     using AtlAxGetControlFn = HRESULT(WINAPI*)(HWND, IUnknown**);
-    HMODULE atl = ::GetModuleHandleA("atl.dll");
+    // The same system-folder atl.dll the hosting was started from, never
+    // one found by its bare name.
+    static const HMODULE atl = LoadSystemLibrary(L"atl.dll");
     auto getControl = atl ? reinterpret_cast<AtlAxGetControlFn>(reinterpret_cast<void*>(::GetProcAddress(atl, "AtlAxGetControl")))
                           : nullptr;
     IUnknown* control = nullptr;

@@ -2,11 +2,10 @@
 
 #include <ole2.h>
 
-#include <set>
-
 #include <lobbyui/settings_dialogs.h>
 
 #include "res/settings_ids.h"
+#include "settings/handed_out_set.h"
 #include "support/html_trace.h"
 #include "support/texts_gbk.h"
 
@@ -27,6 +26,10 @@ void CWebDlg::Open(const CString& url, const CRect& rect, CWnd* parent) {
     m_browser.Navigate(url, nullptr, nullptr, nullptr, nullptr);
 }
 
+// The browser goes while its window still lives, so that what it keeps on
+// that window is cleared; after the dialog's destruction it is already gone.
+void CWebDlg::OnDestroy() { m_browser.DestroyWindow(); }
+
 INT_PTR CWebDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     // A host that resizes the dialog gets the page resized with it, never a
     // page cut short or a bare margin.
@@ -44,10 +47,9 @@ void EnsureOleOnThisThread() {
     if (hr == S_FALSE) ::OleUninitialize();
 }
 
-// The dialogs handed out and not yet given back: a pointer given back twice,
-// or one the library never made, must not be deleted.
-std::set<CDialog*>& LiveWebDialogs() {
-    static std::set<CDialog*> live;
+// The dialogs handed out and not yet given back.
+HandedOutSet<CDialog>& LiveWebDialogs() {
+    static HandedOutSet<CDialog> live;
     return live;
 }
 
@@ -58,7 +60,7 @@ CDialog* CWebDlgInterface::CreateNewWebDlg(CString url, CRect rect, CWnd* parent
     Trace("%s", kGbkWebDlgBuilding);
     EnsureOleOnThisThread();
     CWebDlg* dialog = new CWebDlg;
-    LiveWebDialogs().insert(dialog);
+    LiveWebDialogs().HandOut(dialog);
     dialog->Open(url, rect, parent);
     Trace("%s", kGbkWebDlgBuilt);
     return dialog;
@@ -66,7 +68,7 @@ CDialog* CWebDlgInterface::CreateNewWebDlg(CString url, CRect rect, CWnd* parent
 
 void CWebDlgInterface::DestroyWebDlg(CDialog* dialog) {
     Trace("DestroyWebDlg");
-    if (!dialog || LiveWebDialogs().erase(dialog) == 0) return;
+    if (!LiveWebDialogs().TakeBack(dialog)) return;
     // A window the host already destroyed (with its parent, say) is gone;
     // the object is freed all the same.
     dialog->DestroyWindow();

@@ -26,6 +26,7 @@ protected:
     // A page is not a form: Enter and Escape belong to it, not to closing.
     void OnOK() override {}
     void OnCancel() override {}
+    void OnDestroy() override;
     bool PaintsItself() const override { return true; }
 
 private:

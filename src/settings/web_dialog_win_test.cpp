@@ -48,6 +48,17 @@ std::string Navigated(HWND browser) {
     return url ? url : "(none)";
 }
 
+// What the browser window still carried when it was destroyed.
+HHOOK g_destroyHook = nullptr;
+HWND g_browserWatched = nullptr;
+bool g_propertyAtDestroy = false;
+LRESULT CALLBACK WatchBrowserDestroy(int code, WPARAM w, LPARAM l) {
+    const CWPSTRUCT* msg = reinterpret_cast<const CWPSTRUCT*>(l);
+    if (code == HC_ACTION && msg->hwnd == g_browserWatched && msg->message == WM_DESTROY)
+        g_propertyAtDestroy = ::GetPropA(msg->hwnd, CWebBrowser2::kNavigatedUrlProperty) != nullptr;
+    return ::CallNextHookEx(g_destroyHook, code, w, l);
+}
+
 class WebDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { ::ShowWindow(host.hwnd(), SW_SHOWNOACTIVATE); }
@@ -112,6 +123,21 @@ TEST_F(WebDialogTest, TheHostedControlIsTheWebBrowserAndReceivesNavigate) {
     EXPECT_EQ(kUrl, control.GetLocationURL()) << "the control itself took the address";
     EXPECT_EQ(kUrl, Navigated(browser));
     EXPECT_EQ(CRect(0, 0, 300, 200), ChildRect(browser, dialog->m_hWnd));
+}
+
+TEST_F(WebDialogTest, GivingADialogBackClearsWhatTheBrowserKeptOnItsWindow) {
+    CDialog* dialog = Make(kUrl, CRect(0, 0, 300, 200), host.hwnd());
+    made.clear();
+    g_browserWatched = ::GetDlgItem(dialog->m_hWnd, IDC_WEB_BROWSER);
+    ASSERT_TRUE(g_browserWatched);
+    ASSERT_EQ(kUrl, Navigated(g_browserWatched));
+    g_propertyAtDestroy = true;
+    g_destroyHook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchBrowserDestroy, nullptr, ::GetCurrentThreadId());
+    ASSERT_TRUE(g_destroyHook);
+    CWebDlgInterface::DestroyWebDlg(dialog);
+    ::UnhookWindowsHookEx(g_destroyHook);
+    EXPECT_FALSE(::IsWindow(g_browserWatched));
+    EXPECT_FALSE(g_propertyAtDestroy) << "the property outlived the browser's teardown";
 }
 
 TEST_F(WebDialogTest, DialogsLiveApartAndEnterAndEscapeDoNotCloseThem) {
