@@ -3,10 +3,13 @@
 // CSysSetDlg_Interface owns one settings dialog, made by CreateDlg under the
 // host's window; every user change goes to that window as message 1335
 // (WM_USER + 311): wParam 1 sound up, 2 sound down, 3 music up, 4 music
-// down (lParam the volume after the press, 0 to 8), 5 / 6 the OS switch off
-// / on, 7 / 8 the card-type switch off / on (lParam 0). The dialog reports
-// and the host decides: a switch click does not change GetIfOS_On or
-// GetIfCardType_On until the host calls the setter.
+// down, lParam the volume after the press: what the host stored, one step
+// nearer the other end of 0 to 8 when the button can move it, else as
+// stored (a volume set outside 0 to 8 comes back as set); 5 / 6 the OS
+// switch off / on, 7 / 8 the card-type switch off / on, lParam 0. The
+// dialog reports and the host decides: a switch click does not change
+// GetIfOS_On or GetIfCardType_On until the host calls the setter, and they
+// give back the value stored (the box shows "on" for any nonzero value).
 //
 // CWebDlgInterface makes a new hidden child dialog showing a web page at
 // every CreateNewWebDlg; the host owns it, shows it when it likes (for
@@ -63,6 +66,8 @@ public:
 
 class LOBBYUI_API CR_E_BtnInterface {
 public:
+    // Never null: without a parent window (null, or already destroyed) the
+    // button has no window (m_hWnd null), and the functions below take it.
     static CButton* CreateNewRE_Btn(CImageList* images, CWnd* parent);
     // The functions below ignore a null button and any pointer that is not a
     // live button of CreateNewRE_Btn.

@@ -10,6 +10,10 @@ CDragDialog::CDragDialog(UINT templateId, CWnd*) : CDialog(templateId) {}
 INT_PTR CDragDialog::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     switch (msg) {
     case WM_NCLBUTTONDOWN:
+        // A close box on screen must close: the system tracks its press and
+        // sends the close command. Every other non-client press stays
+        // swallowed, so that no system move or size loop starts.
+        if (w == HTCLOSE) return CDialog::DialogProc(msg, w, l);
         if (m_drag.OnNcLButtonDown(static_cast<int>(w))) ::SetCapture(m_hWnd);
         SetMsgResult(0);
         return TRUE;

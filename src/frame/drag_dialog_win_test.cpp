@@ -5,6 +5,7 @@
 #include <lobbyui/frame.h>
 
 #include "host_window.h"
+#include "info_host_calls.h"
 #include "test_resources.h"
 
 namespace {
@@ -19,10 +20,13 @@ public:
 HHOOK g_hook = nullptr;
 HWND g_watched = nullptr;
 int g_sysCommands = 0;
+int g_closeCommands = 0;
 LRESULT CALLBACK WatchSysCommands(int code, WPARAM w, LPARAM l) {
     const CWPSTRUCT* msg = reinterpret_cast<const CWPSTRUCT*>(l);
     if (code == HC_ACTION && msg->hwnd == g_watched && (msg->message == WM_SYSCOMMAND || msg->message == WM_ENTERSIZEMOVE))
         ++g_sysCommands;
+    if (code == HC_ACTION && msg->hwnd == g_watched && msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == SC_CLOSE)
+        ++g_closeCommands;
     return ::CallNextHookEx(g_hook, code, w, l);
 }
 
@@ -117,4 +121,25 @@ TEST_F(DragDialogTest, HostCursorIsShownUntilTheHookIsSwitchedOff) {
     ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
     dialog.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(dialog.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_NE(::LoadCursorA(nullptr, IDC_HAND), ::GetCursor());
+}
+
+TEST_F(DragDialogTest, AClickOnTheCloseBoxReachesTheSystemAndClosesWithoutAMoveLoop) {
+    ::ShowWindow(host.hwnd(), SW_SHOWNOACTIVATE);
+    dialog.SetWindowPos(HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(dialog.m_hWnd);
+    PumpMessages();
+    POINT at;
+    ASSERT_TRUE(FindCloseBox(dialog.m_hWnd, &at)) << "the caption has a close box";
+    ASSERT_EQ(dialog.m_hWnd, ::WindowFromPoint(at)) << "nothing covers it";
+    g_watched = dialog.m_hWnd;
+    g_sysCommands = 0;
+    g_closeCommands = 0;
+    g_hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchSysCommands, nullptr, ::GetCurrentThreadId());
+    ASSERT_TRUE(g_hook);
+    EXPECT_TRUE(ClickAtScreen(at, [] { return g_closeCommands > 0; }));
+    ::UnhookWindowsHookEx(g_hook);
+    EXPECT_EQ(1, g_closeCommands);
+    EXPECT_EQ(1, g_sysCommands) << "the close command and nothing else";
+    EXPECT_FALSE(dialog.IsDragging());
+    EXPECT_EQ(start, dialog.GetWindowRect());
 }

@@ -74,8 +74,10 @@ void CPlayerBaseDataDlg::OnDestroy() {
 void CPlayerBaseDataDlg::ShowPanel() { ShowWindow(SW_SHOW); }
 
 void CPlayerBaseDataDlg::HidePanel() {
-    ShowWindow(SW_HIDE);
+    // Forgotten before the hide: the focus may leave for a host window that
+    // destroys the panel there.
     m_bHaveData = false;
+    ShowWindow(SW_HIDE);
 }
 
 void CPlayerBaseDataDlg::Refresh(const tagKWPCEN_PREVIEW_DATA* data, unsigned char status) {
@@ -92,7 +94,7 @@ void CPlayerBaseDataDlg::Paint(CDC& dc) {
         dc.SetBkMode(TRANSPARENT);
         dc.SetTextColor(RGB(0, 0, 0));
         DrawTableText(dc, 111, 15, 3);
-        DrawTableText(dc, 145, 15, base_data::TitleTextNumber(m_stData.ucLevel));
+        DrawTableText(dc, 145, 15, player_score::TitleTextNumber(m_stData.ucLevel));
         // The record's name field may lack its terminator.
         char name[player_score::kNameSize];
         player_score::CopyPlayerName(name, m_stData.acName, sizeof m_stData.acName);
@@ -108,10 +110,17 @@ void CPlayerBaseDataDlg::Paint(CDC& dc) {
 }
 
 void CPlayerBaseDataDlg::Report(unsigned int code) {
-    PlayLobbySound(kSoundClick);
-    // The host listens on the window above the one it gave us; a parent
-    // that has none leaves nobody to tell.
-    HWND host = m_hWndOwner ? ::GetParent(m_hWndOwner) : nullptr;
+    {
+        // The sound is the host's object, and its code may destroy the panel.
+        LifeWatch watch(*this);
+        PlayLobbySound(kSoundClick);
+        if (watch.Gone()) return;
+    }
+    // The host listens on the window above the panel's parent, looked up
+    // now: the host may have moved the panel under another window since it
+    // made it. A parent that has none leaves nobody to tell.
+    HWND parent = ::GetParent(m_hWnd);
+    HWND host = parent ? ::GetParent(parent) : nullptr;
     if (host) ::SendMessageA(host, kButtonMessage, code, 0);
 }
 

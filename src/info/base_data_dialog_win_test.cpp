@@ -27,7 +27,7 @@ const UINT kButtons = WM_USER + 301;
 std::string BaseDataTextTable() {
     std::map<int, std::string> texts = {
         {3, "Lv:"},      {9, "Gold %d"},   {10, "Beans %d"}, {11, "Charm %d"}, {12, "Fame %d"},
-        {43, "Farmer"},  {59, "Idle"},     {60, "Playing"},
+        {43, "Farmer"},  {59, "Idle"},     {60, "Playing"},  {81, "Top"},
     };
     std::string csv;
     for (int n = 1; n <= 90; ++n) csv += std::to_string(n) + "," + texts[n] + "\r\n";
@@ -269,4 +269,36 @@ TEST(BaseDataTopLevelParentTest, APanelWhoseParentHasNoParentSendsNothing) {
     Click(panel, IDC_PBD_BUTTON2);
     EXPECT_TRUE(parent.received().empty());
     BaseData::DestroyPDB_Dlg();
+}
+
+TEST_F(BaseDataTest, TheTopLevelIsTitledByItsOwnTextNotByTheStatusLine) {
+    BaseData::ShowPBD_Dlg();
+    Refresh(Preview("Pat", 23, 0), 0);
+    MetafileRecording drawn = Render();
+    const DrawnText* title = drawn.FindText("Top");
+    ASSERT_TRUE(title);
+    EXPECT_EQ(145, title->at.x);
+    int idle = 0;
+    for (const DrawnText& text : drawn.texts) idle += text.text == "Idle";
+    EXPECT_EQ(1, idle) << "the status line, once";
+}
+
+TEST_F(BaseDataTest, AButtonTellsTheWindowAboveThePanelsParentOfTheMoment) {
+    HostWindow lobby2{0, 0, 800, 400};
+    HWND holder2 = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 700, 300, lobby2.hwnd(), nullptr,
+                                     nullptr, nullptr);
+    ASSERT_TRUE(holder2);
+    ::SetParent(panel, holder2);
+    Click(panel, IDC_PBD_BUTTON3);
+    EXPECT_TRUE(host.received().empty()) << "not the window above the first parent";
+    ASSERT_EQ(1u, lobby2.ReceivedOf(kButtons).size());
+    EXPECT_EQ(3u, lobby2.received()[0].wParam);
+
+    // Moved back, it reports to the first lobby again.
+    ::SetParent(panel, holder);
+    ::DestroyWindow(holder2);
+    lobby2.Clear();
+    Click(panel, IDC_PBD_BUTTON1);
+    ASSERT_EQ(1u, host.ReceivedOf(kButtons).size());
+    EXPECT_EQ(1u, host.received()[0].wParam);
 }

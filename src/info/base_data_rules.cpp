@@ -21,8 +21,6 @@ int StatusTextNumber(unsigned char status) {
 
 unsigned char StatusAfterRefresh(unsigned char current, unsigned char given) { return given < 255 ? given : current; }
 
-int TitleTextNumber(unsigned char level) { return 36 + level; }
-
 unsigned int ButtonCode(unsigned int controlId) {
     return controlId >= 217 && controlId <= 220 ? controlId - 216 : 0;
 }

@@ -20,9 +20,6 @@ int StatusTextNumber(unsigned char status);
 // The status a refresh leaves: 255 keeps the one before.
 unsigned char StatusAfterRefresh(unsigned char current, unsigned char given);
 
-// The title of a level: text 36 + level, for every level.
-int TitleTextNumber(unsigned char level);
-
 // The wParam of message 1325 for buttons 217 to 220 (codes 1 to 4); 0 for
 // any other control.
 unsigned int ButtonCode(unsigned int controlId);

@@ -147,12 +147,24 @@ void CPlayerScoreDlg::OnDestroy() {
     m_groupCards.Close();
     m_groupRings.Close();
     m_font.DeleteObject();
-    TheScoreTooltip().DestroyWindow();
+    // A host may already have made the next dialog, from the activation this
+    // destruction caused; the tooltip is then that dialog's and stays.
+    TheScoreTooltip().DestroyIfOwnedBy(m_hWnd);
 }
 
 void CPlayerScoreDlg::ShowFor(const char* name) {
     // A window that went with its parent has nothing to show.
     if (!m_hWnd) return;
+    const unsigned int call = ++m_uVisibilityCalls;
+    // Everything a show sets is set before the window moves: placing and
+    // showing move the activation, the host may call back from there, and
+    // what it does then stands.
+    if (name) CopyPlayerName(m_acName, name, static_cast<size_t>(-1));
+    g_shared.pages = Pages();
+    ::EnableWindow(GetDlgItem(IDC_PS_PREVIOUS_PAGE), FALSE);
+    ::EnableWindow(GetDlgItem(IDC_PS_NEXT_PAGE), TRUE);
+    ClearTooltips();
+
     CRect window = GetWindowRect();
     CRect client = GetClientRect();
     const int width = kClientWidth + window.Width() - client.Width();
@@ -160,14 +172,16 @@ void CPlayerScoreDlg::ShowFor(const char* name) {
     RECT around = {0, 0, 0, 0};
     if (!m_hWndOwner || !::GetWindowRect(m_hWndOwner, &around)) ::GetWindowRect(::GetDesktopWindow(), &around);
     CPoint at = CentredOn(CWnd::FromRECT(around), width, height);
+    LifeWatch watch(*this);
     SetWindowPos(HWND_TOP, at.x, at.y, width, height, SWP_HIDEWINDOW);
-
-    if (name) CopyPlayerName(m_acName, name, static_cast<size_t>(-1));
+    // Gone, or shown or hidden by the host meanwhile: the host's call stands.
+    if (watch.Gone() || call != m_uVisibilityCalls) return;
     ShowWindow(SW_SHOW);
-    g_shared.pages = Pages();
-    ::EnableWindow(GetDlgItem(IDC_PS_PREVIOUS_PAGE), FALSE);
-    ::EnableWindow(GetDlgItem(IDC_PS_NEXT_PAGE), TRUE);
-    ClearTooltips();
+}
+
+void CPlayerScoreDlg::Hide() {
+    ++m_uVisibilityCalls;
+    ShowWindow(SW_HIDE);
 }
 
 void CPlayerScoreDlg::SetMerit(const tagKWP_MERIT_DETAIL* merit) {
@@ -210,12 +224,18 @@ BOOL CPlayerScoreDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {
 }
 
 // Enter and Escape close the dialog the way its close box does.
-void CPlayerScoreDlg::OnOK() { ShowWindow(SW_HIDE); }
+void CPlayerScoreDlg::OnOK() { Hide(); }
 
-void CPlayerScoreDlg::OnCancel() { ShowWindow(SW_HIDE); }
+void CPlayerScoreDlg::OnCancel() { Hide(); }
 
 INT_PTR CPlayerScoreDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) ShowWindow(SW_HIDE);
+    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) {
+        // The hide may let the host destroy the dialog; the command's
+        // default course then has no window left to run on.
+        LifeWatch watch(*this);
+        Hide();
+        if (watch.Gone()) return TRUE;
+    }
     return CDragDialog::DialogProc(msg, w, l);
 }
 
@@ -337,7 +357,7 @@ void CPSDlg_Interface::ShowPS_Dlg(char* name) {
 }
 
 void CPSDlg_Interface::HidePS_Dlg() {
-    g_scoreDialog.With([](CPlayerScoreDlg& d) { d.ShowWindow(SW_HIDE); });
+    g_scoreDialog.With([](CPlayerScoreDlg& d) { d.Hide(); });
 }
 
 unsigned char CPSDlg_Interface::IfPS_DlgVisible() {

@@ -23,6 +23,7 @@ public:
     // Centres the dialog on its parent with its fixed client size, shows it
     // on page 1 and clears the tooltips. A null name keeps the last one.
     void ShowFor(const char* name);
+    void Hide();
     void SetMerit(const tagKWP_MERIT_DETAIL* merit);
     void SetContest(const tagKWP_USER_CONTEST_SCORE_INFO* contest);
     void SetView(const tagKWP_PLAYER_ALL_VIEW* view);
@@ -64,6 +65,9 @@ private:
     char m_acName[player_score::kNameSize];
     bool m_bYuCoinUse = true;
     bool m_bContestReceived = false;
+    // Counts shows and hides, so that a show can tell whether the host
+    // showed or hid the dialog itself while the show let it run code.
+    unsigned int m_uVisibilityCalls = 0;
     SkinImageGroup m_groupKingHat;
     SkinImageGroup m_groupDigits;
     SkinImageGroup m_groupCards;

@@ -20,8 +20,10 @@ namespace player_score {
 const int kSlots = 12;
 const int kPages = 4;
 
-// The text that names a level: the top level (23) has a text of its own,
-// every other level, however high, reads 36 + level.
+// The text that names a level, in the score dialog and the base-data panel
+// alike: the top level (23) has a text of its own, since 36 + 23 is the
+// base-data panel's status line; every other level, however high, reads
+// 36 + level.
 int TitleTextNumber(unsigned int level);
 
 // The title drawn when the text table has none for the level. levelLabel and

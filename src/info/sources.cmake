@@ -15,8 +15,10 @@ lobbyui_add_sources(
     player_score_rules_test.cpp
     records_test.cpp
   WIN32_TESTS
+    base_data_callback_win_test.cpp
     base_data_dialog_win_test.cpp
     csv_text_win_test.cpp
+    player_score_callback_win_test.cpp
     player_score_dialog_win_test.cpp
   FUZZERS
     csv_text_fuzzer.cpp

@@ -24,12 +24,18 @@ BOOL CToolTipCtrl::Create(HWND parent, DWORD style) {
     ::InitCommonControlsEx(&classes);
     m_hWnd = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, nullptr, nullptr);
+    m_hOwner = m_hWnd ? parent : nullptr;
     return m_hWnd != nullptr;
 }
 
 void CToolTipCtrl::DestroyWindow() {
     if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
     m_hWnd = nullptr;
+    m_hOwner = nullptr;
+}
+
+void CToolTipCtrl::DestroyIfOwnedBy(HWND owner) {
+    if (m_hWnd && m_hOwner == owner) DestroyWindow();
 }
 
 BOOL CToolTipCtrl::AddTool(HWND window, UINT id, const RECT& rect, HINSTANCE instance, const char* text) {

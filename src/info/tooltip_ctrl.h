@@ -19,11 +19,17 @@ public:
     // A new tooltip window owned by parent, replacing any earlier one.
     BOOL Create(HWND parent, DWORD style);
     void DestroyWindow();
+    // Destroys the window when it was made for owner; one made since for
+    // another dialog stays.
+    void DestroyIfOwnedBy(HWND owner);
     // A tool over rect of window, subclassing window to see the mouse.
     BOOL AddTool(HWND window, UINT id, const RECT& rect, HINSTANCE instance, const char* text);
     void UpdateTipText(const char* text, HWND window, UINT id);
 
     HWND m_hWnd = nullptr;
+
+private:
+    HWND m_hOwner = nullptr;
 };
 
 CToolTipCtrl& TheScoreTooltip();

@@ -1,50 +1,39 @@
 #include "settings/room_entrance_button.h"
 
-#include <set>
-
 #include "res/settings_ids.h"
+#include "settings/handed_out_set.h"
 #include "settings/room_entrance_rules.h"
 #include "support/texts_gbk.h"
 #include "win/module.h"
 
 namespace {
 
-const UINT_PTR kSubclassId = 0x52455F42;  // "RE_B"
-
-// Every button CreateNewRE_Btn made and DeleteRE_Btn has not yet deleted:
-// a pointer the host hands back is used only when it is one of these.
-std::set<const CButton*>& LiveButtons() {
-    static std::set<const CButton*> live;
+// Every button CreateNewRE_Btn made and DeleteRE_Btn has not yet deleted.
+HandedOutSet<CButton>& LiveButtons() {
+    static HandedOutSet<CButton> live;
     return live;
+}
+
+// The live button behind a pointer a host handed back, or null.
+RoomEntranceBtn* FromButton(CButton* button) {
+    return LiveButtons().Holds(button) ? static_cast<RoomEntranceBtn*>(button) : nullptr;
+}
+
+// A button the host hid or disabled has been put away: it does nothing the
+// host did not ask for, such as taking the focus.
+bool ShownAndEnabled(HWND window) {
+    return window && (::GetWindowLongA(window, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
 }
 
 }  // namespace
 
+RoomEntranceBtn::RoomEntranceBtn() : m_subclass(*this) {}
+
 RoomEntranceBtn::~RoomEntranceBtn() {
-    LiveButtons().erase(this);
-    if (m_hWnd) {
-        ::RemoveWindowSubclass(m_hWnd, &RoomEntranceBtn::SubclassProc, kSubclassId);
-        if (::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
-    }
+    // The window goes first, through the subclass, so that its destruction
+    // runs the button's own teardown.
+    if (m_hWnd && ::IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
     m_hWnd = nullptr;
-}
-
-LRESULT CALLBACK RoomEntranceBtn::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR ref) {
-    RoomEntranceBtn* self = reinterpret_cast<RoomEntranceBtn*>(ref);
-    ++self->m_depth;
-    LRESULT result = self->WindowProc(msg, w, l);
-    --self->m_depth;
-    if (msg == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hwnd, &RoomEntranceBtn::SubclassProc, kSubclassId);
-        self->m_hWnd = nullptr;
-    }
-    if (self->m_depth == 0 && self->m_deletePending) delete self;
-    return result;
-}
-
-RoomEntranceBtn* RoomEntranceBtn::FromButton(CButton* button) {
-    if (!button || LiveButtons().count(button) == 0) return nullptr;
-    return static_cast<RoomEntranceBtn*>(button);
 }
 
 BOOL RoomEntranceBtn::Create(CWnd* parent) {
@@ -52,9 +41,11 @@ BOOL RoomEntranceBtn::Create(CWnd* parent) {
                                   HwndOf(parent), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_ROOM_ENTRANCE_BUTTON)),
                                   LobbyModule(), nullptr);
     if (!hwnd) return FALSE;
+    if (!m_subclass.SubclassWindow(hwnd)) {
+        ::DestroyWindow(hwnd);
+        return FALSE;
+    }
     m_hWnd = hwnd;
-    ::SetWindowSubclass(hwnd, &RoomEntranceBtn::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-    LiveButtons().insert(this);
 
     m_tme.cbSize = sizeof m_tme;
     m_tme.dwFlags = TME_LEAVE;
@@ -97,7 +88,19 @@ void RoomEntranceBtn::Paint(CDC& dc) const {
     dc.SetBkMode(oldMode);
 }
 
-LRESULT RoomEntranceBtn::WindowProc(UINT msg, WPARAM w, LPARAM l) {
+LRESULT RoomEntranceBtn::OnLButtonDown() {
+    ChangeState(BTN_DOWN);
+    const HWND self = m_hWnd;
+    CLifeWatched::LifeWatch watch(m_subclass);
+    ::SendMessageA(::GetParent(self), kPressedMessage, reinterpret_cast<WPARAM>(m_pServerInfo),
+                   reinterpret_cast<LPARAM>(static_cast<CButton*>(this)));
+    // The host's handler stands: a button it deleted, hid or disabled gets
+    // no capture or focus from this press.
+    if (watch.Gone() || self != m_hWnd || !ShownAndEnabled(self)) return 0;
+    return m_subclass.Default();
+}
+
+LRESULT RoomEntranceBtn::WindowProc(UINT msg, WPARAM w, LPARAM) {
     switch (msg) {
     case WM_PAINT: {
         // As the system's own button does, a DC in wParam is painted into
@@ -119,88 +122,78 @@ LRESULT RoomEntranceBtn::WindowProc(UINT msg, WPARAM w, LPARAM l) {
     case WM_MOUSEMOVE:
         ChangeState(BTN_HOVER);
         ::TrackMouseEvent(&m_tme);
-        return Default(msg, w, l);
+        return m_subclass.Default();
     case WM_MOUSELEAVE:
         ChangeState(BTN_NORMAL);
         return 0;
-    case WM_LBUTTONDOWN: {
-        ChangeState(BTN_DOWN);
-        HWND self = m_hWnd;
-        ::SendMessageA(::GetParent(self), kPressedMessage, reinterpret_cast<WPARAM>(m_pServerInfo),
-                       reinterpret_cast<LPARAM>(static_cast<CButton*>(this)));
-        // A host that deleted the button while handling the press left no
-        // window to give the press to.
-        if (m_deletePending || !::IsWindow(self)) return 0;
-        return Default(msg, w, l);
-    }
+    case WM_LBUTTONDOWN:
+        return OnLButtonDown();
     case WM_DESTROY: {
-        LRESULT result = Default(msg, w, l);
+        LRESULT result = m_subclass.Default();
         m_font.DeleteObject();
         return result;
     }
+    case WM_NCDESTROY:
+        // The host's view says so too once the window is gone.
+        m_hWnd = nullptr;
+        return m_subclass.Default();
     default:
-        return Default(msg, w, l);
+        return m_subclass.Default();
     }
 }
 
 CButton* CR_E_BtnInterface::CreateNewRE_Btn(CImageList* images, CWnd* parent) {
     RoomEntranceBtn* button = new RoomEntranceBtn;
-    // A button whose window could not be made would be nothing the host could use.
-    if (!button->Create(parent)) {
-        delete button;
-        return nullptr;
-    }
+    // Without a window (no parent, or one already gone) the host still gets
+    // a button: one whose m_hWnd is null, which every function here takes.
+    button->Create(parent);
     button->SetImageList(images);
+    LiveButtons().HandOut(button);
     return button;
 }
 
 void CR_E_BtnInterface::DeleteRE_Btn(CButton* button) {
-    RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button);
-    if (!b) return;
-    if (b->m_depth == 0) {
-        delete b;
-        return;
-    }
-    // Inside one of the button's own messages (the host answering 1035):
-    // the window goes now, the object when that message returns.
-    LiveButtons().erase(b);
-    b->m_deletePending = true;
-    if (b->m_hWnd) ::DestroyWindow(b->m_hWnd);
+    // Taken back before the window goes: its destruction moves the focus,
+    // and a host calling back from there finds the button already gone.
+    if (!LiveButtons().TakeBack(button)) return;
+    delete static_cast<RoomEntranceBtn*>(button);
 }
 
 void CR_E_BtnInterface::ChangeBtnImglist(CButton* button, CImageList* images) {
-    if (RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button)) b->SetImageList(images);
+    if (RoomEntranceBtn* b = FromButton(button)) b->SetImageList(images);
 }
 
 void CR_E_BtnInterface::SetGSData(CButton* button, tagGameServerInfo* server) {
-    if (RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button)) b->SetServer(server);
+    if (RoomEntranceBtn* b = FromButton(button)) b->SetServer(server);
 }
 
 void CR_E_BtnInterface::ShowBtn(CButton* button) {
-    if (RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button)) {
-        b->EnableWindow(TRUE);
-        b->ShowWindow(SW_SHOW);
-    }
+    RoomEntranceBtn* b = FromButton(button);
+    if (!b || !b->m_hWnd) return;
+    b->EnableWindow(TRUE);
+    b->ShowWindow(SW_SHOW);
 }
 
 void CR_E_BtnInterface::HideBtn(CButton* button) {
-    if (RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button)) b->ShowWindow(SW_HIDE);
+    RoomEntranceBtn* b = FromButton(button);
+    if (b && b->m_hWnd) b->ShowWindow(SW_HIDE);
 }
 
 void CR_E_BtnInterface::EnableButton(CButton* button, unsigned char enable) {
-    if (RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button)) b->EnableWindow(enable ? TRUE : FALSE);
+    RoomEntranceBtn* b = FromButton(button);
+    if (b && b->m_hWnd) b->EnableWindow(enable ? TRUE : FALSE);
 }
 
 void CR_E_BtnInterface::SetBtnSize(CButton* button, CRect rect) {
-    RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button);
-    if (!b) return;
+    RoomEntranceBtn* b = FromButton(button);
+    if (!b || !b->m_hWnd) return;
     int width = rect.Width() > 0 ? rect.Width() : 0;
     int height = rect.Height() > 0 ? rect.Height() : 0;
     b->SetWindowPos(nullptr, rect.left, rect.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 eBTN_CONDITION CR_E_BtnInterface::GetBtnStatus(CButton* button) {
-    RoomEntranceBtn* b = RoomEntranceBtn::FromButton(button);
+    RoomEntranceBtn* b = FromButton(button);
     // Hidden means hidden by the host (HideBtn, or never shown): a button
     // in a lobby window that is minimised or not yet shown keeps its state.
     if (!b || !b->m_hWnd || (::GetWindowLongA(b->m_hWnd, GWL_STYLE) & WS_VISIBLE) == 0) return BTN_NORMAL;

@@ -20,16 +20,13 @@ class RoomEntranceBtn : public CButton {
 public:
     static constexpr UINT kPressedMessage = WM_USER + 11;
 
-    RoomEntranceBtn() = default;
+    RoomEntranceBtn();
     ~RoomEntranceBtn();
     RoomEntranceBtn(const RoomEntranceBtn&) = delete;
     RoomEntranceBtn& operator=(const RoomEntranceBtn&) = delete;
 
     // Makes the hidden, empty child window (id 9999) under parent.
     BOOL Create(CWnd* parent);
-
-    // The live button behind a pointer a host handed back, or null.
-    static RoomEntranceBtn* FromButton(CButton* button);
 
     void SetImageList(CImageList* images) { m_pImageList = images; }
     void SetServer(tagGameServerInfo* server) { m_pServerInfo = server; }
@@ -38,10 +35,24 @@ public:
     void Paint(CDC& dc) const;
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR ref);
+    // The button's window is subclassed through this member: its lifetime
+    // watch tells a handler whether the host deleted the button while the
+    // handler let it run code. The host's view of the button is the CButton
+    // base, whose m_hWnd names the same window.
+    class Subclass : public CSubclassedWnd {
+    public:
+        explicit Subclass(RoomEntranceBtn& button) : m_button(button) {}
+        using CSubclassedWnd::Default;
+
+    protected:
+        LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l) override { return m_button.WindowProc(msg, w, l); }
+
+    private:
+        RoomEntranceBtn& m_button;
+    };
+
     LRESULT WindowProc(UINT msg, WPARAM w, LPARAM l);
-    LRESULT Default(UINT msg, WPARAM w, LPARAM l) { return ::DefSubclassProc(m_hWnd, msg, w, l); }
-    friend class CR_E_BtnInterface;
+    LRESULT OnLButtonDown();
     void ChangeState(eBTN_CONDITION state);
 
     TRACKMOUSEEVENT m_tme = {};
@@ -50,10 +61,7 @@ private:
     CImageList* m_pImageList = nullptr;
     tagGameServerInfo* m_pServerInfo = nullptr;
     CFont m_font;
-    // A host may delete the button while it handles the press; the object
-    // then goes when the button's last message returns.
-    int m_depth = 0;
-    bool m_deletePending = false;
+    Subclass m_subclass;
 };
 
 #endif

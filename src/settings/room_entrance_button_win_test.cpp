@@ -289,3 +289,26 @@ TEST(RoomEntranceButtonFacade, NullForeignAndDeletedButtonsAreIgnored) {
         << "no image list: no pictures";
     CR_E_BtnInterface::DeleteRE_Btn(button);
 }
+
+TEST(RoomEntranceButtonFacade, WithoutAParentWindowTheHostStillGetsAButtonEveryFunctionTakes) {
+    ASSERT_TRUE(ProcessHeapsValid());
+    CImageList faces(MakeFaces(0));
+    HostServer server;
+    HWND gone = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ::DestroyWindow(gone);
+    for (CWnd* parent : {static_cast<CWnd*>(nullptr), CWnd::FromHandle(gone)}) {
+        CButton* button = CR_E_BtnInterface::CreateNewRE_Btn(&faces, parent);
+        ASSERT_TRUE(button) << "a host reads button->m_hWnd";
+        EXPECT_EQ(nullptr, button->m_hWnd);
+        CR_E_BtnInterface::ChangeBtnImglist(button, &faces);
+        CR_E_BtnInterface::SetGSData(button, server.info());
+        CR_E_BtnInterface::SetBtnSize(button, CRect(1, 2, 30, 40));
+        CR_E_BtnInterface::ShowBtn(button);
+        CR_E_BtnInterface::EnableButton(button, 1);
+        EXPECT_EQ(BTN_NORMAL, CR_E_BtnInterface::GetBtnStatus(button));
+        CR_E_BtnInterface::HideBtn(button);
+        CR_E_BtnInterface::DeleteRE_Btn(button);
+        CR_E_BtnInterface::DeleteRE_Btn(button);  // given back twice: the second is ignored
+    }
+    EXPECT_TRUE(ProcessHeapsValid());
+}

@@ -13,6 +13,8 @@ lobbyui_add_sources(
     sys_set_rules_test.cpp
   WIN32_TESTS
     room_entrance_button_win_test.cpp
+    room_entrance_callback_win_test.cpp
+    sys_set_callback_win_test.cpp
     sys_set_dialog_win_test.cpp
     web_dialog_win_test.cpp
 )

@@ -51,24 +51,35 @@ void CSysSetDlg::OnDestroy() { m_pictures.Close(); }
 
 void CSysSetDlg::PlaceAndShow() {
     if (!m_hWnd) return;
-    // The frame is whatever the skin and the system give the window now.
-    CRect window = GetWindowRect();
-    CRect client = GetClientRect();
-    int width = kClientWidth + window.Width() - client.Width();
-    int height = kClientHeight + window.Height() - client.Height();
-    SetWindowPos(HWND_TOP, kScreenX, kScreenY, width, height, SWP_HIDEWINDOW);
+    const unsigned int call = ++m_uVisibilityCalls;
+    // The controls first: placing the window moves the activation, the host
+    // may call back from there, and what it does then stands.
     for (const ControlPlace& c : kControls) {
         HWND control = GetDlgItem(static_cast<int>(c.id));
         ::MoveWindow(control, c.left, c.top, c.width, c.height, TRUE);
         ::ShowWindow(control, SW_SHOW);
     }
+    // The frame is whatever the skin and the system give the window now.
+    CRect window = GetWindowRect();
+    CRect client = GetClientRect();
+    int width = kClientWidth + window.Width() - client.Width();
+    int height = kClientHeight + window.Height() - client.Height();
+    LifeWatch watch(*this);
+    SetWindowPos(HWND_TOP, kScreenX, kScreenY, width, height, SWP_HIDEWINDOW);
+    // Gone, or shown or hidden by the host meanwhile: the host's call stands.
+    if (watch.Gone() || call != m_uVisibilityCalls) return;
     ShowWindow(SW_SHOW);
+}
+
+void CSysSetDlg::Hide() {
+    ++m_uVisibilityCalls;
+    ShowWindow(SW_HIDE);
 }
 
 void CSysSetDlg::SwitchShow() {
     if (!m_hWnd) return;
     if (IsWindowVisible()) {
-        ShowWindow(SW_HIDE);
+        Hide();
         return;
     }
     PlaceAndShow();
@@ -79,13 +90,15 @@ void CSysSetDlg::SetPair(UINT off, UINT on, bool isOn) {
     ::SendMessageA(GetDlgItem(static_cast<int>(on)), BM_SETCHECK, isOn ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+// The host's value is kept as given and read back as given; the boxes show
+// "on" for any value but 0.
 void CSysSetDlg::SetOsOn(unsigned char on) {
-    m_osOn = on ? 1 : 0;
+    m_osOn = on;
     SetPair(IDC_SS_OS_OFF, IDC_SS_OS_ON, m_osOn != 0);
 }
 
 void CSysSetDlg::SetCardTypeOn(unsigned char on) {
-    m_cardTypeOn = on ? 1 : 0;
+    m_cardTypeOn = on;
     SetPair(IDC_SS_CARD_TYPE_OFF, IDC_SS_CARD_TYPE_ON, m_cardTypeOn != 0);
 }
 
@@ -145,12 +158,18 @@ BOOL CSysSetDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {
 
 // Enter and Escape end a modeless dialog the way the system ends any
 // dialog: it hides, and the host hears nothing.
-void CSysSetDlg::OnOK() { ShowWindow(SW_HIDE); }
+void CSysSetDlg::OnOK() { Hide(); }
 
-void CSysSetDlg::OnCancel() { ShowWindow(SW_HIDE); }
+void CSysSetDlg::OnCancel() { Hide(); }
 
 INT_PTR CSysSetDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) ShowWindow(SW_HIDE);
+    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) {
+        // The hide may let the host destroy the dialog; the command's
+        // default course then has no window left to run on.
+        LifeWatch watch(*this);
+        Hide();
+        if (watch.Gone()) return TRUE;
+    }
     return CDragDialog::DialogProc(msg, w, l);
 }
 
@@ -165,7 +184,7 @@ void CSysSetDlg_Interface::ShowDlg() {
 }
 
 void CSysSetDlg_Interface::HideDlg() {
-    g_sysSetDialog.With([](CSysSetDlg& d) { d.ShowWindow(SW_HIDE); });
+    g_sysSetDialog.With([](CSysSetDlg& d) { d.Hide(); });
 }
 
 void CSysSetDlg_Interface::SwitchShowDlg() {

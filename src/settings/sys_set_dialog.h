@@ -20,6 +20,7 @@ public:
 
     // Puts the window and its controls in place, then shows it.
     void PlaceAndShow();
+    void Hide();
     void SwitchShow();
 
     int musicVolume = 0;
@@ -48,6 +49,9 @@ private:
     SkinImageGroup m_pictures;
     unsigned char m_osOn = 0;
     unsigned char m_cardTypeOn = 0;
+    // Counts shows and hides, so that a show can tell whether the host
+    // showed or hid the dialog itself while the show let it run code.
+    unsigned int m_uVisibilityCalls = 0;
 };
 
 #endif

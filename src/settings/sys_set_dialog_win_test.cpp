@@ -241,7 +241,15 @@ TEST_F(SysSetDialogTest, SwitchPairsStayExclusiveAndOnlyTheHostChangesTheStoredV
     EXPECT_EQ(std::vector<Sent>({{8, 0}, {7, 0}}), TakeSent());
     EXPECT_EQ(0, CSysSetDlg_Interface::GetIfCardType_On());
     CSysSetDlg_Interface::SetIfCardType_On(7);
-    EXPECT_EQ(1, CSysSetDlg_Interface::GetIfCardType_On()) << "a boolean crosses as 0 or 1";
+    EXPECT_EQ(7, CSysSetDlg_Interface::GetIfCardType_On()) << "the host reads back what it stored";
+    EXPECT_TRUE(Checked(IDC_SS_CARD_TYPE_ON)) << "any value but 0 shows as on";
+    EXPECT_FALSE(Checked(IDC_SS_CARD_TYPE_OFF));
+    CSysSetDlg_Interface::SetIfOS_On(2);
+    EXPECT_EQ(2, CSysSetDlg_Interface::GetIfOS_On());
+    EXPECT_TRUE(Checked(IDC_SS_OS_ON));
+    CSysSetDlg_Interface::SetIfOS_On(0);
+    CSysSetDlg_Interface::SetIfCardType_On(0);
+    CSysSetDlg_Interface::SetIfCardType_On(1);
 
     // Real clicks on the boxes: a box never ticks itself, so the checked one
     // stays silent and the other one reports once.
