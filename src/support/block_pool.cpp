@@ -3,6 +3,8 @@
 #include <new>
 #include <stdint.h>
 
+#include "support/poison.h"
+
 namespace {
 // Blocks hold a free-list link while free; keep them pointer-aligned.
 size_t RoundedBlockSize(size_t size) {
@@ -21,17 +23,22 @@ NvtBlockPool::NvtBlockPool(unsigned int blockCount, size_t blockSize)
         FreeBlock* block = new (m_pBlock + stride * i) FreeBlock;
         block->pNext = m_pFree;
         m_pFree = block;
+        PoisonFreeBlock(block, stride);
     }
     m_nFree = blockCount;
 }
 
-NvtBlockPool::~NvtBlockPool() { ::operator delete(m_pBlock); }
+NvtBlockPool::~NvtBlockPool() {
+    UnpoisonTakenBlock(m_pBlock, RoundedBlockSize(m_nBlockSize) * m_nBlockCount);
+    ::operator delete(m_pBlock);
+}
 
 void* NvtBlockPool::Take(size_t size) {
     if (size > m_nBlockSize) return nullptr;
     NvtLockGuard guard(m_lock);
     FreeBlock* block = m_pFree;
     if (!block) return nullptr;
+    UnpoisonTakenBlock(block, RoundedBlockSize(m_nBlockSize));
     m_pFree = block->pNext;
     --m_nFree;
     return block;
@@ -48,6 +55,7 @@ void NvtBlockPool::Give(void* block) {
     freed->pNext = m_pFree;
     m_pFree = freed;
     ++m_nFree;
+    PoisonFreeBlock(block, stride);
 }
 
 unsigned int NvtBlockPool::FreeCount() {

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "support/poison.h"
+
 namespace {
 
 TEST(BlockPoolTest, HandsOutBlocksLastFirstAndReusesWhatComesBack) {
@@ -41,6 +43,33 @@ TEST(BlockPoolTest, RefusesOversizeRequestsAndIgnoresForeignOrNullBlocks) {
 
     std::set<void*> distinct{pool.Take(256), pool.Take(256)};
     EXPECT_EQ(2u, distinct.size());
+}
+
+// A debug line handed back and read again would otherwise read whatever the
+// next writer put there, unseen by AddressSanitizer.
+TEST(BlockPoolTest, ABlockGivenBackIsPoisonedUntilTakenAgain) {
+#if LOBBYUI_POISONS_FREE_BLOCKS
+    NvtBlockPool pool(2, 20);
+    char* first = static_cast<char*>(pool.Take(20));
+    char* second = static_cast<char*>(pool.Take(20));
+    ASSERT_TRUE(first && second);
+    EXPECT_FALSE(__asan_address_is_poisoned(first));
+    EXPECT_FALSE(__asan_address_is_poisoned(first + 19));
+    pool.Give(first);
+    EXPECT_TRUE(__asan_address_is_poisoned(first));
+    EXPECT_TRUE(__asan_address_is_poisoned(first + 19));
+    EXPECT_FALSE(__asan_address_is_poisoned(second));
+    EXPECT_DEATH(
+        {
+            volatile char stale = first[3];
+            (void)stale;
+        },
+        "use-after-poison");
+    EXPECT_EQ(first, pool.Take(20));
+    EXPECT_FALSE(__asan_address_is_poisoned(first + 19));
+#else
+    GTEST_SKIP() << "needs AddressSanitizer";
+#endif
 }
 
 }  // namespace
