@@ -1,8 +1,9 @@
 // NvtMapBase<K,V>: a fixed-capacity hash map from a 32-bit key to a 32-bit
-// value, every operation under one lock. Its nodes come from an NvtNodePool
-// made at construction, so the map never allocates while in use. Iteration
-// runs over the buckets in ascending order and, within a bucket, from the
-// most recently inserted key; a walker may remove the key it was just given.
+// value. Every write, and every walk step, runs under the map's lock; Lookup
+// usually runs without it. Its nodes come from an NvtNodePool made at
+// construction, so the map never allocates while in use. Iteration runs over
+// the buckets in ascending order and, within a bucket, from the most recently
+// inserted key; a walker may remove the key it was just given.
 //
 // Beside the chains, which fix that order, an open-addressing index finds a
 // key in one or two probes. Writers change chains and index under the lock;
@@ -10,6 +11,23 @@
 // the common read pays no atomic read-modify-write (on the machines we measure
 // an uncontended lock alone costs twice a plain hash lookup). A read that
 // meets a writer takes the lock like everything else.
+//
+// What keeps the unlocked Lookup correct, in one place:
+// - Nodes are never read without the lock. The index holds a copy of each
+//   key and value beside the node's address, and Lookup reads only those;
+//   a node may go back to the pool, and be handed out again, at any moment
+//   the lock is not held.
+// - Every store to the index is a release store, made between the two
+//   version bumps of a write (odd while the write runs), and every load of
+//   the index in the unlocked probe is an acquire load. So a reader that
+//   sees any store of a write also sees that write's odd version on its
+//   second version read, and throws its answer away.
+// - The second version read comes after the probe's acquire loads, which
+//   it cannot pass; an answer is kept only if both reads saw one even value.
+// - The index has at least twice as many places as the map has nodes, so it
+//   always holds a free place: a probe under the lock ends at the key or at a
+//   free place. The unlocked probe, which may see a half-rewritten index, is
+//   bounded by the index size instead.
 #ifndef LOBBYUI_ROOM_KEYED_MAP_H
 #define LOBBYUI_ROOM_KEYED_MAP_H
 
@@ -22,6 +40,7 @@
 
 #include "support/debug_log.h"
 #include "support/lock.h"
+#include "support/poison.h"
 #include "support/texts_big5.h"
 
 template <class K, class V>
@@ -39,14 +58,18 @@ static_assert(sizeof(void*) != 4 || kNvtNodeSize == 12, "a node is 12 bytes on t
 // Exactly capacity nodes in one block made at construction, handed out last
 // in first out; the last node of the block is the first taken. The map calls
 // the Held variants while it holds Lock() for its own operation anyway, which
-// spares a lock and an unlock on every insert and removal.
+// spares a lock and an unlock on every insert and removal. A free node is
+// poisoned under AddressSanitizer, so a walk kept on a removed node is caught.
 class NvtNodePool {
 public:
     explicit NvtNodePool(unsigned int capacity)
         : m_nCapacity(capacity), m_pBlock(static_cast<unsigned char*>(::operator new(kStride * (capacity ? capacity : 1)))) {
         for (unsigned int i = 0; i < capacity; ++i) GiveHeld(m_pBlock + kStride * i);
     }
-    ~NvtNodePool() { ::operator delete(m_pBlock); }
+    ~NvtNodePool() {
+        UnpoisonTakenBlock(m_pBlock, kStride * m_nCapacity);
+        ::operator delete(m_pBlock);
+    }
     NvtNodePool(const NvtNodePool&) = delete;
     NvtNodePool& operator=(const NvtNodePool&) = delete;
 
@@ -69,6 +92,7 @@ public:
     void* TakeHeld(size_t size) {
         if (size > kNvtNodeSize || !m_pFree) return nullptr;
         FreeNode* node = m_pFree;
+        UnpoisonTakenBlock(node, kStride);
         m_pFree = node->pNext;
         --m_nFree;
         return node;
@@ -81,6 +105,7 @@ public:
         freed->pNext = m_pFree;
         m_pFree = freed;
         ++m_nFree;
+        PoisonFreeBlock(freed, kStride);
     }
     unsigned int FreeCountHeld() const { return m_nFree; }
 
@@ -108,7 +133,15 @@ const char* NvtMapSetAtName<unsigned int, tagKWP_PLAYER_LIST_DATA_EXTRA*>();
 template <>
 const char* NvtMapSetAtName<unsigned int, unsigned int>();
 
-template <class K, class V>
+// Lookup calls Seam::BetweenVersionReads() after its unlocked probe, before
+// it reads the version again. The library's maps use this empty one, which
+// the compiler drops; a test supplies one that writes to the map at that
+// point, which no timing of threads can force.
+struct NvtNoLookupSeam {
+    static void BetweenVersionReads() {}
+};
+
+template <class K, class V, class Seam = NvtNoLookupSeam>
 class NvtMapBase {
 public:
     using Node = NvtMapNode<K, V>;
@@ -194,6 +227,7 @@ public:
             if (version & 1) break;
             V found{};
             const bool present = ProbeUnlocked(key, found);
+            Seam::BetweenVersionReads();
             // The probe's loads acquire, so this load cannot move before them.
             if (m_nVersion.load(std::memory_order_relaxed) != version) continue;
             if (present) value = found;
@@ -265,7 +299,9 @@ public:
     }
 
     // Reads the node at position and moves position past it (null after the
-    // last). A null position is left alone.
+    // last). A null position is left alone. A position is the node itself:
+    // it is good only while its key stays in the map, so a caller that keeps
+    // one across calls steps it past a key it removes, under Lock().
     void GetNextAssoc(NvtPosition& position, K& key, V& value) {
         NvtLockGuard guard(m_pPool->Lock());
         const Node* node = static_cast<const Node*>(position);
@@ -287,6 +323,11 @@ public:
         return m_nFirstBucket;
     }
     const char* GetName() const { return m_szName; }
+
+    // The lock every write and walk step takes. A caller holds it across
+    // several operations that must be seen as one, or while it reads what a
+    // value points to; it is re-entrant, so the operations take it again.
+    NvtLock& Lock() { return m_pPool->Lock(); }
 
 protected:
     NvtNodePool* Pool() { return m_pPool; }
@@ -417,12 +458,12 @@ private:
 };
 
 // The map over its own pool; the two instances of the room differ only in V.
-template <class K, class V>
-class NvtPooledMap final : public NvtMapBase<K, V> {
+template <class K, class V, class Seam = NvtNoLookupSeam>
+class NvtPooledMap final : public NvtMapBase<K, V, Seam> {
 public:
-    using typename NvtMapBase<K, V>::Node;
+    using typename NvtMapBase<K, V, Seam>::Node;
     NvtPooledMap(unsigned int capacity, unsigned int bucketCount, const char* name)
-        : NvtMapBase<K, V>(capacity, bucketCount, name) {}
+        : NvtMapBase<K, V, Seam>(capacity, bucketCount, name) {}
 
     // Called by the map with the pool's lock held.
     Node* NewNode() override {

@@ -227,6 +227,84 @@ TEST(KeyedMapTest, RemoveAllHandsOutEveryEntryInWalkOrderAndLeavesAReusableMap) 
     EXPECT_EQ(&records[0], value);
 }
 
+// A writer that runs between the two version reads of a lookup, where no
+// timing of threads can be relied on to put it. Each entry of writes is one
+// such run; the lookup must answer as the map stands after the last of them.
+struct WriterBetweenVersionReads {
+    static inline std::vector<std::function<void()>> writes;
+    static inline size_t calls = 0;
+    static void BetweenVersionReads() {
+        if (calls < writes.size()) writes[calls]();
+        ++calls;
+    }
+};
+using SeamMap = NvtPooledMap<unsigned int, unsigned int, WriterBetweenVersionReads>;
+
+struct RacedLookup {
+    const char* what;
+    std::vector<std::function<void(SeamMap&)>> writes;
+    bool found;
+    unsigned int value;
+};
+
+// One write makes the first probe stale and the lookup probes again; a second
+// write makes that stale too, and the answer comes from under the lock.
+TEST(KeyedMapLookupTest, AWriteBetweenTheVersionReadsDiscardsTheProbe) {
+    const RacedLookup cases[] = {
+        {"removed", {[](SeamMap& m) { m.RemoveKey(7); }}, false, 0},
+        {"replaced", {[](SeamMap& m) { m.RemoveKey(7), m.SetAt(7, 71); }}, true, 71},
+        {"removed, then back", {[](SeamMap& m) { m.RemoveKey(7); }, [](SeamMap& m) { m.SetAt(7, 73); }}, true, 73},
+        {"replaced, then removed",
+         {[](SeamMap& m) { m.RemoveKey(7), m.SetAt(7, 74); }, [](SeamMap& m) { m.RemoveKey(7); }},
+         false,
+         0},
+    };
+    for (const RacedLookup& c : cases) {
+        SCOPED_TRACE(c.what);
+        SeamMap map(32, 37, "unknown");
+        ASSERT_TRUE(map.SetAt(7, 70));
+        WriterBetweenVersionReads::writes.clear();
+        for (const auto& write : c.writes) WriterBetweenVersionReads::writes.push_back([&map, write] { write(map); });
+        WriterBetweenVersionReads::calls = 0;
+        unsigned int value = 0;
+        EXPECT_EQ(c.found, map.Lookup(7, value));
+        EXPECT_EQ(c.value, value);
+        // Two unlocked probes at most: with both made stale, the third answer
+        // is the locked one, which calls no seam.
+        EXPECT_EQ(2u, WriterBetweenVersionReads::calls);
+    }
+    WriterBetweenVersionReads::writes.clear();
+}
+
+// Pools reuse their memory, which hides a read through a stale node from
+// AddressSanitizer unless the pool poisons what comes back.
+TEST(KeyedMapPoisonTest, ANodeGivenBackIsPoisonedUntilTakenAgainAndAStaleWalkIsReported) {
+#if LOBBYUI_POISONS_FREE_BLOCKS
+    IntMap map(4, 37, "unknown");
+    ASSERT_TRUE(map.SetAt(5, 50));
+    NvtPosition stale = map.GetStartPosition();
+    ASSERT_NE(nullptr, stale);
+    EXPECT_FALSE(__asan_address_is_poisoned(stale));
+    ASSERT_TRUE(map.RemoveKey(5));
+    EXPECT_TRUE(__asan_address_is_poisoned(stale));
+    EXPECT_DEATH(
+        {
+            unsigned int key = 0;
+            unsigned int value = 0;
+            map.GetNextAssoc(stale, key, value);
+        },
+        "use-after-poison");
+    // Last in, first out: the next key gets the same node, readable again.
+    ASSERT_TRUE(map.SetAt(6, 60));
+    EXPECT_EQ(stale, map.GetStartPosition());
+    EXPECT_FALSE(__asan_address_is_poisoned(stale));
+    map.RemoveAll([](unsigned int, unsigned int) {});
+    EXPECT_TRUE(__asan_address_is_poisoned(stale));
+#else
+    GTEST_SKIP() << "needs AddressSanitizer";
+#endif
+}
+
 // Several threads on one map: single operations are atomic, so every key a
 // thread put in and did not take out is there at the end, and no node is lost.
 TEST(KeyedMapStressTest, ConcurrentInsertLookupAndRemoveKeepTheMapConsistent) {

@@ -109,6 +109,8 @@ void CheckInvariants(LobbyRoom& room) {
         Check(player != nullptr && player->uiPlayerID == id);
         tagKWP_PLAYER_LIST_DATA_EXTRA* found = nullptr;
         Check(state.GetAPlayerData(found, id) == 1 && found == player);
+        tagKWP_PLAYER_LIST_DATA_EXTRA copy;
+        Check(state.CopyPlayerData(id, copy) && memcmp(&copy, player, sizeof(copy)) == 0);
         ++walked;
     }
     Check(walked == state.Players().GetCount());

@@ -3,6 +3,8 @@
 #include <stdint.h>
 #include <string.h>
 
+#include "support/poison.h"
+
 int Occupancy(const tagKWP_TABLE_LIST_DATA& table) {
     int seated = 0;
     for (int seat = 0; seat < 3; ++seat)
@@ -26,16 +28,20 @@ PlayerRecordPool::PlayerRecordPool(unsigned int capacity)
       m_pFree(new unsigned short[capacity ? capacity : 1]) {
     static_assert(kPlayerMapCapacity <= 0xFFFFu, "record numbers are 16-bit");
     for (unsigned int i = 0; i < capacity; ++i) m_pFree[m_nFree++] = static_cast<unsigned short>(i);
+    PoisonFreeBlock(m_pRecords, sizeof(*m_pRecords) * capacity);
 }
 
 PlayerRecordPool::~PlayerRecordPool() {
+    UnpoisonTakenBlock(m_pRecords, sizeof(*m_pRecords) * m_nCapacity);
     delete[] m_pFree;
     delete[] m_pRecords;
 }
 
 tagKWP_PLAYER_LIST_DATA_EXTRA* PlayerRecordPool::Take() {
     if (m_nFree == 0) return nullptr;
-    return &m_pRecords[m_pFree[--m_nFree]];
+    tagKWP_PLAYER_LIST_DATA_EXTRA* record = &m_pRecords[m_pFree[--m_nFree]];
+    UnpoisonTakenBlock(record, sizeof(*record));
+    return record;
 }
 
 void PlayerRecordPool::Give(tagKWP_PLAYER_LIST_DATA_EXTRA* record) {
@@ -44,6 +50,7 @@ void PlayerRecordPool::Give(tagKWP_PLAYER_LIST_DATA_EXTRA* record) {
     const size_t size = sizeof(tagKWP_PLAYER_LIST_DATA_EXTRA);
     if (offset >= size * m_nCapacity || offset % size != 0 || m_nFree >= m_nCapacity) return;
     m_pFree[m_nFree++] = static_cast<unsigned short>(offset / size);
+    PoisonFreeBlock(record, size);
 }
 
 RoomState::RoomState()
@@ -133,9 +140,12 @@ unsigned char RoomState::AddNewPlayerToMap(const tagKWP_PLAYER_LIST_DATA_EXTRA* 
     return stored ? 1 : 0;
 }
 
+// The walk's cursor is shared by every thread that walks or removes, and is
+// a node of the map: it is read, stepped and cleared only under the map's
+// lock, in the same hold as the removal that could free the node it names.
+
 unsigned char RoomState::RemovePlayerFromMap(unsigned int id) {
-    tagKWP_PLAYER_LIST_DATA_EXTRA* copy = nullptr;
-    if (!m_players.Lookup(id, copy)) return 1;
+    NvtLockGuard guard(m_players.Lock());
     // A walk standing on this player would read its node after it went back
     // to the pool: step the walk past it first.
     if (m_playerCursor) {
@@ -150,6 +160,7 @@ unsigned char RoomState::RemovePlayerFromMap(unsigned int id) {
 }
 
 void RoomState::RemoveAllPlayerFromMap() {
+    NvtLockGuard guard(m_players.Lock());
     m_players.RemoveAll([this](unsigned int, tagKWP_PLAYER_LIST_DATA_EXTRA* copy) { m_records.Give(copy); });
     m_playerCursor = nullptr;
 }
@@ -161,7 +172,16 @@ unsigned char RoomState::GetAPlayerData(tagKWP_PLAYER_LIST_DATA_EXTRA*& out, uns
     return 1;
 }
 
+bool RoomState::CopyPlayerData(unsigned int id, tagKWP_PLAYER_LIST_DATA_EXTRA& out) {
+    NvtLockGuard guard(m_players.Lock());
+    tagKWP_PLAYER_LIST_DATA_EXTRA* record = nullptr;
+    if (!m_players.Lookup(id, record) || !record) return false;
+    out = *record;
+    return true;
+}
+
 unsigned char RoomState::GetPlayerDataAndNext(tagKWP_PLAYER_LIST_DATA_EXTRA*& out, unsigned char restart) {
+    NvtLockGuard guard(m_players.Lock());
     if (restart) m_playerCursor = m_players.GetStartPosition();
     if (!m_playerCursor) return 1;
     unsigned int id = 0;
@@ -173,6 +193,9 @@ unsigned char RoomState::GetPlayerDataAndNext(tagKWP_PLAYER_LIST_DATA_EXTRA*& ou
 
 bool RoomState::GetIsAngell(const char* nickName) {
     if (!nickName) return false;
+    // One hold for the whole walk: a player leaving between two steps would
+    // free the node the walk stands on and hand its record to someone else.
+    NvtLockGuard guard(m_players.Lock());
     NvtPosition position = m_players.GetStartPosition();
     while (position) {
         unsigned int id = 0;

@@ -33,7 +33,9 @@ bool NickNameEquals(const char (&nickName)[40], const char* name);
 
 // The records the player map points to: as many as the map has nodes, made
 // at construction, last given back first taken. Used only inside the player
-// map's operations, under its lock, so it has none of its own.
+// map's operations, under its lock, so it has none of its own. A record given
+// back is poisoned in builds with AddressSanitizer, so that a read through a
+// pointer a reader kept after the player left is reported.
 class PlayerRecordPool {
 public:
     explicit PlayerRecordPool(unsigned int capacity);
@@ -73,6 +75,11 @@ public:
     unsigned char RemovePlayerFromMap(unsigned int id);
     void RemoveAllPlayerFromMap();
     unsigned char GetAPlayerData(tagKWP_PLAYER_LIST_DATA_EXTRA*& out, unsigned int id);
+    // The player's record copied into out under the map's lock, so that a
+    // feeding thread can neither rewrite it nor hand it to another player
+    // halfway through. False, and out untouched, when the id is absent. The
+    // library's own readers use this, never the pointer GetAPlayerData gives.
+    bool CopyPlayerData(unsigned int id, tagKWP_PLAYER_LIST_DATA_EXTRA& out);
     unsigned char GetPlayerDataAndNext(tagKWP_PLAYER_LIST_DATA_EXTRA*& out, unsigned char restart);
     bool GetIsAngell(const char* nickName);
 

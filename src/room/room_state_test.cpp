@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
+#include <atomic>
 #include <set>
 #include <string>
 #include <thread>
@@ -336,6 +337,154 @@ TEST_F(RoomStateTest, PlayersAddedAndRemovedFromSeveralThreadsNeverShareARecord)
         if (room.GetAPlayerData(out, id)) records.insert(out);
     }
     EXPECT_EQ(750u, records.size());
+}
+
+TEST_F(RoomStateTest, CopyPlayerDataCopiesTheWholeRecordOrLeavesTheBufferAlone) {
+    tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(12, "0123456789012345678901234567890123456789");
+    player.iScore = -5;
+    player.ucLevel = 23;
+    ASSERT_EQ(1, room.AddNewPlayerToMap(&player));
+    tagKWP_PLAYER_LIST_DATA_EXTRA copy;
+    memset(&copy, 0xEE, sizeof(copy));
+    ASSERT_TRUE(room.CopyPlayerData(12, copy));
+    EXPECT_EQ(0, memcmp(&player, &copy, sizeof(copy)));
+    tagKWP_PLAYER_LIST_DATA_EXTRA* stored = nullptr;
+    ASSERT_EQ(1, room.GetAPlayerData(stored, 12));
+    EXPECT_NE(stored, &copy);
+
+    memset(&copy, 0xEE, sizeof(copy));
+    EXPECT_FALSE(room.CopyPlayerData(13, copy));
+    room.RemovePlayerFromMap(12);
+    EXPECT_FALSE(room.CopyPlayerData(12, copy));
+    EXPECT_EQ(0xEE, reinterpret_cast<unsigned char*>(&copy)[0]);
+    EXPECT_EQ(0xEE, reinterpret_cast<unsigned char*>(&copy)[67]);
+}
+
+// A record goes back to the pool when its player leaves, and the next player
+// to arrive gets it: a host still reading through the old pointer would read
+// someone else. AddressSanitizer reports such a read while the record is free.
+TEST_F(RoomStateTest, ARecordReadAfterItsPlayerLeftIsReported) {
+#if LOBBYUI_POISONS_FREE_BLOCKS
+    tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(8, "leaver");
+    ASSERT_EQ(1, room.AddNewPlayerToMap(&player));
+    tagKWP_PLAYER_LIST_DATA_EXTRA* kept = nullptr;
+    ASSERT_EQ(1, room.GetAPlayerData(kept, 8));
+    EXPECT_FALSE(__asan_address_is_poisoned(kept->acNickName + 20));
+    room.RemovePlayerFromMap(8);
+    EXPECT_TRUE(__asan_address_is_poisoned(kept->acNickName + 20));
+    EXPECT_DEATH(
+        {
+            volatile char stale = kept->acNickName[20];
+            (void)stale;
+        },
+        "use-after-poison");
+    tagKWP_PLAYER_LIST_DATA_EXTRA next = MakePlayer(9, "arrival");
+    ASSERT_EQ(1, room.AddNewPlayerToMap(&next));
+    tagKWP_PLAYER_LIST_DATA_EXTRA* reused = nullptr;
+    ASSERT_EQ(1, room.GetAPlayerData(reused, 9));
+    EXPECT_EQ(kept, reused);
+    EXPECT_FALSE(__asan_address_is_poisoned(reused->acNickName + 20));
+    room.RemoveAllPlayerFromMap();
+    EXPECT_TRUE(__asan_address_is_poisoned(reused->acNickName + 20));
+#else
+    GTEST_SKIP() << "needs AddressSanitizer";
+#endif
+}
+
+// One thread walks the players while another removes and re-adds them: the
+// walk's cursor is shared, and a removal that stepped it without the lock
+// raced the walker (ThreadSanitizer) or left it on a freed node (AddressSanitizer).
+// Each thread goes on until the other has done a good share of its work, so
+// that they overlap however the machine schedules them.
+TEST_F(RoomStateTest, AWalkAndRemovalsOnAnotherThreadShareTheCursorSafely) {
+    const unsigned int kPlayers = 8;
+    const long kWalks = 4000;
+    const long kRounds = 20000;
+    for (unsigned int id = 1; id <= kPlayers; ++id) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "walker");
+        room.AddNewPlayerToMap(&player);
+    }
+    std::atomic<long> walks{0};
+    std::atomic<bool> stop{false};
+    std::thread remover([&] {
+        for (long round = 0; (round < kRounds || walks < kWalks) && round < 100 * kRounds; ++round) {
+            const unsigned int id = 1 + static_cast<unsigned int>(round) % kPlayers;
+            room.RemovePlayerFromMap(id);
+            tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, "walker");
+            room.AddNewPlayerToMap(&player);
+        }
+        stop = true;
+    });
+    long wrong = 0;
+    while (!stop) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA* out = nullptr;
+        // Never more steps than players: a walk that followed a freed node's
+        // stale link could run on for ever.
+        unsigned int walked = 0;
+        for (unsigned char restart = 1; room.GetPlayerDataAndNext(out, restart) == 0; restart = 0) {
+            if (!out || ++walked > kPlayers) {
+                ++wrong;
+                break;
+            }
+        }
+        ++walks;
+    }
+    remover.join();
+    EXPECT_EQ(0, wrong);
+    EXPECT_GE(walks.load(), kWalks);
+    EXPECT_EQ(kPlayers, room.Players().GetCount());
+}
+
+// A feeding thread rewrites player records (a leaver's record serves the next
+// arrival) while the library reads them for a search, an angel check and a
+// copy: each reads under the map's lock, so a reader sees one player's record
+// whole, never half of two.
+TEST_F(RoomStateTest, ReadersRacingAFeedingThreadSeeWholeRecords) {
+    const unsigned int kPlayers = 30;
+    auto playerFor = [](unsigned int id, char letter) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player = MakePlayer(id, std::string(40, letter).c_str(), 100);
+        player.iScore = letter;
+        return player;
+    };
+    tagKWP_ALL_TABLE_INFO batch;
+    memset(&batch, 0, sizeof(batch));
+    for (unsigned int t = 0; t < 10; ++t) batch.stTable[t] = MakeTable(static_cast<unsigned short>(t + 1), 3 * t + 1, 3 * t + 2, 3 * t + 3);
+    room.InitArray(&batch);
+    for (unsigned int id = 1; id <= kPlayers; ++id) {
+        tagKWP_PLAYER_LIST_DATA_EXTRA player = playerFor(id, 'a');
+        room.AddNewPlayerToMap(&player);
+    }
+    std::atomic<long> passes{0};
+    std::atomic<bool> stop{false};
+    std::thread feeder([&] {
+        for (int round = 0; (round < 200 || passes < 300) && round < 20000; ++round) {
+            const char letter = static_cast<char>('a' + round % 26);
+            for (unsigned int id = 1; id <= kPlayers; ++id) {
+                room.RemovePlayerFromMap(id);
+                tagKWP_PLAYER_LIST_DATA_EXTRA player = playerFor(id, letter);
+                room.AddNewPlayerToMap(&player);
+            }
+        }
+        stop = true;
+    });
+    TableFinder finder(room);
+    long torn = 0, copies = 0;
+    while (!stop) {
+        for (unsigned int id = 1; id <= kPlayers; ++id) {
+            tagKWP_PLAYER_LIST_DATA_EXTRA copy;
+            if (!room.CopyPlayerData(id, copy)) continue;
+            ++copies;
+            if (copy.uiPlayerID != id || std::string(copy.acNickName, 40) != std::string(40, char(copy.iScore)))
+                ++torn;
+        }
+        finder.FindPlayerName(std::string(40, 'c').c_str());
+        room.GetIsAngell(std::string(40, 'q').c_str());
+        ++passes;
+    }
+    feeder.join();
+    EXPECT_EQ(0, torn);
+    EXPECT_GT(copies, 0);
+    EXPECT_GE(passes.load(), 300);
 }
 
 TEST(RoomFacadeTest, CPT_MapInerfaceFeedsAndReadsTheLibraryRoom) {

@@ -110,9 +110,9 @@ void TableFinder::FindPlayerName(const char* name) {
         if (table.usTableNum == 0) continue;
         for (int seat = 0; seat < 3; ++seat) {
             const unsigned int id = table.uiSeatPlayerID[seat];
-            tagKWP_PLAYER_LIST_DATA_EXTRA* player = nullptr;
-            if (id == 0 || !m_room.GetAPlayerData(player, id)) continue;
-            if (!NickNameEquals(player->acNickName, name)) continue;
+            tagKWP_PLAYER_LIST_DATA_EXTRA player;
+            if (id == 0 || !m_room.CopyPlayerData(id, player)) continue;
+            if (!NickNameEquals(player.acNickName, name)) continue;
             m_buffer[0] = table;
             m_nCursor = 0;
             m_nResultCount = 1;

@@ -1,6 +1,11 @@
 // NvtLock: the one lock of the diagnostics and the keyed map. A critical
 // section on Windows, a recursive mutex elsewhere; re-entrant on both, because
-// a map holds its pool's lock while the pool takes it again for a node.
+// its holders call code that takes it again: the room holds a map's lock
+// across several map operations that must be seen as one (stepping the walk
+// past a player and removing it, walking for an angel, copying a record),
+// each of which takes it again; a map being destroyed holds it while giving
+// each node back; and a singleton made under SingletonCreationLock asks for
+// the object manager, made under the same lock.
 // Storage is inline so that making a lock never touches the heap.
 #ifndef LOBBYUI_SUPPORT_LOCK_H
 #define LOBBYUI_SUPPORT_LOCK_H
