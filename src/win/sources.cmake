@@ -9,4 +9,5 @@ lobbyui_add_sources(
     wnd.cpp
   NATIVE_TESTS
     cstring_test.cpp
+    geometry_test.cpp
 )
