@@ -19,7 +19,9 @@ public:
 
     // A view of hwnd. The object stays valid as long as the library is
     // loaded, and the same handle gives the same object while its window
-    // exists; once the window is destroyed, its view may in time be aimed at
+    // exists. Once the window is destroyed its view keeps the dead handle,
+    // on which every call fails harmlessly, until at least 256 other new
+    // windows have been passed in here; after that it may be aimed at
     // another window, so drop the pointer when you destroy the window.
     static LOBBYUI_API CWnd* FromHandle(HWND hwnd);
 

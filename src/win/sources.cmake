@@ -10,4 +10,6 @@ lobbyui_add_sources(
   NATIVE_TESTS
     cstring_test.cpp
     geometry_test.cpp
+  WIN32_TESTS
+    wnd_views_win_test.cpp
 )
