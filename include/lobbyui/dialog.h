@@ -26,8 +26,14 @@ public:
     BOOL Create(UINT templateId, CWnd* parent);
     BOOL Create(CWnd* parent) { return Create(m_nIDTemplate, parent); }
     // Inline, like every call a host may make on a dialog it was handed:
-    // the library exports its facades, not this class.
-    BOOL DestroyWindow() { return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE; }
+    // the library exports its facades, not this class. Whoever deletes a
+    // dialog destroys its window first, while the whole dialog still
+    // handles the window's last messages.
+    BOOL DestroyWindow() {
+        if (!m_hWnd) return FALSE;
+        OnDestroying();
+        return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
+    }
 
     // The window given to Create: where the dialog reports to its host.
     HWND GetOwnerHwnd() const { return m_hWndOwner; }
@@ -52,6 +58,11 @@ protected:
     virtual BOOL OnSetCursor(HWND, UINT, UINT) { return FALSE; }
     virtual BOOL OnMeasureItem(UINT, MEASUREITEMSTRUCT*) { return FALSE; }
     virtual void OnDestroy() {}
+    // Called before DestroyWindow starts: a shown dialog ends its show here,
+    // silently (its locks dropped, nothing more to report), since the
+    // destruction activates host windows and what the host does there, such
+    // as showing a new dialog, must stand.
+    virtual void OnDestroying() {}
     // True when Paint draws the whole client area itself.
     virtual bool PaintsItself() const { return false; }
 

@@ -83,10 +83,13 @@ void CPW_InputDlg::OnOK() { Confirm(); }
 
 void CPW_InputDlg::OnCancel() { HideAndUnlock(); }
 
-void CPW_InputDlg::OnDestroy() {
+void CPW_InputDlg::OnDestroying() {
     // Destroyed while shown: the lock it raised goes with it, unreported.
     if (m_outcome.Take()) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
 }
+
+// The window can also go without DestroyWindow, with its parent.
+void CPW_InputDlg::OnDestroy() { OnDestroying(); }
 
 INT_PTR CPW_InputDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     // The system close hides first; its default processing then ends in

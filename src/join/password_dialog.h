@@ -29,6 +29,7 @@ protected:
     BOOL OnCommand(UINT id, UINT notifyCode, HWND control) override;
     void OnOK() override;
     void OnCancel() override;
+    void OnDestroying() override;
     void OnDestroy() override;
 
 private:

@@ -7,7 +7,14 @@ CDialog::~CDialog() {
     // The window's destruction sends the host activation and focus messages;
     // a call nested in them must already find this dialog gone.
     EndLife();
-    DestroyWindow();
+    if (!m_hWnd) return;
+    // The owner destroys the window before deleting the object, so that the
+    // derived dialog still handles its last messages. A window still here has
+    // outlived that: its messages must not reach the parts already destroyed.
+    HWND hwnd = m_hWnd;
+    m_hWnd = nullptr;
+    ::SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+    ::DestroyWindow(hwnd);
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
