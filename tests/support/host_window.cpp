@@ -80,16 +80,6 @@ void PumpMessages() {
     }
 }
 
-bool ProcessHeapsValid() {
-    HANDLE heaps[256];
-    DWORD count = ::GetProcessHeaps(256, heaps);
-    if (count == 0 || count > 256) return false;
-    for (DWORD i = 0; i < count; ++i) {
-        if (!::HeapValidate(heaps[i], 0, nullptr)) return false;
-    }
-    return true;
-}
-
 ManualClock::ManualClock(DWORD start) {
     g_manualNow = start;
     SetMillisecondClock(&ManualNow);

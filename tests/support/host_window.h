@@ -13,6 +13,8 @@
 
 #include <lobbyui/wnd.h>
 
+#include "heap_check.h"
+
 struct ReceivedMessage {
     UINT msg;
     WPARAM wParam;
@@ -57,9 +59,6 @@ private:
 // Handles what is waiting in this thread's queue, without waiting for more.
 void PumpMessages();
 
-// True when every heap of the process passes HeapValidate. Wine's heap
-// checking fills freed blocks but looks at them again only here.
-bool ProcessHeapsValid();
 
 // A clock the test moves by hand; installed for the life of the object.
 class ManualClock {

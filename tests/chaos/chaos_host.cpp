@@ -1,0 +1,280 @@
+// chaos_host.exe: a careless, hostile host and a hyperactive user at once.
+//
+//   chaos_host.exe [--seed N] [--seconds S] [--steps N] [--heap-every N]
+//   chaos_host.exe --replay FILE      runs the steps of FILE again
+//   chaos_host.exe --shrink FILE      cuts FILE down to the fewest steps that still fail
+//
+// Every step is written to a journal before it runs, so a crash of any kind
+// leaves the steps that led to it; a failure keeps the journal as the replay
+// file and prints its name. Exit status: 0 when every invariant held.
+#include <windows.h>
+
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+#include "chaos_world.h"
+#include "heap_check.h"
+
+namespace {
+
+std::vector<ChaosStep> ReadSteps(const char* path) {
+    std::vector<ChaosStep> steps;
+    FILE* f = fopen(path, "r");
+    if (!f) return steps;
+    char line[512];
+    while (fgets(line, sizeof line, f)) {
+        char action[400];
+        unsigned long long seed = 0;
+        if (line[0] == '#') continue;
+        if (sscanf(line, "%399s %llx", action, &seed) == 2) steps.push_back(ChaosStep{action, seed});
+    }
+    fclose(f);
+    return steps;
+}
+
+void WriteSteps(const char* path, const std::vector<ChaosStep>& steps, const char* note) {
+    FILE* f = fopen(path, "w");
+    if (!f) return;
+    fprintf(f, "# %s\n", note);
+    for (const ChaosStep& step : steps) fprintf(f, "%s %llx\n", step.action.c_str(), (unsigned long long)step.seed);
+    fclose(f);
+}
+
+// The journal: one line per step, written before the step runs.
+class Journal {
+public:
+    explicit Journal(const std::string& path) : m_path(path) {
+        m_file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    ~Journal() {
+        if (m_file != INVALID_HANDLE_VALUE) ::CloseHandle(m_file);
+    }
+    void Write(const std::string& line) {
+        DWORD written = 0;
+        if (m_file != INVALID_HANDLE_VALUE) ::WriteFile(m_file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    }
+    void Discard() {
+        if (m_file != INVALID_HANDLE_VALUE) ::CloseHandle(m_file);
+        m_file = INVALID_HANDLE_VALUE;
+        ::DeleteFileA(m_path.c_str());
+    }
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+    HANDLE m_file = INVALID_HANDLE_VALUE;
+};
+
+Journal* g_journal = nullptr;
+unsigned long long g_step = 0;
+unsigned long long g_seed = 0;
+volatile DWORD g_stepStarted = 0;
+
+// A step that does not end is a failure too: the watchdog reports it.
+DWORD WINAPI Watchdog(void*) {
+    for (;;) {
+        ::Sleep(1000);
+        const DWORD started = g_stepStarted;
+        if (started && static_cast<LONG>(::GetTickCount() - started) > 60000) {
+            fprintf(stdout, "chaos: FAILED: step %llu (seed %llu) has not ended in 60 s; replay: %s\n", g_step, g_seed,
+                    g_journal ? g_journal->path().c_str() : "the replayed file");
+            fflush(stdout);
+            ::ExitProcess(5);
+        }
+    }
+}
+
+LONG WINAPI OnCrash(EXCEPTION_POINTERS* info) {
+    fprintf(stdout, "chaos: FAILED: exception 0x%08lx at step %llu (seed %llu); replay: %s\n",
+            info ? static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode) : 0ul, g_step, g_seed,
+            g_journal ? g_journal->path().c_str() : "?");
+    fflush(stdout);
+    ::ExitProcess(3);
+    return EXCEPTION_EXECUTE_HANDLER;
+}
+
+struct GuiCounts {
+    DWORD gdi;
+    DWORD user;
+};
+
+GuiCounts Counts() {
+    HANDLE process = ::GetCurrentProcess();
+    return GuiCounts{::GetGuiResources(process, GR_GDIOBJECTS), ::GetGuiResources(process, GR_USEROBJECTS)};
+}
+
+void Pump() {
+    MSG m;
+    while (::PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&m);
+        ::DispatchMessageA(&m);
+    }
+}
+
+// Runs steps; 0 when every invariant held.
+int RunSteps(ChaosWorld& world, const std::vector<ChaosStep>& steps, unsigned heapEvery, bool quiet) {
+    for (size_t i = 0; i < steps.size(); ++i) {
+        if (steps.size() > 1) g_step = i;
+        const DWORD now = ::GetTickCount();
+        g_stepStarted = now ? now : 1;
+        if (!world.Run(steps[i]) ||
+            (heapEvery && i % heapEvery == heapEvery - 1 && !ProcessHeapsValid() && (world.Fail("a damaged heap"), true))) {
+            if (!quiet) printf("chaos: FAILED at step %zu (%s): %s\n", i, steps[i].action.c_str(), world.Failure().c_str());
+            return 1;
+        }
+        Pump();
+    }
+    return 0;
+}
+
+bool StillFails(const std::string& self, const std::vector<ChaosStep>& steps) {
+    const char* candidate = "chaos-shrink-candidate.txt";
+    WriteSteps(candidate, steps, "shrink candidate");
+    std::string command = "\"" + self + "\" --replay " + candidate + " --quiet";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::vector<char> line(command.begin(), command.end());
+    line.push_back('\0');
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    DWORD code = 0;
+    if (::WaitForSingleObject(process.hProcess, 120000) == WAIT_TIMEOUT) {
+        ::TerminateProcess(process.hProcess, 4);
+        code = 4;
+    } else {
+        ::GetExitCodeProcess(process.hProcess, &code);
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return code != 0;
+}
+
+// Delta debugging over the steps: drop ever smaller chunks while the run
+// still fails.
+int Shrink(const char* path) {
+    char self[MAX_PATH] = {0};
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::vector<ChaosStep> steps = ReadSteps(path);
+    if (steps.empty() || !StillFails(self, steps)) {
+        printf("chaos: %s does not fail; nothing to shrink\n", path);
+        return 2;
+    }
+    size_t chunk = steps.size() / 2;
+    while (chunk >= 1) {
+        bool cut = false;
+        for (size_t at = 0; at < steps.size();) {
+            std::vector<ChaosStep> fewer(steps.begin(), steps.begin() + at);
+            fewer.insert(fewer.end(), steps.begin() + std::min(steps.size(), at + chunk), steps.end());
+            if (!fewer.empty() && StillFails(self, fewer)) {
+                steps.swap(fewer);
+                cut = true;
+            } else {
+                at += chunk;
+            }
+        }
+        if (!cut) chunk /= 2;
+    }
+    std::string out = std::string(path) + ".shrunk";
+    WriteSteps(out.c_str(), steps, "shrunk: these steps still fail");
+    printf("chaos: shrunk to %zu steps: %s\n", steps.size(), out.c_str());
+    ::DeleteFileA("chaos-shrink-candidate.txt");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    unsigned long long seed = ::GetTickCount();
+    double seconds = 0;
+    unsigned long long maxSteps = 0;
+    unsigned heapEvery = 8;
+    const char* replay = nullptr;
+    bool quiet = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (arg == "--seed" && value) { seed = strtoull(value, nullptr, 0); ++i; }
+        else if (arg == "--seconds" && value) { seconds = atof(value); ++i; }
+        else if (arg == "--steps" && value) { maxSteps = strtoull(value, nullptr, 0); ++i; }
+        else if (arg == "--heap-every" && value) { heapEvery = static_cast<unsigned>(atoi(value)); ++i; }
+        else if (arg == "--replay" && value) { replay = value; ++i; }
+        else if (arg == "--shrink" && value) { return Shrink(value); }
+        else if (arg == "--quiet") { quiet = true; }
+        else { printf("usage: chaos_host [--seed N] [--seconds S] [--steps N] [--heap-every N] [--replay FILE] [--shrink FILE]\n"); return 2; }
+    }
+    if (!seconds && !maxSteps && !replay) seconds = 10;
+    setvbuf(stdout, nullptr, _IONBF, 0);
+    ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+    ::SetUnhandledExceptionFilter(&OnCrash);
+    g_seed = seed;
+    ::CreateThread(nullptr, 0, &Watchdog, nullptr, 0, nullptr);
+
+    ChaosWorld world;
+    if (replay) {
+        std::vector<ChaosStep> steps = ReadSteps(replay);
+        if (!quiet) printf("chaos: replaying %zu steps of %s\n", steps.size(), replay);
+        int status = RunSteps(world, steps, heapEvery ? 1 : 0, quiet);
+        if (status == 0 && !ProcessHeapsValid()) status = 1;
+        if (!quiet) printf("chaos: replay %s\n", status ? "FAILED" : "passed");
+        world.DestroyEverything();
+        return status;
+    }
+
+    printf("chaos: seed %llu\n", seed);
+    // Warm-up: every dialog made and destroyed once, so that what the
+    // library makes once per process is counted before the round.
+    world.WarmUp();
+    Pump();
+    const GuiCounts before = Counts();
+
+    Journal journal("chaos-journal-" + std::to_string(seed) + ".txt");
+    g_journal = &journal;
+    journal.Write("# seed " + std::to_string(seed) + "\n");
+    ChaosRandom random(seed);
+    const DWORD start = ::GetTickCount();
+    unsigned long long steps = 0;
+    int status = 0;
+    while ((!maxSteps || steps < maxSteps) && (!seconds || (::GetTickCount() - start) < seconds * 1000)) {
+        ChaosStep step = world.Draw(random);
+        char line[512];
+        snprintf(line, sizeof line, "%s %llx\n", step.action.c_str(), (unsigned long long)step.seed);
+        journal.Write(line);
+        g_step = steps;
+        if (RunSteps(world, {step}, 0, true) != 0 ||
+            (heapEvery && steps % heapEvery == 0 && !ProcessHeapsValid() && (world.Fail("a damaged heap"), true))) {
+            printf("chaos: FAILED at step %llu (%s) seed %llu: %s\n", steps, step.action.c_str(), seed,
+                   world.Failure().c_str());
+            status = 1;
+            break;
+        }
+        ++steps;
+    }
+    if (status == 0) {
+        world.DestroyEverything();
+        Pump();
+        const GuiCounts after = Counts();
+        if (!ProcessHeapsValid()) {
+            printf("chaos: FAILED: a damaged heap after the round (seed %llu)\n", seed);
+            status = 1;
+        } else if (after.gdi > before.gdi || after.user > before.user) {
+            printf("chaos: FAILED: GDI %lu -> %lu, USER %lu -> %lu objects after every dialog was destroyed (seed %llu)\n",
+                   before.gdi, after.gdi, before.user, after.user, seed);
+            status = 1;
+        }
+    }
+    const double elapsed = (::GetTickCount() - start) / 1000.0;
+    printf("chaos: %llu steps in %.1f s (%.0f a second), %llu messages, seed %llu, %s\n", steps, elapsed,
+           elapsed > 0 ? steps / elapsed : 0.0, world.Messages(), seed, status ? "FAILED" : "0 failures");
+    if (status) {
+        printf("chaos: replay: %s (chaos_host --replay, --shrink)\n", journal.path().c_str());
+    } else {
+        journal.Discard();
+    }
+    return status;
+}
