@@ -9,6 +9,7 @@
 #include "join/join_table_rules.h"
 #include "join/join_table_window.h"
 #include "res/join_ids.h"
+#include "room/lobby_room.h"
 #include "support/lobby_sound.h"
 #include "support/safe_format.h"
 #include "support/texts_gbk.h"
@@ -116,6 +117,11 @@ BOOL CJoinTable::OnInitDialog() {
 
 void CJoinTable::AbandonShow() {
     if (m_outcome.Take()) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+}
+
+void CJoinTable::OnDestroying() {
+    AbandonShow();
+    DestroyPanel();
 }
 
 void CJoinTable::OnDestroy() {
@@ -367,19 +373,22 @@ void CJoinTable::PaintSeats(CDC& dc) {
     for (int seat = 0; seat < 3; ++seat) {
         const SeatPlace& place = kSeatPlaces[seat];
         unsigned int id = m_stFocusTable.uiSeatPlayerID[seat];
+        // A copy taken under the map's lock: a thread feeding the room may
+        // rewrite or hand on the record while the seat paints.
+        tagKWP_PLAYER_LIST_DATA_EXTRA copy;
         tagKWP_PLAYER_LIST_DATA_EXTRA* player = nullptr;
         char name[41];
         switch (SeatKindOf(id)) {
         case kSeatEmpty: CopyToSlot(name, sizeof name, m_acEmptySeat); break;
         case kSeatReserved: CopyToSlot(name, sizeof name, m_acReservedSeat); break;
         case kSeatPlayer:
-            if (CPT_MapInerface::GetAPlayerData(player, id) && player) {
+            if (TheRoom().state.CopyPlayerData(id, copy)) {
+                player = &copy;
                 // A nickname may fill its 40 bytes without a terminator.
                 size_t length = strnlen(player->acNickName, sizeof player->acNickName);
                 memcpy(name, player->acNickName, length);
                 name[length] = '\0';
             } else {
-                player = nullptr;
                 SafeFormat(name, "% % % % % %", {});
             }
             break;

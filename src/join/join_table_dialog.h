@@ -49,9 +49,6 @@ public:
     // The facade's calls.
     void ShowTable(int type, const tagKWP_TABLE_LIST_DATA* table);
     void HideTable() { EndShow(kEndSilently); }
-    // Before the window is destroyed: the show ends unreported and its lock
-    // drops now, not after the destruction has let the host show another.
-    void AbandonShow();
     void SetFocusTable(const tagKWP_TABLE_LIST_DATA& table);
     void SetActiveType(int type);
     int ActiveType() const { return m_eActiveType; }
@@ -71,6 +68,10 @@ protected:
     BOOL OnCommand(UINT id, UINT notifyCode, HWND control) override;
     void OnOK() override;
     void OnCancel() override;
+    // Before the window starts going: the show ends unreported and its lock
+    // drops now, not after the destruction has let the host show another;
+    // then the panel goes, before the dialog.
+    void OnDestroying() override;
     void OnDestroy() override;
     bool PaintsItself() const override { return true; }
 
@@ -86,6 +87,8 @@ private:
     // the stack. A show ends once; later ways out find nothing owed and
     // send nothing.
     void EndShow(EndReport report);
+    // Ends a show without a report, dropping its lock.
+    void AbandonShow();
     void PlaceArrows();
     void PlacePanel(int x, int y);
     void ApplyButtonState(UINT id, unsigned char enable);

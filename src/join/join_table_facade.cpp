@@ -19,17 +19,7 @@ void CPartyDlg_DlgInerface::HideJTDlg() {
     g_joinTable.With([](CJoinTable& d) { d.HideTable(); });
 }
 
-void CPartyDlg_DlgInerface::DestroyJTDlg() {
-    CJoinTable* dialog = g_joinTable.Get();
-    if (!dialog) return;
-    dialog->AbandonShow();
-    CLifeWatched::LifeWatch watch(*dialog);
-    dialog->DestroyPanel();
-    // The host destroyed (and perhaps re-created) the dialog meanwhile: the
-    // dialog this call was for is gone already.
-    if (watch.Gone()) return;
-    g_joinTable.Destroy();
-}
+void CPartyDlg_DlgInerface::DestroyJTDlg() { g_joinTable.Destroy(); }
 
 void CPartyDlg_DlgInerface::SetJTFocusTable(tagKWP_TABLE_LIST_DATA* table) {
     if (!table) return;
