@@ -48,26 +48,13 @@ enum class HostCall {
     PumpTicks,    // a nested loop that dispatches the dialog's ticks
     PumpKeys,     // … and Enter, Escape and WM_CLOSE
 };
-const HostCall kEveryCall[] = {HostCall::Hide,        HostCall::Destroy,     HostCall::Recreate, HostCall::ShowAgain,
-                               HostCall::Getters,     HostCall::PressCreate, HostCall::PressCancel,
-                               HostCall::PressClose,  HostCall::PumpTicks,   HostCall::PumpKeys};
-
-const char* NameOf(HostCall call) {
-    switch (call) {
-    case HostCall::None: return "None";
-    case HostCall::Hide: return "Hide";
-    case HostCall::Destroy: return "Destroy";
-    case HostCall::Recreate: return "Recreate";
-    case HostCall::ShowAgain: return "ShowAgain";
-    case HostCall::Getters: return "Getters";
-    case HostCall::PressCreate: return "PressCreate";
-    case HostCall::PressCancel: return "PressCancel";
-    case HostCall::PressClose: return "PressClose";
-    case HostCall::PumpTicks: return "PumpTicks";
-    case HostCall::PumpKeys: return "PumpKeys";
-    }
-    return "?";
-}
+const HostCall kEveryCall[] = {HostCall::Hide,       HostCall::Destroy,     HostCall::Recreate,
+                               HostCall::ShowAgain,  HostCall::Getters,     HostCall::PressCreate,
+                               HostCall::PressCancel, HostCall::PressClose, HostCall::PumpTicks,
+                               HostCall::PumpKeys};
+const char* const kCallNames[] = {"None",        "Hide",        "Destroy",    "Recreate",  "ShowAgain", "Getters",
+                                  "PressCreate", "PressCancel", "PressClose", "PumpTicks", "PumpKeys"};
+const char* NameOf(HostCall call) { return kCallNames[static_cast<int>(call)]; }
 
 // Where the host's last word leaves the dialog.
 enum class Final { Shown, Hidden, Gone };
