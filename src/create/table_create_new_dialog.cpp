@@ -197,7 +197,7 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
 
 void CTableCreateNew::HideAndForget() { EndShow(Outcome::HostHide); }
 
-void CTableCreateNew::Abandon() { EndShow(Outcome::Destroyed); }
+void CTableCreateNew::OnDestroying() { EndShow(Outcome::Destroyed); }
 
 void CTableCreateNew::ShowAgainForHost() {
     // Only a show the host hid itself comes back; a created or closed one

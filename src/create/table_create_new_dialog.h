@@ -36,10 +36,6 @@ public:
     // HideCTDlgNew: ends the show without a report and drops the locks,
     // shown or not.
     void HideAndForget();
-    // Before the window is destroyed: a show still open ends unreported and
-    // takes its locks with it, so that nothing the host does while the
-    // window goes (a new dialog shown from the activation) is undone later.
-    void Abandon();
     void ShowAgainForHost();
     void HideForHost();
     void ShowOnRestore();
@@ -64,6 +60,11 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnCommand(UINT id, UINT notifyCode, HWND control) override;
     BOOL OnTimer(UINT_PTR id) override;
+    // Before the window goes (DestroyCTDlgNew): a show still open ends
+    // unreported and takes its locks with it, so that nothing the host does
+    // while the window goes, such as showing a new dialog, is undone later.
+    void OnDestroying() override;
+    // The window going with its owner ends an open show the same way.
     void OnDestroy() override;
     bool PaintsItself() const override { return true; }
 

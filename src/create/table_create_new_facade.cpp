@@ -23,10 +23,7 @@ void CPartyDlg_DlgInerface::HideCTDlgNew() {
     g_createNew.With([](CTableCreateNew& d) { d.HideAndForget(); });
 }
 
-void CPartyDlg_DlgInerface::DestroyCTDlgNew() {
-    g_createNew.With([](CTableCreateNew& d) { d.Abandon(); });
-    g_createNew.Destroy();
-}
+void CPartyDlg_DlgInerface::DestroyCTDlgNew() { g_createNew.Destroy(); }
 
 void CPartyDlg_DlgInerface::InvalidateNew() {
     g_createNew.With([](CTableCreateNew& d) {
