@@ -65,14 +65,21 @@ std::string Utf8FromGbk(const char* gbk, size_t maxBytes) {
     return out;
 }
 
-DemoRoom::DemoRoom() {
-    Random random(20261207);
+DemoRoom::DemoRoom() : DemoRoom(20261207, kPlayerCount, 150) {}
 
-    for (unsigned i = 0; i < kPlayerCount; ++i) {
+DemoRoom::DemoRoom(unsigned seed, unsigned playerCount, unsigned tableCount) {
+    Random random(seed);
+    if (playerCount < 2) playerCount = 2;
+    if (tableCount < 12) tableCount = 12;
+    // Every fifth table is a gap where one closed, unless the room is full.
+    const bool gaps = tableCount < 200;
+
+    for (unsigned i = 0; i < playerCount; ++i) {
         tagKWP_PLAYER_LIST_DATA_EXTRA p;
         memset(&p, 0, sizeof p);
         p.uiPlayerID = kFirstPlayerId + i;
         std::string name = Gbk(kAdjectives[i % 15]) + Gbk(kNouns[(i / 15) % 20]);
+        if (i >= 300) name += std::to_string(i / 300);  // 300 names, then they repeat with a number
         CopyText(p.acNickName, sizeof p.acNickName, name);
         // More players at low levels than at the top, as in a real room.
         unsigned roll = random.Below(100);
@@ -91,25 +98,25 @@ DemoRoom::DemoRoom() {
     m_players[0].ucLevel = 12;
     m_players[0].ucMember = 3;
 
-    std::vector<bool> seated(kPlayerCount, false);
+    std::vector<bool> seated(playerCount, false);
     unsigned nextStanding = 1;  // the local player is seated by hand below
     auto takePlayer = [&]() -> unsigned {
-        for (unsigned tries = 0; tries < kPlayerCount; ++tries) {
-            unsigned i = 1 + random.Below(kPlayerCount - 1);
+        for (unsigned tries = 0; tries < playerCount; ++tries) {
+            unsigned i = 1 + random.Below(playerCount - 1);
             if (!seated[i]) {
                 seated[i] = true;
                 return kFirstPlayerId + i;
             }
         }
-        while (nextStanding < kPlayerCount && seated[nextStanding]) ++nextStanding;
-        if (nextStanding >= kPlayerCount) return 0;
+        while (nextStanding < playerCount && seated[nextStanding]) ++nextStanding;
+        if (nextStanding >= playerCount) return 0;
         seated[nextStanding] = true;
         return kFirstPlayerId + nextStanding;
     };
 
     m_localTable = 12;
-    for (unsigned number = 1; number <= 150; ++number) {
-        if (number % 5 == 3 && number != m_localTable) continue;  // a room has gaps where tables closed
+    for (unsigned number = 1; number <= tableCount && number <= 200; ++number) {
+        if (gaps && number % 5 == 3 && number != m_localTable) continue;  // a room has gaps where tables closed
         tagKWP_TABLE_LIST_DATA t;
         memset(&t, 0, sizeof t);
         t.usTableNum = static_cast<unsigned short>(number);
@@ -165,7 +172,7 @@ const tagKWP_TABLE_LIST_DATA* DemoRoom::Table(unsigned number) const {
 }
 
 const tagKWP_PLAYER_LIST_DATA_EXTRA* DemoRoom::Player(unsigned id) const {
-    if (id < kFirstPlayerId || id >= kFirstPlayerId + kPlayerCount) return nullptr;
+    if (id < kFirstPlayerId || id >= kFirstPlayerId + m_players.size()) return nullptr;
     return &m_players[id - kFirstPlayerId];
 }
 
@@ -230,4 +237,20 @@ tagKWP_TABLE_SET_DEFAULT DemoRoom::CreateDefaults() {
     d.ucSettingBDefault = 8;
     d.ucAddMultipleFixed = 0;
     return d;
+}
+
+tagKWP_PLAYER_LIST_DATA_EXTRA DemoRoom::MakePlayer(unsigned id, unsigned number) {
+    Random random(id * 2654435761u + number);
+    tagKWP_PLAYER_LIST_DATA_EXTRA p;
+    memset(&p, 0, sizeof p);
+    p.uiPlayerID = id;
+    std::string name = Gbk(kAdjectives[number % 15]) + Gbk(kNouns[(number / 15) % 20]) + std::to_string(number % 1000);
+    CopyText(p.acNickName, sizeof p.acNickName, name);
+    p.ucLevel = static_cast<unsigned char>(random.Below(24));
+    p.usIcon = static_cast<unsigned short>(random.Below(73));
+    p.cSex = static_cast<signed char>(random.Below(2));
+    p.ucMember = static_cast<unsigned char>(random.Below(10) < 7 ? 0 : 1 + random.Below(3));
+    p.iBeans = static_cast<int>(random.Below(200000));
+    p.iScore = static_cast<int>(random.Below(9000)) - 1000;
+    return p;
 }

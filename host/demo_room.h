@@ -20,7 +20,11 @@ std::string Utf8FromGbk(const char* gbk, size_t maxBytes = 4096);
 
 class DemoRoom {
 public:
+    // The tour's room: 300 players, about 120 tables.
     DemoRoom();
+    // Another room from another seed: players arrive with ids from 10001
+    // (the local player first) and up to tables tables are open.
+    DemoRoom(unsigned seed, unsigned players, unsigned tables);
 
     // Hands every table, player and seat to CPT_MapInerface.
     void FeedLibrary();
@@ -42,6 +46,9 @@ public:
 
     // The create-table defaults the server would send.
     static tagKWP_TABLE_SET_DEFAULT CreateDefaults();
+
+    // A newcomer the room has not seen, made from number alone.
+    static tagKWP_PLAYER_LIST_DATA_EXTRA MakePlayer(unsigned id, unsigned number);
 
 private:
     std::vector<tagKWP_TABLE_LIST_DATA> m_tables;

@@ -1,6 +1,9 @@
 #include "lobby_window.h"
 
 #include <stdio.h>
+#include <wchar.h>
+
+#include <lobbyui/messages.h>
 
 namespace {
 
@@ -86,6 +89,14 @@ RECT CellRect(int index) {
 
 }  // namespace
 
+const std::vector<LobbyWindow::ToolbarButton>& LobbyWindow::Toolbar() {
+    static const std::vector<ToolbarButton> buttons = {
+        {4001, L"经典建桌"}, {4002, L"新版建桌"}, {4003, L"找搭档"},   {4004, L"我的战绩"},
+        {4005, L"个人资料"}, {4006, L"系统设置"}, {4007, L"公告"},
+    };
+    return buttons;
+}
+
 LobbyWindow::LobbyWindow(DemoRoom& room, MessageLog& log) : m_room(room), m_log(log) {}
 
 LobbyWindow::~LobbyWindow() {
@@ -119,7 +130,7 @@ bool LobbyWindow::Create(HINSTANCE instance) {
     m_font = ::CreateFontW(-14, 0, 0, 0, FW_BOLD, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun");
     m_smallFont = ::CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, GB2312_CHARSET, 0, 0, 0, 0, L"SimSun");
 
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    RECT frame = {0, 0, kClientWidth, kClientHeight + kToolbarHeight};
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     ::AdjustWindowRect(&frame, style, FALSE);
     m_main = ::CreateWindowExW(0, kMainClass, L"LobbyUi 示例大厅", style, 0, 0, frame.right - frame.left,
@@ -142,10 +153,51 @@ bool LobbyWindow::Create(HINSTANCE instance) {
     m_popupRecord.hWnd = m_popup;
     m_popupRecord.nSelect = -1;
 
+    CreateToolbar(instance);
     m_cursor = ::LoadCursorA(nullptr, IDC_HAND);
     ::ShowWindow(m_main, SW_SHOW);
     ::UpdateWindow(m_main);
     return m_view && m_baseDataHolder && m_popup;
+}
+
+void LobbyWindow::CreateToolbar(HINSTANCE instance) {
+    int x = 8;
+    for (const ToolbarButton& b : Toolbar()) {
+        HDC dc = ::GetDC(m_main);
+        HGDIOBJ old = ::SelectObject(dc, m_smallFont);
+        SIZE extent = {0, 0};
+        ::GetTextExtentPoint32W(dc, b.caption, static_cast<int>(wcslen(b.caption)), &extent);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(m_main, dc);
+        int width = extent.cx + 24;
+        HWND button = ::CreateWindowExW(0, L"BUTTON", b.caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, x,
+                                        kClientHeight + 5, width, kToolbarHeight - 10, m_main,
+                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(b.id)), instance, nullptr);
+        ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_smallFont), FALSE);
+        x += width + 6;
+    }
+}
+
+void LobbyWindow::SetRoomName(const std::wstring& name) {
+    m_roomName = name;
+    ::InvalidateRect(m_view, &kTitle, FALSE);
+}
+
+void LobbyWindow::SetStatusLine(const std::wstring& line) {
+    if (line == m_statusLine) return;
+    m_statusLine = line;
+    ::InvalidateRect(m_view, &kStatusPanel, FALSE);
+}
+
+double LobbyWindow::TakePaintMicroseconds() {
+    double spent = m_paintMicroseconds;
+    m_paintMicroseconds = 0;
+    return spent;
+}
+
+void LobbyWindow::RepaintTables() {
+    if (m_view) ::InvalidateRect(m_view, &kGrid, FALSE);
+    if (m_view) ::InvalidateRect(m_view, &kTitle, FALSE);
 }
 
 void LobbyWindow::RepaintLobby() {
@@ -156,15 +208,19 @@ void LobbyWindow::RepaintLobby() {
 bool LobbyWindow::HandleLibraryMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result) {
     if (!MessageLog::IsLibraryMessage(msg)) return false;
     result = 0;
-    if (msg == WM_USER + 205 && w == 4) {
+    if (msg == LOBBYUI_MSG_PLAYER_LIST && w == LOBBYUI_PLAYER_LIST_IS_FRIEND) {
         m_log.CountFriendQuestion();
         result = m_room.IsFriend(reinterpret_cast<const char*>(l)) ? 1 : 0;
         return true;
     }
     m_log.Record(msg, w, l);
-    if (msg == WM_USER + 205 && (w == 2 || w == 3)) m_room.SetFriend(reinterpret_cast<const char*>(l), w == 2);
+    if (msg == LOBBYUI_MSG_PLAYER_LIST && (w == LOBBYUI_PLAYER_LIST_BEFRIEND || w == LOBBYUI_PLAYER_LIST_BLOCK)) {
+        m_room.SetFriend(reinterpret_cast<const char*>(l), w == LOBBYUI_PLAYER_LIST_BEFRIEND);
+    }
     ::InvalidateRect(m_view, &kLogPanel, FALSE);
     ::InvalidateRect(m_view, &kStatusPanel, FALSE);
+    // The server's answer comes last: it may reach back into the library.
+    if (m_onMessage) result = m_onMessage(msg, w, l);
     return true;
 }
 
@@ -173,6 +229,11 @@ LRESULT CALLBACK LobbyWindow::MainProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) 
     LobbyWindow* self = Self(hwnd);
     LRESULT result = 0;
     if (self && self->HandleLibraryMessage(msg, w, l, result)) return result;
+    if (self && self->m_poster && self->m_poster->Run(msg, w, l)) return 0;
+    if (msg == WM_COMMAND && self && HIWORD(w) == BN_CLICKED && LOWORD(w) >= 4001 && LOWORD(w) < 4100) {
+        if (self->m_onCommand) self->m_onCommand(LOWORD(w));
+        return 0;
+    }
     if (msg == WM_CLOSE) {
         ::PostQuitMessage(0);
         return 0;
@@ -195,7 +256,11 @@ LRESULT CALLBACK LobbyWindow::ViewProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) 
         HDC memory = ::CreateCompatibleDC(dc);
         HBITMAP bitmap = ::CreateCompatibleBitmap(dc, kClientWidth, kClientHeight);
         HGDIOBJ old = ::SelectObject(memory, bitmap);
+        LARGE_INTEGER start, end;
+        ::QueryPerformanceCounter(&start);
         self->PaintView(memory);
+        ::QueryPerformanceCounter(&end);
+        self->m_paintMicroseconds += Microseconds(start, end);
         ::BitBlt(dc, 0, 0, kClientWidth, kClientHeight, memory, 0, 0, SRCCOPY);
         ::SelectObject(memory, old);
         ::DeleteObject(bitmap);
@@ -302,10 +367,11 @@ void LobbyWindow::PaintView(HDC dc) {
     RECT line = {kTitle.left, kTitle.bottom - 2, kTitle.right, kTitle.bottom};
     Fill(dc, line, RGB(236, 184, 62));
     HGDIOBJ oldFont = ::SelectObject(dc, m_font);
-    Text(dc, 12, 10, L"斗地主 · 欢乐一号房", RGB(255, 232, 160));
+    Text(dc, 12, 10, m_roomName, RGB(255, 232, 160));
 
     // The room's tables, read back from the library's mirror.
     int index = 0, tables = 0, seated = 0;
+    const unsigned localTable = static_cast<unsigned>(CPT_MapInerface::GetPlayerTableNum(m_room.localPlayerId()));
     ::SelectObject(dc, m_smallFont);
     for (unsigned number = 1; number <= 200; ++number) {
         tagKWP_TABLE_LIST_DATA t = CPT_MapInerface::GetTable_A_Struct(number);
@@ -314,7 +380,7 @@ void LobbyWindow::PaintView(HDC dc) {
         seated += Occupancy(t);
         if (index >= kColumns * kRows) continue;
         RECT r = CellRect(index++);
-        bool local = number == m_room.localTable();
+        bool local = number == localTable;
         COLORREF felt = t.bHavePassword ? RGB(150, 52, 40) : Occupancy(t) == 3 ? RGB(96, 110, 96) : RGB(46, 128, 74);
         RoundBox(dc, r, 8, felt, local ? RGB(255, 200, 40) : RGB(70, 40, 16));
         wchar_t label[8];
@@ -372,5 +438,10 @@ void LobbyWindow::PaintView(HDC dc) {
     swprintf(status, 160, L"消息 %u   好友询问 %u", static_cast<unsigned>(messages.size()),
              static_cast<unsigned>(m_log.friendQuestions()));
     Text(dc, kStatusPanel.left + 8, kStatusPanel.top + 30, status, kInk);
+    if (!m_statusLine.empty()) {
+        RECT row = {kStatusPanel.left + 8, kStatusPanel.top + 52, kStatusPanel.right - 6, kStatusPanel.bottom - 4};
+        ::SetTextColor(dc, kInk);
+        ::DrawTextW(dc, m_statusLine.c_str(), static_cast<int>(m_statusLine.size()), &row, DT_WORDBREAK | DT_NOPREFIX);
+    }
     ::SelectObject(dc, oldFont);
 }

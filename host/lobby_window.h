@@ -12,18 +12,29 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/lobbyui.h>
 
 #include "demo_room.h"
 #include "message_log.h"
+#include "ui_post.h"
 
 class LobbyWindow {
 public:
     static const int kClientWidth = 804;
     static const int kClientHeight = 600;
+    // The toolbar's strip under the lobby view.
+    static const int kToolbarHeight = 34;
+    // The toolbar's buttons: each opens a dialog; the caption is its text.
+    struct ToolbarButton {
+        int id;
+        const wchar_t* caption;
+    };
+    static const std::vector<ToolbarButton>& Toolbar();
 
     LobbyWindow(DemoRoom& room, MessageLog& log);
     ~LobbyWindow();
@@ -46,6 +57,26 @@ public:
     HICON* cursorVariable() { return &m_cursor; }
 
     void RepaintLobby();
+    // The tables in the lobby view only.
+    void RepaintTables();
+    HWND ToolbarButtonWindow(int id) const { return ::GetDlgItem(m_main, id); }
+
+    // A toolbar button was pressed.
+    void SetCommandHandler(std::function<void(int id)> handler) { m_onCommand = std::move(handler); }
+    // After a library message is logged: the host's answer (the simulated
+    // server); the value is what the send returns.
+    void SetMessageHandler(std::function<LRESULT(UINT, WPARAM, LPARAM)> handler) { m_onMessage = std::move(handler); }
+    // Where work posted to the lobby's thread runs.
+    void SetPoster(UiPost* poster) {
+        m_poster = poster;
+        if (poster) poster->SetWindow(m_main);
+    }
+    // The room's name in the title band, and a line of the lobby's own
+    // state under the party flags.
+    void SetRoomName(const std::wstring& name);
+    void SetStatusLine(const std::wstring& line);
+    // Time the view's painting took, in microseconds, since the last call.
+    double TakePaintMicroseconds();
     // What the interactive lobby does when a table is clicked.
     void SetTableClickHandler(void (*handler)(unsigned table, void* context), void* context) {
         m_onTable = handler;
@@ -60,6 +91,7 @@ private:
     // Logs a library message and answers it; false when msg is not one.
     bool HandleLibraryMessage(UINT msg, WPARAM w, LPARAM l, LRESULT& result);
     void PaintView(HDC dc);
+    void CreateToolbar(HINSTANCE instance);
     unsigned TableAt(int x, int y) const;
 
     DemoRoom& m_room;
@@ -72,6 +104,12 @@ private:
     HFONT m_smallFont = nullptr;
     HICON m_cursor = nullptr;
     tagTRACK_POP_MENU m_popupRecord = {};
+    std::function<void(int)> m_onCommand;
+    std::function<LRESULT(UINT, WPARAM, LPARAM)> m_onMessage;
+    UiPost* m_poster = nullptr;
+    std::wstring m_roomName = L"斗地主 · 欢乐一号房";
+    std::wstring m_statusLine;
+    double m_paintMicroseconds = 0;
     void (*m_onTable)(unsigned, void*) = nullptr;
     void* m_onTableContext = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include <lobbyui/lobbyui.h>
+#include <lobbyui/messages.h>
 
 #include "demo_room.h"
 
@@ -56,14 +57,14 @@ bool MessageLog::OpenFile(const std::string& path) {
 
 bool MessageLog::IsLibraryMessage(UINT msg) {
     switch (msg) {
-    case WM_USER + 11:
-    case WM_USER + 201:
-    case WM_USER + 202:
-    case WM_USER + 203:
-    case WM_USER + 204:
-    case WM_USER + 205:
-    case WM_USER + 301:
-    case WM_USER + 311:
+    case LOBBYUI_MSG_ROOM_BUTTON_PRESSED:
+    case LOBBYUI_MSG_CREATE_TABLE:
+    case LOBBYUI_MSG_JOIN_TABLE:
+    case LOBBYUI_MSG_PARTNER_SEARCH:
+    case LOBBYUI_MSG_PASSWORD:
+    case LOBBYUI_MSG_PLAYER_LIST:
+    case LOBBYUI_MSG_BASE_DATA_BUTTON:
+    case LOBBYUI_MSG_SYSTEM_SETTINGS:
         return true;
     default:
         return false;
@@ -75,21 +76,21 @@ std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
     const void* record = reinterpret_cast<const void*>(lParam);
     std::string head = Format("%u/%u ", msg, code);
     switch (msg) {
-    case WM_USER + 11: {
+    case LOBBYUI_MSG_ROOM_BUTTON_PRESSED: {
         const tagGameServerInfo* server = reinterpret_cast<const tagGameServerInfo*>(wParam);
         return Format("%u room-entrance button pressed: server ", msg) +
                (server ? Quoted(server->acServerName, 64) : std::string("(none)")) +
                Format(", button %p", record);
     }
-    case WM_USER + 201:
+    case LOBBYUI_MSG_CREATE_TABLE:
         if (code == 34) return head + CreateRequest(static_cast<const tagKWP_CREATE_TABLE_REQ*>(record));
         if (code == 37) return head + "create-table dialog closed without creating";
         return head + "create-table dialog, unknown code";
-    case WM_USER + 202:
+    case LOBBYUI_MSG_JOIN_TABLE:
         if (code == 35) return head + Format("join open table %ld", static_cast<long>(lParam));
         if (code == 1324) return head + "join-table dialog closed";
         return head + "join-table dialog, unknown code";
-    case WM_USER + 203:
+    case LOBBYUI_MSG_PARTNER_SEARCH:
         switch (code) {
         case 1: return head + "first partner search, nothing chosen";
         case 2: return head + "second partner search, nothing chosen";
@@ -97,10 +98,10 @@ std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
         case 4: return head + "first partner search found a table: " + FinderResult();
         default: return head + "partner search, unknown code";
         }
-    case WM_USER + 204:
+    case LOBBYUI_MSG_PASSWORD:
         return Format("%u table %u: password ", msg, code) +
                (record ? Quoted(static_cast<const char*>(record), 64) : std::string("(null)"));
-    case WM_USER + 205:
+    case LOBBYUI_MSG_PLAYER_LIST:
         switch (code) {
         case 1: return head + "whisper to " + Quoted(static_cast<const char*>(record), 40);
         case 2: return head + "befriend " + Quoted(static_cast<const char*>(record), 40);
@@ -126,10 +127,10 @@ std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         default: return head + "player list, unknown code";
         }
-    case WM_USER + 301:
+    case LOBBYUI_MSG_BASE_DATA_BUTTON:
         if (code >= 1 && code <= 4) return head + Format("base-data button %u pressed", code);
         return head + "base-data panel, unknown code";
-    case WM_USER + 311: {
+    case LOBBYUI_MSG_SYSTEM_SETTINGS: {
         static const char* const kActions[] = {"", "sound up", "sound down", "music up", "music down",
                                                "OS switch off", "OS switch on", "card-type switch off",
                                                "card-type switch on"};
@@ -156,12 +157,12 @@ std::vector<unsigned char> MessageLog::CopyRecord(UINT msg, WPARAM wParam, LPARA
     const unsigned char* record = reinterpret_cast<const unsigned char*>(lParam);
     if (!record) return {};
     size_t size = 0;
-    if (msg == WM_USER + 201 && wParam == 34) size = sizeof(tagKWP_CREATE_TABLE_REQ);
-    else if (msg == WM_USER + 201 && wParam == 37) size = 4;
-    else if (msg == WM_USER + 205 && wParam == 33) size = 24;
-    else if (msg == WM_USER + 205 && wParam == 58) size = 12;
-    else if (msg == WM_USER + 205 && wParam >= 1 && wParam <= 3) size = TextSize(record, 40);
-    else if (msg == WM_USER + 204) size = TextSize(record, 64);
+    if (msg == LOBBYUI_MSG_CREATE_TABLE && wParam == 34) size = sizeof(tagKWP_CREATE_TABLE_REQ);
+    else if (msg == LOBBYUI_MSG_CREATE_TABLE && wParam == 37) size = 4;
+    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam == 33) size = 24;
+    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam == 58) size = 12;
+    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam >= 1 && wParam <= 3) size = TextSize(record, 40);
+    else if (msg == LOBBYUI_MSG_PASSWORD) size = TextSize(record, 64);
     return std::vector<unsigned char>(record, record + size);
 }
 

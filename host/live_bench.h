@@ -1,0 +1,20 @@
+// The live room measured: the lobby runs its loop under the server's churn
+// for a while with a probe posting to it every few milliseconds, then prints
+// what the room did, where the UI thread's time went (the library's list
+// functions apart from the host's drawing of its view) and how long posted
+// messages waited before they ran, ending with
+//   live room latency p50 N ms p99 M ms
+#ifndef LOBBYUI_HOST_LIVE_BENCH_H
+#define LOBBYUI_HOST_LIVE_BENCH_H
+
+#include <vector>
+
+class LivingLobby;
+class LobbyWindow;
+
+int RunLiveBench(LivingLobby& living, LobbyWindow& lobby, double seconds);
+
+// The value below which share (0 to 1) of samples lie; 0 for none.
+double Percentile(std::vector<double> samples, double share);
+
+#endif
