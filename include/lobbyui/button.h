@@ -1,7 +1,9 @@
 // CButton: a view over a button window. A host receives room-entrance
 // buttons as CButton pointers and reaches their window as it would any
-// CWnd's (button->m_hWnd). A button with behaviour of its own derives from
-// CButtonT with a subclassing base.
+// CWnd's (button->m_hWnd). A button with behaviour of its own sees its
+// window's messages through the library's subclassing class: one the library
+// keeps to itself derives from CButtonT with that class as its base; one
+// handed to a host is a CButton that holds such a subclass as a member.
 #ifndef LOBBYUI_BUTTON_H
 #define LOBBYUI_BUTTON_H
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <tuple>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/player_info.h>
 
 #include "host_window.h"
@@ -15,7 +16,7 @@
 namespace {
 
 typedef CPBDDlg_Interface BaseData;
-const UINT kButtons = WM_USER + 301;
+const UINT kButtons = LOBBYUI_MSG_BASE_DATA_BUTTON;
 const int kButtonIds[4] = {IDC_PBD_BUTTON1, IDC_PBD_BUTTON2, IDC_PBD_BUTTON3, IDC_PBD_BUTTON4};
 
 // The lobby: the host's main window hears 1325; the panel lives in a holder

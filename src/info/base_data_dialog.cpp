@@ -121,7 +121,7 @@ void CPlayerBaseDataDlg::Report(unsigned int code) {
     // made it. A parent that has none leaves nobody to tell.
     HWND parent = ::GetParent(m_hWnd);
     HWND host = parent ? ::GetParent(parent) : nullptr;
-    if (host) ::SendMessageA(host, kButtonMessage, code, 0);
+    if (host) ::SendMessageA(host, LOBBYUI_MSG_BASE_DATA_BUTTON, code, 0);
 }
 
 BOOL CPlayerBaseDataDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {

@@ -5,6 +5,7 @@
 #define LOBBYUI_INFO_BASE_DATA_DIALOG_H
 
 #include <lobbyui/gdi.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/player_stats.h>
 
 #include "frame/drag_dialog.h"
@@ -12,8 +13,6 @@
 
 class CPlayerBaseDataDlg : public CDragDialog {
 public:
-    static constexpr UINT kButtonMessage = WM_USER + 301;
-
     CPlayerBaseDataDlg();
 
     void ShowPanel();

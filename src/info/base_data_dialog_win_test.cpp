@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/player_info.h>
 
 #include "fake_direct_sound.h"
@@ -22,7 +23,7 @@
 namespace {
 
 typedef CPBDDlg_Interface BaseData;
-const UINT kButtons = WM_USER + 301;
+const UINT kButtons = LOBBYUI_MSG_BASE_DATA_BUTTON;
 
 std::string BaseDataTextTable() {
     std::map<int, std::string> texts = {

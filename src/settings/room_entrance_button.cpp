@@ -92,7 +92,7 @@ LRESULT RoomEntranceBtn::OnLButtonDown() {
     ChangeState(BTN_DOWN);
     const HWND self = m_hWnd;
     CLifeWatched::LifeWatch watch(m_subclass);
-    ::SendMessageA(::GetParent(self), kPressedMessage, reinterpret_cast<WPARAM>(m_pServerInfo),
+    ::SendMessageA(::GetParent(self), LOBBYUI_MSG_ROOM_BUTTON_PRESSED, reinterpret_cast<WPARAM>(m_pServerInfo),
                    reinterpret_cast<LPARAM>(static_cast<CButton*>(this)));
     // The host's handler stands: a button it deleted, hid or disabled gets
     // no capture or focus from this press.

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <lobbyui/gdi.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/settings_dialogs.h>
 
 #include <commctrl.h>
@@ -18,8 +19,6 @@
 
 class RoomEntranceBtn : public CButton {
 public:
-    static constexpr UINT kPressedMessage = WM_USER + 11;
-
     RoomEntranceBtn();
     ~RoomEntranceBtn();
     RoomEntranceBtn(const RoomEntranceBtn&) = delete;

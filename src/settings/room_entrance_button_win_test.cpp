@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/settings_dialogs.h>
 
 #include "host_window.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-const UINT kPressed = WM_USER + 11;
+const UINT kPressed = LOBBYUI_MSG_ROOM_BUTTON_PRESSED;
 const int kPieceWidth = 13;
 
 // A server record of the host's: two bytes of its own, then the name.

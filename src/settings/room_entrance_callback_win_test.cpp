@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include <lobbyui/gdi.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/settings_dialogs.h>
 
 #include "host_window.h"
@@ -15,7 +16,7 @@
 namespace {
 
 typedef CR_E_BtnInterface Buttons;
-const UINT kPressed = WM_USER + 11;
+const UINT kPressed = LOBBYUI_MSG_ROOM_BUTTON_PRESSED;
 
 struct HostServer {
     unsigned char head[2] = {7, 9};

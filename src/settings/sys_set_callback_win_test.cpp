@@ -6,6 +6,7 @@
 #include <string>
 #include <tuple>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/settings_dialogs.h>
 
 #include "host_window.h"
@@ -16,7 +17,7 @@
 namespace {
 
 typedef CSysSetDlg_Interface Settings;
-const UINT kSettings = WM_USER + 311;
+const UINT kSettings = LOBBYUI_MSG_SYSTEM_SETTINGS;
 
 // A press of the user's and what it reports; every case starts from both
 // volumes at 3 and the switches set so that the box pressed is unchecked.

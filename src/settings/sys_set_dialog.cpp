@@ -26,17 +26,6 @@ const ControlPlace kControls[] = {
     {IDC_SS_CARD_TYPE_OFF, 16, 244, 22, 19}, {IDC_SS_CARD_TYPE_ON, 83, 244, 22, 19},
 };
 
-enum SettingsCode : WPARAM {
-    kSoundUp = 1,
-    kSoundDown = 2,
-    kMusicUp = 3,
-    kMusicDown = 4,
-    kOsOff = 5,
-    kOsOn = 6,
-    kCardTypeOff = 7,
-    kCardTypeOn = 8,
-};
-
 }  // namespace
 
 CSysSetDlg::CSysSetDlg() : CDragDialog(IDD_SYS_SET, nullptr) { m_bUseHostCursor = true; }
@@ -119,7 +108,7 @@ void CSysSetDlg::StepVolume(int& volume, bool up, const CRect& bar, WPARAM code)
         ::InvalidateRect(m_hWnd, &r, FALSE);
     }
     // At a bound the host still hears the press, with the value unchanged.
-    SendToOwner(kSettingsMessage, code, volume);
+    SendToOwner(LOBBYUI_MSG_SYSTEM_SETTINGS, code, volume);
 }
 
 void CSysSetDlg::ChooseSwitch(UINT chosen, UINT partner, WPARAM code) {
@@ -138,20 +127,20 @@ void CSysSetDlg::ChooseSwitch(UINT chosen, UINT partner, WPARAM code) {
         ::InvalidateRect(m_hWnd, &r, FALSE);
     }
     // The stored switch stays as it is: the host answers with the setter.
-    SendToOwner(kSettingsMessage, code, 0);
+    SendToOwner(LOBBYUI_MSG_SYSTEM_SETTINGS, code, 0);
 }
 
 BOOL CSysSetDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {
     if (notifyCode != BN_CLICKED) return CDragDialog::OnCommand(id, notifyCode, control);
     switch (id) {
-    case IDC_SS_SOUND_UP: StepVolume(soundVolume, true, kSoundBar, kSoundUp); return TRUE;
-    case IDC_SS_SOUND_DOWN: StepVolume(soundVolume, false, kSoundBar, kSoundDown); return TRUE;
-    case IDC_SS_MUSIC_UP: StepVolume(musicVolume, true, kMusicBar, kMusicUp); return TRUE;
-    case IDC_SS_MUSIC_DOWN: StepVolume(musicVolume, false, kMusicBar, kMusicDown); return TRUE;
-    case IDC_SS_OS_OFF: ChooseSwitch(IDC_SS_OS_OFF, IDC_SS_OS_ON, kOsOff); return TRUE;
-    case IDC_SS_OS_ON: ChooseSwitch(IDC_SS_OS_ON, IDC_SS_OS_OFF, kOsOn); return TRUE;
-    case IDC_SS_CARD_TYPE_OFF: ChooseSwitch(IDC_SS_CARD_TYPE_OFF, IDC_SS_CARD_TYPE_ON, kCardTypeOff); return TRUE;
-    case IDC_SS_CARD_TYPE_ON: ChooseSwitch(IDC_SS_CARD_TYPE_ON, IDC_SS_CARD_TYPE_OFF, kCardTypeOn); return TRUE;
+    case IDC_SS_SOUND_UP: StepVolume(soundVolume, true, kSoundBar, LOBBYUI_SETTINGS_SOUND_UP); return TRUE;
+    case IDC_SS_SOUND_DOWN: StepVolume(soundVolume, false, kSoundBar, LOBBYUI_SETTINGS_SOUND_DOWN); return TRUE;
+    case IDC_SS_MUSIC_UP: StepVolume(musicVolume, true, kMusicBar, LOBBYUI_SETTINGS_MUSIC_UP); return TRUE;
+    case IDC_SS_MUSIC_DOWN: StepVolume(musicVolume, false, kMusicBar, LOBBYUI_SETTINGS_MUSIC_DOWN); return TRUE;
+    case IDC_SS_OS_OFF: ChooseSwitch(IDC_SS_OS_OFF, IDC_SS_OS_ON, LOBBYUI_SETTINGS_OS_OFF); return TRUE;
+    case IDC_SS_OS_ON: ChooseSwitch(IDC_SS_OS_ON, IDC_SS_OS_OFF, LOBBYUI_SETTINGS_OS_ON); return TRUE;
+    case IDC_SS_CARD_TYPE_OFF: ChooseSwitch(IDC_SS_CARD_TYPE_OFF, IDC_SS_CARD_TYPE_ON, LOBBYUI_SETTINGS_CARD_TYPE_OFF); return TRUE;
+    case IDC_SS_CARD_TYPE_ON: ChooseSwitch(IDC_SS_CARD_TYPE_ON, IDC_SS_CARD_TYPE_OFF, LOBBYUI_SETTINGS_CARD_TYPE_ON); return TRUE;
     default: return CDragDialog::OnCommand(id, notifyCode, control);
     }
 }

@@ -5,12 +5,13 @@
 #ifndef LOBBYUI_SETTINGS_SYS_SET_DIALOG_H
 #define LOBBYUI_SETTINGS_SYS_SET_DIALOG_H
 
+#include <lobbyui/messages.h>
+
 #include "frame/drag_dialog.h"
 #include "frame/skin.h"
 
 class CSysSetDlg : public CDragDialog {
 public:
-    static constexpr UINT kSettingsMessage = WM_USER + 311;
     static constexpr int kClientWidth = 152;
     static constexpr int kClientHeight = 271;
     static constexpr int kScreenX = 480;

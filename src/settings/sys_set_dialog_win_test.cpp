@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/settings_dialogs.h>
 
 #include "host_window.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const UINT kSettings = WM_USER + 311;
+const UINT kSettings = LOBBYUI_MSG_SYSTEM_SETTINGS;
 
 struct Sent {
     WPARAM code;
