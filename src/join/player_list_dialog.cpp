@@ -300,8 +300,9 @@ void CPlayerListBoxDlg::ResortOnce() {
         tagKWP_PLAYER_LIST_DATA_EXTRA* player = *other;
         m_pending.erase(other);
         bool gone = false;
-        if (ListFailed(AddSorted(player, &gone))) TraceListError(1);
+        const LRESULT row = AddSorted(player, &gone);
         if (gone) return;
+        if (ListFailed(row)) TraceListError(1);
         m_list.KeepTopIndex(top);
     }
     // What is left is the local player's (and empty entries).
@@ -354,7 +355,7 @@ LRESULT CPlayerListBoxDlg::AddSorted(tagKWP_PLAYER_LIST_DATA_EXTRA* player, bool
         if (*gone) return LB_ERR;
         if (m_list.RowsVersion() == version) break;
     }
-    if (emptied != m_uEmptied) return LB_ERR;
+    if (emptied != m_uEmptied) return kRowDropped;
     const size_t count = m_list.Rows().size();
     return m_list.SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(place < count ? place : count),
                               reinterpret_cast<LPARAM>(player));
@@ -373,7 +374,7 @@ BOOL CPlayerListBoxDlg::AddPlayer(tagKWP_PLAYER_LIST_DATA_EXTRA* player, unsigne
     } else {
         bool gone = false;
         const LRESULT row = AddSorted(player, &gone);
-        if (gone) return FALSE;
+        if (gone || row == kRowDropped) return FALSE;
         if (ListFailed(row)) {
             TraceListError(1);
             return FALSE;

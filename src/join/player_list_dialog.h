@@ -71,9 +71,10 @@ private:
     bool Draw(const DRAWITEMSTRUCT& item);
     void Empty();
     void ResortOnce();
-    // Adds player in the order of the current sort, answering the new row
-    // or LB_ERR. *gone tells that the host destroyed the dialog meanwhile; a
-    // list the host emptied meanwhile stays empty (LB_ERR).
+    // Adds player in the order of the current sort, answering the new row,
+    // or the list's error. *gone tells that the host destroyed the dialog
+    // meanwhile; a list the host emptied meanwhile stays empty (kRowDropped).
+    static const LRESULT kRowDropped = -100;
     LRESULT AddSorted(tagKWP_PLAYER_LIST_DATA_EXTRA* player, bool* gone);
     // Where player goes among the rows; false when the host destroyed the
     // dialog while answering a friend question.
