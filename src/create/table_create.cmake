@@ -9,4 +9,5 @@ lobbyui_add_sources(
     table_create_rules_test.cpp
   WIN32_TESTS
     table_create_win_test.cpp
+    table_create_callback_win_test.cpp
 )

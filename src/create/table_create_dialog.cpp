@@ -5,6 +5,7 @@
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/party_dialogs.h>
 
+#include "create/table_create_new_rules.h"
 #include "create/word_filter.h"
 #include "frame/dialog_singleton.h"
 #include "info/csv_text.h"
@@ -56,18 +57,8 @@ const CRect kScoreArea(110, 104, 162, 119);
 const CRect kSettingAArea(123, 135, 147, 150);
 const CRect kSettingBArea(123, 166, 147, 181);
 
-// Ticks since the last show; -1 while the dialog is hidden or gone.
-int g_iTimeoutCounter = -1;
 // Handed in by the host while the dialog exists; nothing reads it.
 int g_iSpecialValue = 0;
-
-// A text of the table taken as it stands (a name, not a format), cut to the slot.
-void LoadVerbatimText(int textNumber, char (&slot)[17]) {
-    CCsvText reader;
-    reader.DetectLanguage();
-    reader.Load(textNumber, reader.simplified);
-    CopyToSlot(slot, sizeof slot, reader.text);
-}
 
 // Controls without an id read back as -1 or, from a 16-bit id field, 0xFFFF.
 bool IsLabel(HWND control) {
@@ -100,11 +91,13 @@ bool TraditionalChineseSystem() {
 
 }  // namespace
 
-CTableCreate::CTableCreate() : CDragDialog(IDD_TABLE_CREATE, nullptr) {
-    memset(m_acClosedBlock, 0, sizeof m_acClosedBlock);
-}
+CTableCreate::CTableCreate() : CDragDialog(IDD_TABLE_CREATE, nullptr) {}
 
-CTableCreate::~CTableCreate() { DestroyWindow(); }
+CTableCreate::~CTableCreate() {
+    // Calls nested in the destruction's activation messages find it gone.
+    EndLife();
+    DestroyWindow();
+}
 
 BOOL CTableCreate::OnInitDialog() {
     Skin::ApplyWindowSkin(m_hWnd, "CreateTable");
@@ -131,22 +124,32 @@ void CTableCreate::OnDestroy() {
     m_groupSettingDigits.Close();
     m_groupRule.Close();
     m_groupCoin.Close();
-    g_iTimeoutCounter = -1;
+    m_iTimeoutCounter = -1;
+    // Destroyed while shown, with its parent or by the host: the lock it
+    // raised goes with it, unreported.
+    if (m_outcome.Take()) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
 }
 
 void CTableCreate::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short tableNum) {
     // A window that went with its parent cannot show; it must not hold the lock either.
     if (!m_hWnd) return;
+    // All of the show's state comes before the window shows: the activation
+    // lets the host in, and a close from there must find a show to end.
+    m_outcome.Begin();
+    m_iTimeoutCounter = 1;
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
     Place();
     Fill(record, tableNum);
-    ShowWindow(SW_SHOW);
-    g_iTimeoutCounter = 1;
+    ShowWindowSurvives(SW_SHOW);
 }
 
 void CTableCreate::HideByHost() {
-    Close();
-    g_iTimeoutCounter = -1;
+    if (!Close()) m_iTimeoutCounter = -1;
+}
+
+void CTableCreate::Abandon() {
+    m_iTimeoutCounter = -1;
+    if (m_outcome.Take()) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
 }
 
 void CTableCreate::SetPremiumCoin(bool premium) {
@@ -183,7 +186,7 @@ void CTableCreate::Fill(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short t
     ::CheckDlgButton(m_hWnd, IDC_TC_SPECIAL_RULE, defaults.ucSpecialRuleOn ? BST_CHECKED : BST_UNCHECKED);
 
     // Tables up to 100 are open to everyone: no password there.
-    if (tableNum <= 100) {
+    if (!TableTakesPassword(tableNum)) {
         passwordOn.EnableWindow(FALSE);
         password.SetWindowText(TraditionalChineseSystem() ? kBig5NoPasswordUnder100 : kGbkNoPasswordUnder100);
     } else {
@@ -216,21 +219,21 @@ void CTableCreate::ChosenName(char (&name)[17]) const {
     memset(name, 0, sizeof name);
     CopyToSlot(name, sizeof name, typed);
     if (!name[0]) {
-        LoadVerbatimText(26, name);
+        LoadName(26, name);
     } else if (TableNameHasForbiddenWord(name)) {
-        LoadVerbatimText(27, name);
+        LoadName(27, name);
     }
     name[sizeof name - 1] = '\0';
 }
 
-LRESULT CTableCreate::SendToParent(WPARAM code, const void* record) const {
-    HWND parent = ::GetParent(m_hWnd);
-    if (!parent) return 0;
-    return ::SendMessageA(parent, kCreateMessage, code, reinterpret_cast<LPARAM>(record));
-}
-
 void CTableCreate::Confirm() {
     PlayLobbySound(kSoundClick);
+    // One outcome per show: a create pressed again inside the host's
+    // handler, or on a dialog the host showed by itself, reports nothing.
+    if (!m_outcome.Owed()) {
+        EndShow(kRequestCode);
+        return;
+    }
     char name[17];
     ChosenName(name);
     char password[64];
@@ -254,22 +257,32 @@ void CTableCreate::Confirm() {
     input.goldGapText = gold;
     input.levelGapText = level;
     m_form.Confirm(input);
-
-    HWND self = m_hWnd;
-    SendToParent(kRequestCode, &m_form.Request());
-    // A host may destroy the dialog while it handles the request; then this object is gone.
-    if (::IsWindow(self)) ShowWindow(SW_HIDE);
-    g_iTimeoutCounter = -1;
-    CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    EndShow(kRequestCode);
 }
 
-void CTableCreate::Close() {
-    if (!m_hWnd || !IsWindowVisible()) return;
-    HWND self = m_hWnd;
-    memset(m_acClosedBlock, 0, sizeof m_acClosedBlock);
-    SendToParent(kClosedCode, m_acClosedBlock);
-    if (::IsWindow(self)) ShowWindow(SW_HIDE);
+bool CTableCreate::Close() {
+    if (!m_hWnd || !IsWindowVisible()) return false;
+    EndShow(kClosedCode);
+    return true;
+}
+
+void CTableCreate::EndShow(WPARAM code) {
+    const bool owed = m_outcome.Take();
+    m_iTimeoutCounter = -1;
+    if (!owed) {
+        ShowWindow(SW_HIDE);
+        return;
+    }
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    // The report goes from copies on the stack: the hide lets the host in,
+    // and it may destroy, re-create or show the dialog again there.
+    const tagKWP_CREATE_TABLE_REQ request = m_form.Request();
+    const unsigned char closed[4] = {0, 0, 0, 0};
+    const HWND host = ::GetParent(m_hWnd);
+    ShowWindow(SW_HIDE);
+    if (!host) return;
+    const void* record = code == kRequestCode ? static_cast<const void*>(&request) : closed;
+    ::SendMessageA(host, kCreateMessage, code, reinterpret_cast<LPARAM>(record));
 }
 
 void CTableCreate::AfterStep(bool stepped, const CRect& area) {
@@ -293,8 +306,7 @@ BOOL CTableCreate::OnCommand(UINT id, UINT notifyCode, HWND control) {
     case IDC_TC_CREATE: Confirm(); return TRUE;
     case IDC_TC_CANCEL:
         PlayLobbySound(kSoundClick);
-        Close();
-        g_iTimeoutCounter = -1;
+        if (!Close()) m_iTimeoutCounter = -1;
         return TRUE;
     case IDC_TC_SCORE_DOWN: AfterStep(m_form.StepScore(false), kScoreArea); return TRUE;
     case IDC_TC_SCORE_UP: AfterStep(m_form.StepScore(true), kScoreArea); return TRUE;
@@ -315,19 +327,17 @@ BOOL CTableCreate::OnCommand(UINT id, UINT notifyCode, HWND control) {
 }
 
 void CTableCreate::OnOK() {
-    Close();
-    g_iTimeoutCounter = -1;
+    if (!Close()) m_iTimeoutCounter = -1;
 }
 
 void CTableCreate::OnCancel() {
-    Close();
-    g_iTimeoutCounter = -1;
+    if (!Close()) m_iTimeoutCounter = -1;
 }
 
 BOOL CTableCreate::OnTimer(UINT_PTR id) {
     // Only the dialog's own one-second timer counts toward the time-out.
     if (id != kTimeoutTimer) return FALSE;
-    if (ClassicTimeoutTick(g_iTimeoutCounter, m_hWnd && IsWindowVisible())) Close();
+    if (ClassicTimeoutTick(m_iTimeoutCounter, m_hWnd && IsWindowVisible())) Close();
     return TRUE;
 }
 
@@ -339,22 +349,21 @@ INT_PTR CTableCreate::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         return reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
     }
     if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) {
-        // Closed here; the default processing then ends in the cancel
-        // handling, which finds the dialog hidden and sends nothing more.
-        HWND self = m_hWnd;
-        Close();
-        if (!::IsWindow(self)) return TRUE;
+        // Closed here and ended here: the default processing would close
+        // once more through WM_CLOSE, and undo a show the host made inside
+        // its handler of this close.
+        if (!Close()) m_iTimeoutCounter = -1;
+        return TRUE;
     }
     return CDragDialog::DialogProc(msg, w, l);
 }
 
 void CTableCreate::Paint(CDC& dc) {
-    tagKWP_CREATE_TABLE_REQ& request = m_form.Request();
+    const tagKWP_CREATE_TABLE_REQ& request = m_form.Request();
     int digits[4];
     FixedDigits(request.usTableNum, 3, digits);
     for (int i = 0; i < 3; ++i) m_groupDigits.Draw(TableNumImage(digits[i]), dc, CRect(78 + 20 * i, 0, 97 + 20 * i, 27));
 
-    m_form.ZeroScoreWithoutMask();
     FixedDigits(request.uiScore, 4, digits);
     for (int i = 0; i < 4; ++i) {
         m_groupSettingDigits.Draw(TableNumImage(digits[i]), dc, CRect(110 + 13 * i, 104, 123 + 13 * i, 119));
@@ -386,7 +395,10 @@ void CPartyDlg_DlgInerface::HideCTDlg() {
     g_tableCreate.With([](CTableCreate& d) { d.HideByHost(); });
 }
 
-void CPartyDlg_DlgInerface::DestroyCTDlg() { g_tableCreate.Destroy(); }
+void CPartyDlg_DlgInerface::DestroyCTDlg() {
+    g_tableCreate.With([](CTableCreate& d) { d.Abandon(); });
+    g_tableCreate.Destroy();
+}
 
 void CPartyDlg_DlgInerface::CTDlgSetIfRefreshDefault(unsigned char refresh) {
     g_tableCreate.With([refresh](CTableCreate& d) { d.SetRefresh(refresh); });

@@ -3,20 +3,25 @@
 // it (its owner): 1225 with 34 and the 56-byte request when the user
 // creates, 1225 with 37 and a zero 4-byte block when it closes without
 // creating. A shown dialog left alone closes itself after 180 timer ticks.
+// Each show ends in one report at most, sent only once the dialog is hidden,
+// its lock dropped and its time-out stopped; whatever the host does inside
+// its handler stands.
 #ifndef LOBBYUI_CREATE_TABLE_CREATE_DIALOG_H
 #define LOBBYUI_CREATE_TABLE_CREATE_DIALOG_H
 
+#include <lobbyui/messages.h>
 #include <lobbyui/table_settings.h>
 
 #include "create/table_create_rules.h"
 #include "frame/drag_dialog.h"
 #include "frame/skin.h"
+#include "frame/way_out.h"
 
 class CTableCreate : public CDragDialog {
 public:
-    static constexpr UINT kCreateMessage = WM_USER + 201;
-    static constexpr WPARAM kRequestCode = 34;
-    static constexpr WPARAM kClosedCode = 37;
+    static constexpr UINT kCreateMessage = LOBBYUI_MSG_CREATE_TABLE;
+    static constexpr WPARAM kRequestCode = LOBBYUI_CREATE_TABLE_REQUEST;
+    static constexpr WPARAM kClosedCode = LOBBYUI_CREATE_TABLE_CLOSED;
     static constexpr UINT_PTR kTimeoutTimer = 1;
     static constexpr int kClientWidth = 230;
     static constexpr int kClientHeight = 425;
@@ -27,6 +32,10 @@ public:
     // The facade's calls.
     void ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short tableNum);
     void HideByHost();
+    // Before the window is destroyed by the host: a show still open ends
+    // unreported and its lock drops now, not after the destruction has let
+    // the host make and show a dialog of its own.
+    void Abandon();
     void SetRefresh(unsigned char refresh) { m_form.refresh = refresh != 0; }
     void SetLock(unsigned char lock) { m_ucLock = lock; }
     unsigned char Lock() const { return m_ucLock; }
@@ -50,17 +59,22 @@ private:
     void Place();
     void Fill(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short tableNum);
     void Confirm();
-    // Tells the host and hides, only while the dialog is visible.
-    void Close();
+    // Closes without creating, only while the dialog is visible; false when
+    // it did nothing. Nothing of the dialog may be used after a true.
+    bool Close();
+    // The one way out of a show: the report (34 or 37) goes out last, after
+    // the hide, and only if the show still owes one.
+    void EndShow(WPARAM code);
     void AfterStep(bool stepped, const CRect& area);
     void ToggleCardType(UINT id);
     void ChosenName(char (&name)[17]) const;
-    LRESULT SendToParent(WPARAM code, const void* record) const;
     bool Checked(UINT id) const;
     void ReadText(UINT id, char* text, int size) const;
 
     ClassicTableForm m_form;
-    unsigned char m_acClosedBlock[4];
+    OwedOutcome m_outcome;
+    // Ticks since the last show; -1 while no show counts towards the time-out.
+    int m_iTimeoutCounter = -1;
     SkinImageGroup m_groupDigits;
     SkinImageGroup m_groupSettingDigits;
     SkinImageGroup m_groupCoin;

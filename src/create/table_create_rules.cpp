@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "create/table_create_new_rules.h"
+#include "info/csv_text.h"
 #include "join/join_table_rules.h"
 #include "support/safe_format.h"
 
@@ -20,12 +22,14 @@ void CopyRecordName(char (&slot)[17], const char (&name)[17]) {
 
 }  // namespace
 
+int ClassicScorePosition(const AllowedScoreList& allowed, int position) {
+    const int last = allowed.Count() - 1;
+    if (position > last) position = last;
+    return position < 0 ? 0 : position;
+}
+
 int32_t ClassicScoreAt(const AllowedScoreList& allowed, int position) {
-    const int count = allowed.Count();
-    if (count == 0) return 0;
-    if (position < 0) position = 0;
-    if (position >= count) position = count - 1;
-    return allowed.At(position);
+    return allowed.Count() > 0 ? allowed.At(ClassicScorePosition(allowed, position)) : 0;
 }
 
 ClassicTableForm::ClassicTableForm() : m_allowed(ScoreValueTable::Classic) {
@@ -38,10 +42,8 @@ void ClassicTableForm::Show(const tagKWP_TABLE_SET_DEFAULT& record, unsigned sho
     memset(&m_request, 0, sizeof m_request);
     if (refresh) memcpy(&m_defaults, &record, sizeof m_defaults);
     m_allowed.Build(m_defaults.uiScoreMask);
-    m_position = m_allowed.DefaultPosition(refresh, m_defaults.ucScoreIndex, m_position);
     // A position kept from a longer list would step from a free slot.
-    const int count = m_allowed.Count();
-    if (m_position >= count) m_position = count > 0 ? count - 1 : 0;
+    m_position = ClassicScorePosition(m_allowed, m_allowed.DefaultPosition(refresh, m_defaults.ucScoreIndex, m_position));
 
     m_request.usTableNum = tableNum;
     m_request.ucSettingA = m_defaults.ucSettingADefault;
@@ -53,7 +55,7 @@ void ClassicTableForm::Show(const tagKWP_TABLE_SET_DEFAULT& record, unsigned sho
 
 bool ClassicTableForm::StepScore(bool up) {
     if (up) {
-        if (m_position >= m_allowed.SlotCount() - 1 || m_allowed.At(m_position + 1) < 0) return false;
+        if (m_position + 1 >= m_allowed.Count()) return false;
         ++m_position;
     } else {
         if (m_position <= 0) return false;
@@ -98,12 +100,9 @@ void ClassicTableForm::Confirm(const ClassicConfirmInput& input) {
     memset(m_request.acTableName, 0, sizeof m_request.acTableName);
     CopyToSlot(m_request.acTableName, sizeof m_request.acTableName, input.name ? input.name : "");
 
-    if (input.passwordOn && input.password && input.password[0]) {
-        // A password is bytes the user typed: cut, never reshaped.
-        memset(m_request.acPassword, 0, sizeof m_request.acPassword);
-        memcpy(m_request.acPassword, input.password, strnlen(input.password, sizeof m_request.acPassword - 1));
-        m_request.ucHavePassword = 1;
-    }
+    // A table up to 100 takes no password, whatever its box shows; and a
+    // box unticked since the last confirmation sends none either.
+    FillRequestPassword(m_request, input.passwordOn && TableTakesPassword(m_request.usTableNum), input.password);
 
     m_request.ucSpecialCardTypes = static_cast<unsigned char>(input.cardTypes & 7);
     m_request.ucSpecialRuleOn = input.specialRuleOn ? 1 : 0;
@@ -115,8 +114,11 @@ void ClassicTableForm::Confirm(const ClassicConfirmInput& input) {
     m_defaults.ucSettingBDefault = m_request.ucSettingB;
 }
 
-void ClassicTableForm::ZeroScoreWithoutMask() {
-    if (m_defaults.uiScoreMask == 0) m_request.uiScore = 0;
+void LoadName(int textNumber, char (&slot)[17]) {
+    CCsvText reader;
+    reader.DetectLanguage();
+    reader.Load(textNumber, reader.simplified);
+    CopyToSlot(slot, sizeof slot, reader.text);
 }
 
 bool CardTypeBoxEnabled(unsigned char enabledMask, int bit) {

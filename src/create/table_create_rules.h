@@ -9,9 +9,12 @@
 
 #include "create/allowed_scores.h"
 
-// The allowed value at a position of the list. A position past the end (kept
-// from an earlier, longer list) gives the last allowed value, and an empty
-// list gives 0, so a free slot's -1 never becomes a score.
+// A score position brought inside the list: a position past the end (kept
+// from an earlier, longer list) becomes the last one, and every position of
+// an empty list is 0.
+int ClassicScorePosition(const AllowedScoreList& allowed, int position);
+// The allowed value at ClassicScorePosition; 0 for an empty list, so a free
+// slot's -1 never becomes a score.
 int32_t ClassicScoreAt(const AllowedScoreList& allowed, int position);
 
 // What the user typed or chose when pressing create. Texts are read from
@@ -20,7 +23,7 @@ struct ClassicConfirmInput {
     unsigned int gameId;
     const char* name;          // already the final name: typed, or the replacement text
     bool passwordOn;
-    const char* password;
+    const char* password;      // as typed; sent only for a table that takes one
     unsigned char cardTypes;   // bits 0..2 from the three check boxes
     bool specialRuleOn;
     const char* disconnectPercentText;
@@ -51,11 +54,7 @@ public:
     // the choices as the defaults of a show without refresh.
     void Confirm(const ClassicConfirmInput& input);
 
-    // With nothing allowed the score painted and sent is 0.
-    void ZeroScoreWithoutMask();
-
     const tagKWP_CREATE_TABLE_REQ& Request() const { return m_request; }
-    tagKWP_CREATE_TABLE_REQ& Request() { return m_request; }
     const tagKWP_TABLE_SET_DEFAULT& Defaults() const { return m_defaults; }
     const AllowedScoreList& Allowed() const { return m_allowed; }
     int ScorePosition() const { return m_position; }
@@ -66,6 +65,11 @@ private:
     AllowedScoreList m_allowed;
     int m_position = 0;
 };
+
+// Text `textNumber` of the text table taken as it stands (a name, not a
+// format: "%" is an ordinary character), cut to a name slot on a character
+// boundary; empty when the table has no such text.
+void LoadName(int textNumber, char (&slot)[17]);
 
 // A card-type box (bit 0, 1 or 2) may be changed when the server allows it:
 // each by its bit, or all three when the mask is 0.

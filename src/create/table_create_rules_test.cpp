@@ -82,3 +82,57 @@ TEST(ClassicTableFormTest, SettingBStepsByFourPastItsBoundButNeverWrapsTheByte) 
     EXPECT_TRUE(form.StepSettingB(true));
     EXPECT_EQ(255, form.Request().ucSettingB);
 }
+
+TEST(ClassicTableFormTest, AMaskThatNamesNoClassicValueAllowsNothingAndTheScoreIs0) {
+    ClassicTableForm form;
+    char remembered[17];
+    tagKWP_TABLE_SET_DEFAULT record = Record();
+    record.uiScoreMask = 1u << 20;  // beyond the classic table
+    record.ucScoreIndex = 20;
+    form.Show(record, 101, remembered);
+    EXPECT_EQ(0u, form.Request().uiScore);
+    EXPECT_FALSE(form.StepScore(true));
+    EXPECT_FALSE(form.StepScore(false));
+    form.refresh = false;
+    form.Show(record, 101, remembered);
+    EXPECT_EQ(0u, form.Request().uiScore) << "the kept index reads nothing either";
+}
+
+TEST(ClassicTableFormTest, APasswordGoesWholeCharactersOnlyForATableAbove100AndNeverFromAnEarlierConfirmation) {
+    ClassicTableForm form;
+    char remembered[17];
+    ClassicConfirmInput input = {12345, "name", true, "a\xB2\xE2\xCA\xD4\xC3\xDC\xC2\xEB", 0, false, "", "", ""};
+    form.Show(Record(), 101, remembered);
+    form.Confirm(input);
+    // "a测试密码" is nine bytes: the last character does not fit whole.
+    const unsigned char cut[9] = {'a', 0xB2, 0xE2, 0xCA, 0xD4, 0xC3, 0xDC, 0, 0};
+    EXPECT_EQ(0, memcmp(cut, form.Request().acPassword, sizeof cut));
+    EXPECT_EQ(1, form.Request().ucHavePassword);
+
+    const unsigned char none[9] = {0};
+    const struct {
+        const char* name;
+        unsigned short table;
+        bool on;
+        const char* password;
+    } withoutPassword[] = {
+        {"box unticked", 101, false, "secret"},
+        {"nothing typed", 101, true, ""},
+        {"no text at all", 101, true, nullptr},
+        {"table 100", 100, true, "secret"},
+    };
+    for (const auto& c : withoutPassword) {
+        // Each after a confirmation that did carry a password.
+        form.Show(Record(), 101, remembered);
+        input.passwordOn = true;
+        input.password = "old";
+        form.Confirm(input);
+        ASSERT_EQ(1, form.Request().ucHavePassword);
+        if (c.table != 101) form.Show(Record(), c.table, remembered);
+        input.passwordOn = c.on;
+        input.password = c.password;
+        form.Confirm(input);
+        EXPECT_EQ(0, memcmp(none, form.Request().acPassword, sizeof none)) << c.name;
+        EXPECT_EQ(0, form.Request().ucHavePassword) << c.name;
+    }
+}

@@ -326,6 +326,28 @@ TEST_F(ClassicCreateTest, CreateSendsEveryByteOfTheRequestAndHides) {
     EXPECT_EQ(34u, Only().first);
 }
 
+TEST_F(ClassicCreateTest, APasswordIsCutOnACharacterAndATableUpTo100SendsNoneWhateverItsBoxShows) {
+    Show(101);
+    Press(dialog, IDC_TC_PASSWORD_ON);
+    Type(IDC_TC_PASSWORD, "a\xB2\xE2\xCA\xD4\xC3\xDC\xC2\xEB");  // a测试密码, nine bytes
+    Click(dialog, IDC_TC_CREATE);
+    Bytes expected = BaseRequest(101);
+    Put(expected, 8, "Empty name");
+    Put(expected, 25, "a\xB2\xE2\xCA\xD4\xC3\xDC");
+    expected[34] = 1;
+    EXPECT_EQ(expected, Only().second);
+
+    // Table 100 with its box forced on: the refusal sentence is no password.
+    Clear();
+    Show(100);
+    ::CheckDlgButton(dialog, IDC_TC_PASSWORD_ON, BST_CHECKED);
+    ASSERT_EQ(kGbkNoPasswordUnder100, Text(IDC_TC_PASSWORD));
+    Click(dialog, IDC_TC_CREATE);
+    expected = BaseRequest(100);
+    Put(expected, 8, "Empty name");
+    EXPECT_EQ(expected, Only().second);
+}
+
 TEST_F(ClassicCreateTest, EmptyAndFilteredNamesAreReplacedByTheirTexts) {
     CWordFilterBinding filter((ProgramDirectory() + "\\VaduveRed.dll").c_str());
     ASSERT_TRUE(filter.GetModule());
