@@ -219,6 +219,16 @@ void LivingLobby::ToggleNotice() {
 }
 
 void LivingLobby::Dispatch(MSG& msg) {
+    // A dialog whose focused control was hidden (the join dialog when its
+    // search panel comes out) is active with the focus nowhere: the system
+    // then sends plain keys as system keys to the active window, which
+    // IsDialogMessage ignores. They go to the dialog as the keys they are.
+    const bool altDown = (msg.lParam & (1 << 29)) != 0;
+    if ((msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSKEYUP || msg.message == WM_SYSCHAR) && !altDown &&
+        !::GetFocus() && msg.hwnd == ::GetActiveWindow() && DialogOf(msg.hwnd) == msg.hwnd) {
+        ::SetFocus(msg.hwnd);
+        msg.message = msg.message == WM_SYSKEYDOWN ? WM_KEYDOWN : msg.message == WM_SYSKEYUP ? WM_KEYUP : WM_CHAR;
+    }
     // The library's dialogs are modeless: they get Tab, Enter and Escape
     // only through IsDialogMessage, each the one holding the window the
     // keys go to, child dialogs of the lobby as much as popups.

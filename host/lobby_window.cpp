@@ -345,6 +345,19 @@ LRESULT CALLBACK LobbyWindow::PopupProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l)
     return ::DefWindowProcW(hwnd, msg, w, l);
 }
 
+bool LobbyWindow::TableCell(unsigned number, RECT& cell) const {
+    int index = 0;
+    for (unsigned n = 1; n <= 200 && index < kColumns * kRows; ++n) {
+        if (!CPT_MapInerface::GetTable_A_Struct(n).usTableNum) continue;
+        if (n == number) {
+            cell = CellRect(index);
+            return true;
+        }
+        ++index;
+    }
+    return false;
+}
+
 unsigned LobbyWindow::TableAt(int x, int y) const {
     int index = 0;
     for (unsigned number = 1; number <= 200 && index < kColumns * kRows; ++number) {

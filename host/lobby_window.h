@@ -59,6 +59,8 @@ public:
     void RepaintLobby();
     // The tables in the lobby view only.
     void RepaintTables();
+    // Where table number is drawn in the lobby view; false when it is not shown.
+    bool TableCell(unsigned number, RECT& cell) const;
     HWND ToolbarButtonWindow(int id) const { return ::GetDlgItem(m_main, id); }
 
     // A toolbar button was pressed.
