@@ -89,10 +89,38 @@ DWORD WINAPI Watchdog(void*) {
     }
 }
 
+// What of the library is on the crashed stack: every word that points into
+// LobbyUi.dll's image, for i686-w64-mingw32-addr2line against the unstripped
+// DLL. A scan, not an unwind, so some entries are stale.
+void PrintLibraryStack(const CONTEXT* context) {
+    HMODULE library = ::GetModuleHandleA("LobbyUi.dll");
+    if (!library || !context) return;
+    const unsigned char* base = reinterpret_cast<const unsigned char*>(library);
+    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const uintptr_t low = reinterpret_cast<uintptr_t>(base);
+    const uintptr_t high = low + nt->OptionalHeader.SizeOfImage;
+    fprintf(stdout, "chaos: eip %08lx; LobbyUi.dll at %08lx; library words on the stack:", static_cast<unsigned long>(context->Eip),
+            static_cast<unsigned long>(low));
+    const uintptr_t* at = reinterpret_cast<const uintptr_t*>(context->Esp);
+    MEMORY_BASIC_INFORMATION region;
+    if (!::VirtualQuery(at, &region, sizeof region)) return;
+    const uintptr_t* end = reinterpret_cast<const uintptr_t*>(static_cast<const unsigned char*>(region.BaseAddress) + region.RegionSize);
+    int printed = 0;
+    for (; at < end && printed < 24; ++at) {
+        if (*at >= low && *at < high) {
+            fprintf(stdout, " %08lx", static_cast<unsigned long>(*at));
+            ++printed;
+        }
+    }
+    fprintf(stdout, "\n");
+}
+
 LONG WINAPI OnCrash(EXCEPTION_POINTERS* info) {
     fprintf(stdout, "chaos: FAILED: exception 0x%08lx at step %llu (seed %llu); replay: %s\n",
             info ? static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode) : 0ul, g_step, g_seed,
             g_journal ? g_journal->path().c_str() : "?");
+    if (info) PrintLibraryStack(info->ContextRecord);
     fflush(stdout);
     ::ExitProcess(3);
     return EXCEPTION_EXECUTE_HANDLER;
@@ -211,7 +239,8 @@ int main(int argc, char** argv) {
     if (!seconds && !maxSteps && !replay) seconds = 10;
     setvbuf(stdout, nullptr, _IONBF, 0);
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
-    ::SetUnhandledExceptionFilter(&OnCrash);
+    // CHAOS_DEBUGGER=1 leaves a crash to the system's debugger, for a backtrace.
+    if (!getenv("CHAOS_DEBUGGER")) ::SetUnhandledExceptionFilter(&OnCrash);
     g_seed = seed;
     ::CreateThread(nullptr, 0, &Watchdog, nullptr, 0, nullptr);
 

@@ -1,6 +1,7 @@
 #include "chaos_world.h"
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <algorithm>
@@ -202,6 +203,7 @@ void ChaosWorld::Fail(const std::string& what) {
 bool ChaosWorld::Run(const ChaosStep& step) {
     m_random = ChaosRandom(step.seed);
     const std::string& action = step.action;
+    if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos: step %s\n", action.c_str());
     if (action.compare(0, 5, "call:") == 0) {
         const std::string name = action.substr(5);
         bool found = false;
@@ -444,7 +446,27 @@ std::vector<HWND> ChaosWorld::LibraryWindows() const {
 void ChaosWorld::UserInput(const std::string& kind) {
     std::vector<HWND> windows = LibraryWindows();
     if (windows.empty()) return;
+    // A user mostly presses what is on screen, and buttons most of all.
+    std::vector<HWND> visible, buttons;
+    for (HWND hwnd : windows) {
+        if (!::IsWindowVisible(hwnd)) continue;
+        visible.push_back(hwnd);
+        char cls[16] = {0};
+        ::GetClassNameA(hwnd, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Button") == 0) buttons.push_back(hwnd);
+    }
+    if (kind == "input:click" && !buttons.empty() && m_random.Chance(70)) {
+        windows.swap(buttons);
+    } else if (!visible.empty() && m_random.Chance(80)) {
+        windows.swap(visible);
+    }
     HWND target = windows[m_random.Below(windows.size())];
+    if (getenv("CHAOS_TRACE")) {
+        char cls[64] = {0}, topCls[64] = {0};
+        ::GetClassNameA(target, cls, sizeof cls);
+        ::GetClassNameA(::GetAncestor(target, GA_ROOT), topCls, sizeof topCls);
+        fprintf(stderr, "chaos:   %s on %s id %d in %s\n", kind.c_str(), cls, ::GetDlgCtrlID(target), topCls);
+    }
     RECT client = {0, 0, 0, 0};
     ::GetClientRect(target, &client);
     const LPARAM at = MAKELPARAM(m_random.Below(client.right + 20), m_random.Below(client.bottom + 20));
@@ -515,14 +537,20 @@ void ChaosWorld::UserInput(const std::string& kind) {
         }
         if (::IsWindow(target)) ::SendMessageA(target, WM_MOUSELEAVE, 0, 0);
     } else if (kind == "input:drag") {
-        // The caption press goes to the library's own top-level windows; a
-        // host window would start the system's move loop, which waits for a
-        // real mouse.
-        if (IsOurs(top)) top = target;
-        ::SendMessageA(top, IsOurs(::GetAncestor(top, GA_ROOT)) ? WM_LBUTTONDOWN : WM_NCLBUTTONDOWN, HTCAPTION, at);
-        for (int i = 0; i < 5 && ::IsWindow(top); ++i) ::SendMessageA(top, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10 + 7 * i, 5 + 3 * i));
-        if (::IsWindow(top)) ::SendMessageA(top, WM_LBUTTONUP, 0, at);
-        ::ReleaseCapture();
+        // A press where the window itself says its caption is; a host window
+        // is left alone, since the system's move loop waits for a real mouse.
+        RECT window = {0, 0, 0, 0};
+        ::GetWindowRect(top, &window);
+        const LPARAM screen = MAKELPARAM(window.left + static_cast<int>(m_random.Below(window.right - window.left + 1)),
+                                         window.top + static_cast<int>(m_random.Below(30)));
+        if (!IsOurs(top) && ::SendMessageA(top, WM_NCHITTEST, 0, screen) == HTCAPTION && ::IsWindow(top)) {
+            ::SendMessageA(top, WM_NCLBUTTONDOWN, HTCAPTION, screen);
+            for (int i = 0; i < 5 && ::IsWindow(top); ++i) {
+                ::SendMessageA(top, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10 + 7 * i, 5 + 3 * i));
+            }
+            if (::IsWindow(top)) ::SendMessageA(top, WM_LBUTTONUP, 0, at);
+            ::ReleaseCapture();
+        }
     } else if (kind == "input:wheel") {
         ::SendMessageA(target, WM_MOUSEWHEEL, MAKEWPARAM(0, m_random.Chance(50) ? 120 : -360), at);
     } else if (kind == "input:ticks") {
@@ -675,6 +703,7 @@ LRESULT ChaosWorld::HostMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
     }
     const bool windowsNews = msg == WM_ACTIVATE || msg == WM_NCACTIVATE || msg == WM_SETFOCUS ||
                              msg == WM_KILLFOCUS || msg == WM_ACTIVATEAPP;
+    if (getenv("CHAOS_TRACE") && (library || windowsNews)) fprintf(stderr, "chaos:   host receives %u %lu\n", msg, static_cast<unsigned long>(w));
     if ((library || windowsNews) && m_depth < 3 && m_random.Chance(library ? 35 : 10)) {
         ++m_depth;
         CallBack(m_depth);
@@ -702,6 +731,7 @@ void ChaosWorld::CallBack(int) {
     const uint32_t what = m_random.Below(10);
     if (what < 6) {
         const HostCall& call = kHostCalls[m_random.Below(sizeof kHostCalls / sizeof kHostCalls[0])];
+        if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos:   calls back %s\n", call.name);
         call.call(*this);
     } else if (what < 8) {
         UserInput(kInputs[m_random.Below(sizeof kInputs / sizeof kInputs[0])]);

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <stdint.h>
+#include <string.h>
 
 #include <map>
 #include <set>
@@ -158,6 +159,20 @@ template <class T> T* ChaosWorld::Record() {
     unsigned char* slot = GuardedSlot(sizeof(T));
     FillBytes(slot, sizeof(T), m_random.Below(3));
     return reinterpret_cast<T*>(slot);
+}
+
+// The game-server record has no size of its own: its name runs to its NUL,
+// so a host's record always holds one.
+template <> inline tagGameServerInfo* ChaosWorld::Record<tagGameServerInfo>() {
+    if (m_random.Chance(8)) return nullptr;
+    const char* name = Text();
+    if (!name) name = "";
+    const size_t length = strlen(name);
+    unsigned char* slot = GuardedSlot(2 + length + 1);
+    slot[0] = static_cast<unsigned char>(m_random.Next());
+    slot[1] = static_cast<unsigned char>(m_random.Next());
+    memcpy(slot + 2, name, length + 1);
+    return reinterpret_cast<tagGameServerInfo*>(slot);
 }
 
 template <class T> T** ChaosWorld::RecordSlot() {
