@@ -5,6 +5,8 @@
 
 #include <set>
 
+#include "tour_gallery.h"
+
 namespace {
 
 struct WindowSearch {
@@ -181,9 +183,11 @@ int RunTour(const std::vector<TourStep>& steps, TourContext& context, const std:
     ::CreateDirectoryA(directory.c_str(), nullptr);
     RemoveOldScreenshots(directory);
     int failures = 0;
+    std::vector<GalleryEntry> gallery;
     auto fail = [&](const std::string& step, const std::string& why) {
         ++failures;
         context.log.Note("FAILED " + step + ": " + why);
+        if (!gallery.empty() && gallery.back().name == step) gallery.back().failures.push_back(why);
     };
     Settle();
     for (size_t i = 0; i < steps.size(); ++i) {
@@ -192,6 +196,7 @@ int RunTour(const std::vector<TourStep>& steps, TourContext& context, const std:
         std::set<HWND> seen(before.begin(), before.end());
         size_t firstMessage = context.log.messages().size();
         context.log.Note("step " + std::to_string(i + 1) + ": " + step.name);
+        gallery.push_back({StepFileName(i + 1, step.name), step.name, {}, {}});
 
         step.action(context);
         context.lobby.RepaintLobby();  // the flags and the log it shows may have changed
@@ -232,6 +237,17 @@ int RunTour(const std::vector<TourStep>& steps, TourContext& context, const std:
         }
         std::string file = directory + "\\" + StepFileName(i + 1, step.name);
         if (!WritePng(file, shot)) fail(step.name, "cannot write " + file);
+        for (size_t m = firstMessage; m < context.log.messages().size(); ++m) {
+            gallery.back().messages.push_back(context.log.messages()[m].text);
+        }
+    }
+    if (!WriteGallery(directory, gallery)) {
+        ++failures;
+        context.log.Note("FAILED gallery: cannot write " + directory + "\\index.html");
+    } else {
+        char full[MAX_PATH] = {0};
+        ::GetFullPathNameA((directory + "\\index.html").c_str(), MAX_PATH, full, nullptr);
+        context.log.Note(std::string("gallery: ") + full);
     }
 
     context.log.Note("messages the library sent:");

@@ -2,13 +2,14 @@
 # Installs what building and testing LobbyUi needs on Debian 12, skipping what
 # is already there: the MinGW-w64 cross compiler, 32-bit Wine, Xvfb, a Chinese
 # font, GoogleTest and Google Benchmark, clang for the fuzzers, ImageMagick,
-# python3 for the sample-asset generators, and the Chinese locales Wine runs
-# under (without them Wine cannot name files outside ASCII).
+# python3 for the sample-asset generators, Chromium for rendering the demo
+# tour's gallery headless, and the Chinese locales Wine runs under (without
+# them Wine cannot name files outside ASCII).
 set -eu
 
 packages="cmake make g++ python3 clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686-posix wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick locales
-  clang-14 lld-14 llvm-14 libwine-dev"
+  clang-14 lld-14 llvm-14 libwine-dev chromium"
 
 missing=""
 for p in $packages; do
