@@ -8,7 +8,7 @@
 
 #include "create/saved_defaults.h"
 #include "create/table_create_new_rules.h"
-#include "info/csv_text.h"
+#include "create/table_create_rules.h"
 #include "res/create_new_ids.h"
 #include "support/html_trace.h"
 #include "support/lobby_sound.h"
@@ -21,15 +21,6 @@ namespace {
 const COLORREF kLimitColour = RGB(255, 0, 0);
 // The title strip that moves the window, edges included.
 bool InTitleStrip(CPoint p) { return p.x >= 0 && p.x <= 323 && p.y >= 0 && p.y <= 18; }
-
-// Text `number` of the text table, whole up to 16 bytes: names are sent as
-// the table has them, never ending inside a GBK character.
-void LoadName(int number, char (&slot)[17]) {
-    CCsvText reader;
-    reader.DetectLanguage();
-    reader.Load(number, reader.simplified);
-    CopyToSlot(slot, sizeof slot, reader.text);
-}
 
 }  // namespace
 
