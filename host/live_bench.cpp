@@ -4,21 +4,10 @@
 
 #include <stdio.h>
 
-#include <algorithm>
 #include <atomic>
 #include <thread>
 
 #include "living_lobby.h"
-
-double Percentile(std::vector<double> samples, double share) {
-    if (samples.empty()) return 0;
-    std::sort(samples.begin(), samples.end());
-    double rank = share * static_cast<double>(samples.size() - 1);
-    size_t below = static_cast<size_t>(rank);
-    if (below + 1 >= samples.size()) return samples.back();
-    double part = rank - static_cast<double>(below);
-    return samples[below] + (samples[below + 1] - samples[below]) * part;
-}
 
 int RunLiveBench(LivingLobby& living, LobbyWindow& lobby, double seconds) {
     // Warm up: the room is fed and the list filled before the clock starts.

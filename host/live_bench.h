@@ -7,14 +7,11 @@
 #ifndef LOBBYUI_HOST_LIVE_BENCH_H
 #define LOBBYUI_HOST_LIVE_BENCH_H
 
-#include <vector>
+#include "ui_post.h"  // Percentile
 
 class LivingLobby;
 class LobbyWindow;
 
 int RunLiveBench(LivingLobby& living, LobbyWindow& lobby, double seconds);
-
-// The value below which share (0 to 1) of samples lie; 0 for none.
-double Percentile(std::vector<double> samples, double share);
 
 #endif

@@ -42,21 +42,22 @@ void LiveRoom::Stop() {
 void LiveRoom::Run() {
     Random random(::GetTickCount());
     using Clock = std::chrono::steady_clock;
-    const auto start = Clock::now();
-    const std::chrono::duration<double> period(1.0 / m_rate);
-    unsigned long done = 0;
+    const auto period = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / m_rate));
+    // A late wake-up catches up, but never with more than a tenth of a
+    // second's changes at once: the rate stays the rate asked for.
+    const auto mostBehind = std::chrono::milliseconds(100);
+    auto due = Clock::now();
     while (!m_stop) {
-        // Changes fall due on a fixed grid: a late wake-up catches up.
-        auto due = start + std::chrono::duration_cast<Clock::duration>(period * static_cast<double>(done));
         auto now = Clock::now();
         if (due > now) {
             auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(due - now).count();
             ::Sleep(static_cast<DWORD>(wait > 0 ? wait : 0));
             continue;
         }
+        if (now - due > mostBehind) due = now - mostBehind;
         for (int tries = 0; tries < 4 && !Change(random.Next() % 100, random.Next()); ++tries) {
         }
-        ++done;
+        due += period;
         ++m_changes;
     }
 }

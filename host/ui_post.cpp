@@ -1,5 +1,7 @@
 #include "ui_post.h"
 
+#include <algorithm>
+
 double Microseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     static LARGE_INTEGER frequency = [] {
         LARGE_INTEGER f;
@@ -63,4 +65,14 @@ std::vector<double> UiPost::TakeLatencies() {
     std::vector<double> out;
     out.swap(m_latencies);
     return out;
+}
+
+double Percentile(std::vector<double> samples, double share) {
+    if (samples.empty()) return 0;
+    std::sort(samples.begin(), samples.end());
+    double rank = share * static_cast<double>(samples.size() - 1);
+    size_t below = static_cast<size_t>(rank);
+    if (below + 1 >= samples.size()) return samples.back();
+    double part = rank - static_cast<double>(below);
+    return samples[below] + (samples[below + 1] - samples[below]) * part;
 }

@@ -51,4 +51,7 @@ private:
 // Microseconds between two performance-counter readings.
 double Microseconds(LARGE_INTEGER from, LARGE_INTEGER to);
 
+// The value below which share (0 to 1) of samples lie, interpolated; 0 for none.
+double Percentile(std::vector<double> samples, double share);
+
 #endif
