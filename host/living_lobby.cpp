@@ -47,7 +47,8 @@ std::string NoticePage() {
     return url;
 }
 
-const int kJoinFindPartner = 252;  // the join dialog's button that slides the search panel out
+const int kJoinFindPartner = 252;
+const unsigned kTablesRepaintMs = 50;  // the join dialog's button that slides the search panel out
 
 }  // namespace
 
@@ -104,11 +105,14 @@ void LivingLobby::OnRoomChange(const RoomChange& change) {
         break;
     }
     case RoomChange::kTables:
-        // Many changes, one repaint.
+        // Many changes, one repaint, at most twenty a second: the eye sees
+        // no more, and the lobby's drawing is the UI thread's largest cost.
         if (::InterlockedExchange(&m_tablesDirty, 1) == 0) {
             m_post.Post([this] {
-                ::InterlockedExchange(&m_tablesDirty, 0);
-                m_lobby.RepaintTables();
+                m_post.After(kTablesRepaintMs, [this] {
+                    ::InterlockedExchange(&m_tablesDirty, 0);
+                    m_lobby.RepaintTables();
+                });
             });
         }
         break;
@@ -139,7 +143,7 @@ void LivingLobby::CreateRoomButtons() {
         ::DeleteObject(strip);
     }
     // In the title band, right of the room's name: as wide as each name.
-    int left = 250;
+    int left = 162;
     std::vector<SimServerEntry>& servers = SimServer::Servers();
     for (SimServerEntry& server : servers) {
         int bytes = static_cast<int>(strlen(server.name));

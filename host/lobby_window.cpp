@@ -424,7 +424,10 @@ void LobbyWindow::PaintView(HDC dc) {
     }
     wchar_t counts[80];
     swprintf(counts, 80, L"桌子 %d  ·  入座 %d", tables, seated);
-    Text(dc, 380, 12, counts, RGB(255, 232, 160));
+    // At the band's right end, clear of the room-entrance buttons.
+    RECT countsBox = {kTitle.right - 200, 12, kTitle.right - 8, kTitle.bottom - 4};
+    ::SetTextColor(dc, RGB(255, 232, 160));
+    ::DrawTextW(dc, counts, -1, &countsBox, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX);
 
     // What the library told the host last.
     RoundBox(dc, kLogPanel, 10, RGB(252, 246, 232), RGB(150, 84, 36));

@@ -21,6 +21,8 @@ private:
 
 // A crowd arriving is drawn once, not once a player.
 const unsigned kRedrawDelayMs = 40;
+// How long changes wait to be handed to the list together.
+const unsigned kBatchMs = 100;
 
 }  // namespace
 
@@ -35,17 +37,45 @@ void PlayerRows::Reload(const std::vector<tagKWP_PLAYER_LIST_DATA_EXTRA>& player
         for (auto& row : m_rows) CPartyDlg_DlgInerface::RemoveAPlayer(static_cast<int>(row.first));
     }
     m_rows.clear();
+    // What waited belongs to the room before: the new one is complete.
+    m_waiting.clear();
     for (const tagKWP_PLAYER_LIST_DATA_EXTRA& p : players) {
-        if (p.uiPlayerID == m_localPlayerId) Arrived(p);
+        if (p.uiPlayerID == m_localPlayerId) Add(p);
     }
     for (const tagKWP_PLAYER_LIST_DATA_EXTRA& p : players) {
-        if (p.uiPlayerID != m_localPlayerId) Arrived(p);
+        if (p.uiPlayerID != m_localPlayerId) Add(p);
     }
     Stopwatch watch(m_libraryMicroseconds);
     CPartyDlg_DlgInerface::RedrawPlayerLB(1);
 }
 
 void PlayerRows::Arrived(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
+    m_waiting.push_back({true, player});
+    if (m_flushDue) return;
+    m_flushDue = true;
+    m_post.After(kBatchMs, [this] { Flush(); });
+}
+
+void PlayerRows::Left(unsigned id) {
+    Waiting w = {false, {}};
+    w.player.uiPlayerID = id;
+    m_waiting.push_back(w);
+    if (m_flushDue) return;
+    m_flushDue = true;
+    m_post.After(kBatchMs, [this] { Flush(); });
+}
+
+void PlayerRows::Flush() {
+    m_flushDue = false;
+    std::vector<Waiting> waiting;
+    waiting.swap(m_waiting);
+    for (const Waiting& w : waiting) {
+        if (w.arrives) Add(w.player);
+        else Remove(w.player.uiPlayerID);
+    }
+}
+
+void PlayerRows::Add(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
     if (!player.uiPlayerID || m_rows.count(player.uiPlayerID)) return;
     std::unique_ptr<tagKWP_PLAYER_LIST_DATA_EXTRA>& row = m_rows[player.uiPlayerID];
     row.reset(new tagKWP_PLAYER_LIST_DATA_EXTRA(player));
@@ -56,7 +86,7 @@ void PlayerRows::Arrived(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) {
     RedrawSoon();
 }
 
-void PlayerRows::Left(unsigned id) {
+void PlayerRows::Remove(unsigned id) {
     auto found = m_rows.find(id);
     if (found == m_rows.end()) return;
     {

@@ -3,6 +3,7 @@
 // (LOBBYUI_DEMO_<DIALOG>, see demo_setup.h); a new dialog adds a block here.
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/lobbyui.h>
+#include <lobbyui/messages.h>
 
 #include <string.h>
 
@@ -17,10 +18,10 @@ void AddFullRoomSteps(std::vector<TourStep>& steps);
 
 namespace {
 
-const UINT kJoin = WM_USER + 202;
-const UINT kPartnerSearch = WM_USER + 203;
-const UINT kPassword = WM_USER + 204;
-const UINT kPlayerList = WM_USER + 205;
+const UINT kJoin = LOBBYUI_MSG_JOIN_TABLE;
+const UINT kPartnerSearch = LOBBYUI_MSG_PARTNER_SEARCH;
+const UINT kPassword = LOBBYUI_MSG_PASSWORD;
+const UINT kPlayerList = LOBBYUI_MSG_PLAYER_LIST;
 
 // The last message msg with code (kAnyCode: any) the host received, or null.
 [[maybe_unused]] const LoggedMessage* Last(TourContext& c, UINT msg, WPARAM code) {

@@ -2,6 +2,7 @@
 // new table, picks a score and a setting, names it, locks it with a password
 // and creates it; then asks again and cancels.
 #include <lobbyui/lobbyui.h>
+#include <lobbyui/messages.h>
 
 #include <string.h>
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-const UINT kCreate = WM_USER + 201;
+const UINT kCreate = LOBBYUI_MSG_CREATE_TABLE;
 
 // Controls of the dialog a user touches.
 const int kCreateButton = 213;

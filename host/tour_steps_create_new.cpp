@@ -13,12 +13,13 @@
 
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/lobbyui.h>
+#include <lobbyui/messages.h>
 
 #if defined(LOBBYUI_DEMO_NEW_CREATE)
 
 namespace {
 
-const UINT kCreate = WM_USER + 201;
+const UINT kCreate = LOBBYUI_MSG_CREATE_TABLE;
 // Controls of the dialog a user presses.
 const int kCreateButton = 47788;
 const int kName = 47785;

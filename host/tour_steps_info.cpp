@@ -11,14 +11,15 @@
 #include <vector>
 
 #include <lobbyui/lobbyui.h>
+#include <lobbyui/messages.h>
 
 #include "demo_setup.h"
 #include "tour.h"
 
 namespace {
 
-[[maybe_unused]] const UINT kPlayerList = WM_USER + 205;
-[[maybe_unused]] const UINT kBaseDataButtons = WM_USER + 301;
+[[maybe_unused]] const UINT kPlayerList = LOBBYUI_MSG_PLAYER_LIST;
+[[maybe_unused]] const UINT kBaseDataButtons = LOBBYUI_MSG_BASE_DATA_BUTTON;
 
 #if defined(LOBBYUI_DEMO_SCORE)
 // The player whose record the user asked for in the player list (the last

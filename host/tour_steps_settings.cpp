@@ -2,6 +2,7 @@
 // room-entrance buttons: what a user does with each, and what the host must
 // receive for it.
 #include <lobbyui/lobbyui.h>
+#include <lobbyui/messages.h>
 
 #include <string.h>
 
@@ -13,8 +14,8 @@
 
 namespace {
 
-[[maybe_unused]] const UINT kRoomButton = WM_USER + 11;
-[[maybe_unused]] const UINT kSettings = WM_USER + 311;
+[[maybe_unused]] const UINT kRoomButton = LOBBYUI_MSG_ROOM_BUTTON_PRESSED;
+[[maybe_unused]] const UINT kSettings = LOBBYUI_MSG_SYSTEM_SETTINGS;
 
 // The values (wParam, lParam) of the messages msg that arrived since the
 // step's action began.

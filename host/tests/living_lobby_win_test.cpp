@@ -383,7 +383,7 @@ TEST_F(LivingLobbyTest, TheLobbyKeepsAnsweringAndItsListFollowsWhileTheServerChu
     churn.Stop();
     EXPECT_GT(churn.changes(), 100u);
     // Once the posts are handled the list holds exactly the room.
-    ASSERT_TRUE(PumpUntil([] { return g_world->living->post().Pending() == 0; }));
+    ASSERT_TRUE(PumpUntil([] { return g_world->living->post().Pending() == 0 && g_world->living->rows().waiting() == 0; }));
     Settle(200);
     std::vector<unsigned> ids = g_world->living->model().PlayerIds();
     EXPECT_EQ(g_world->living->rows().size(), ids.size());
