@@ -84,6 +84,9 @@ protected:
 private:
     static INT_PTR CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
     INT_PTR ReflectToChild(UINT msg, WPARAM w, LPARAM l);
+    BOOL RestoreFocus(bool selectText);
+
+    HWND m_hWndFocus = nullptr;  // the control that had the keyboard when the dialog last lost it
 };
 
 #endif

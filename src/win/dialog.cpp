@@ -103,8 +103,45 @@ INT_PTR CDialog::ReflectToChild(UINT msg, WPARAM w, LPARAM l) {
     return TRUE;
 }
 
+// The system's default dialog processing gives the keyboard back to a
+// control when the dialog is activated or focused, and writes into the
+// dialog's data after that SetFocus returns. SetFocus lets the host in (it
+// takes the focus from a host window), and a host that destroys the dialog
+// there would have the system write into freed memory. So the library's
+// dialogs give the focus back themselves, and stop if the host's answer
+// ended them.
+BOOL CDialog::RestoreFocus(bool selectText) {
+    if (::IsIconic(m_hWnd)) return TRUE;
+    HWND target = m_hWndFocus;
+    m_hWndFocus = nullptr;
+    if (!target || !::IsWindow(target) || !::IsChild(m_hWnd, target)) target = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    if (!target || !::IsWindow(target)) return TRUE;
+    if (selectText && (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
+        LifeWatch watch(*this);
+        ::SendMessageA(target, EM_SETSEL, 0, -1);
+        if (watch.Gone()) return TRUE;
+    }
+    SetFocusSurvives(target);
+    return TRUE;
+}
+
 INT_PTR CDialog::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     switch (msg) {
+    case WM_ACTIVATE:
+        if (LOWORD(w) != WA_INACTIVE) return RestoreFocus(false);
+        {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(m_hWnd, focus)) m_hWndFocus = focus;
+        }
+        return FALSE;
+    case WM_SHOWWINDOW:
+        if (!w) {
+            HWND focus = ::GetFocus();
+            if (focus && ::IsChild(m_hWnd, focus)) m_hWndFocus = focus;
+        }
+        return FALSE;
+    case WM_SETFOCUS:
+        return RestoreFocus(true);
     case WM_INITDIALOG:
         return OnInitDialog();
     case WM_COMMAND:
