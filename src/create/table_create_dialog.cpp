@@ -143,9 +143,7 @@ void CTableCreate::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned shor
     ShowWindowSurvives(SW_SHOW);
 }
 
-void CTableCreate::HideByHost() {
-    if (!Close()) m_iTimeoutCounter = -1;
-}
+void CTableCreate::HideByHost() { Close(); }
 
 void CTableCreate::Abandon() {
     m_iTimeoutCounter = -1;
@@ -260,10 +258,12 @@ void CTableCreate::Confirm() {
     EndShow(kRequestCode);
 }
 
-bool CTableCreate::Close() {
-    if (!m_hWnd || !IsWindowVisible()) return false;
+void CTableCreate::Close() {
+    if (!m_hWnd || !IsWindowVisible()) {
+        m_iTimeoutCounter = -1;
+        return;
+    }
     EndShow(kClosedCode);
-    return true;
 }
 
 void CTableCreate::EndShow(WPARAM code) {
@@ -306,7 +306,7 @@ BOOL CTableCreate::OnCommand(UINT id, UINT notifyCode, HWND control) {
     case IDC_TC_CREATE: Confirm(); return TRUE;
     case IDC_TC_CANCEL:
         PlayLobbySound(kSoundClick);
-        if (!Close()) m_iTimeoutCounter = -1;
+        Close();
         return TRUE;
     case IDC_TC_SCORE_DOWN: AfterStep(m_form.StepScore(false), kScoreArea); return TRUE;
     case IDC_TC_SCORE_UP: AfterStep(m_form.StepScore(true), kScoreArea); return TRUE;
@@ -326,13 +326,9 @@ BOOL CTableCreate::OnCommand(UINT id, UINT notifyCode, HWND control) {
     }
 }
 
-void CTableCreate::OnOK() {
-    if (!Close()) m_iTimeoutCounter = -1;
-}
+void CTableCreate::OnOK() { Close(); }
 
-void CTableCreate::OnCancel() {
-    if (!Close()) m_iTimeoutCounter = -1;
-}
+void CTableCreate::OnCancel() { Close(); }
 
 BOOL CTableCreate::OnTimer(UINT_PTR id) {
     // Only the dialog's own one-second timer counts toward the time-out.
@@ -341,7 +337,28 @@ BOOL CTableCreate::OnTimer(UINT_PTR id) {
     return TRUE;
 }
 
+BOOL CTableCreate::OnActivate(WPARAM w) {
+    if (LOWORD(w) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        m_hwndFocus = ::IsChild(m_hWnd, focus) ? focus : nullptr;
+        return FALSE;
+    }
+    // The default handling moves the focus into the dialog and then writes
+    // into the window's own dialog data. The focus change tells the host's
+    // window it lost the focus; a host that destroys the dialog there would
+    // have that write land in freed memory. So the focus moves here, where
+    // the dialog knows whether it survived, and nothing follows it.
+    if (HIWORD(w)) return TRUE;  // minimised: nothing to focus
+    HWND target = m_hwndFocus;
+    if (!::IsWindow(target) || !::IsChild(m_hWnd, target) || !::IsWindowVisible(target)) {
+        target = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    }
+    SetFocusSurvives(target ? target : m_hWnd);
+    return TRUE;
+}
+
 INT_PTR CTableCreate::DialogProc(UINT msg, WPARAM w, LPARAM l) {
+    if (msg == WM_ACTIVATE) return OnActivate(w);
     // The limits' labels (the template's only controls without an id) sit
     // on the skin's picture, not on a box of their own.
     if (msg == WM_CTLCOLORSTATIC && IsLabel(reinterpret_cast<HWND>(l))) {
@@ -352,7 +369,7 @@ INT_PTR CTableCreate::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         // Closed here and ended here: the default processing would close
         // once more through WM_CLOSE, and undo a show the host made inside
         // its handler of this close.
-        if (!Close()) m_iTimeoutCounter = -1;
+        Close();
         return TRUE;
     }
     return CDragDialog::DialogProc(msg, w, l);

@@ -59,12 +59,15 @@ private:
     void Place();
     void Fill(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short tableNum);
     void Confirm();
-    // Closes without creating, only while the dialog is visible; false when
-    // it did nothing. Nothing of the dialog may be used after a true.
-    bool Close();
+    // Closes without creating. Only a visible dialog reports the close; a
+    // hidden one just stops counting towards its time-out. Nothing of the
+    // dialog may be used after it.
+    void Close();
     // The one way out of a show: the report (34 or 37) goes out last, after
     // the hide, and only if the show still owes one.
     void EndShow(WPARAM code);
+    // Activation's focus, kept here rather than by the default handling.
+    BOOL OnActivate(WPARAM w);
     void AfterStep(bool stepped, const CRect& area);
     void ToggleCardType(UINT id);
     void ChosenName(char (&name)[17]) const;
@@ -82,6 +85,7 @@ private:
     unsigned char m_ucLock = 0;
     unsigned short m_usRequestNumber = 0;
     bool m_bPremiumCoin = true;
+    HWND m_hwndFocus = nullptr;  // the control that had the focus when the dialog was last deactivated
 };
 
 #endif
