@@ -337,28 +337,7 @@ BOOL CTableCreate::OnTimer(UINT_PTR id) {
     return TRUE;
 }
 
-BOOL CTableCreate::OnActivate(WPARAM w) {
-    if (LOWORD(w) == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        m_hwndFocus = ::IsChild(m_hWnd, focus) ? focus : nullptr;
-        return FALSE;
-    }
-    // The default handling moves the focus into the dialog and then writes
-    // into the window's own dialog data. The focus change tells the host's
-    // window it lost the focus; a host that destroys the dialog there would
-    // have that write land in freed memory. So the focus moves here, where
-    // the dialog knows whether it survived, and nothing follows it.
-    if (HIWORD(w)) return TRUE;  // minimised: nothing to focus
-    HWND target = m_hwndFocus;
-    if (!::IsWindow(target) || !::IsChild(m_hWnd, target) || !::IsWindowVisible(target)) {
-        target = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
-    }
-    SetFocusSurvives(target ? target : m_hWnd);
-    return TRUE;
-}
-
 INT_PTR CTableCreate::DialogProc(UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_ACTIVATE) return OnActivate(w);
     // The limits' labels (the template's only controls without an id) sit
     // on the skin's picture, not on a box of their own.
     if (msg == WM_CTLCOLORSTATIC && IsLabel(reinterpret_cast<HWND>(l))) {

@@ -66,8 +66,6 @@ private:
     // The one way out of a show: the report (34 or 37) goes out last, after
     // the hide, and only if the show still owes one.
     void EndShow(WPARAM code);
-    // Activation's focus, kept here rather than by the default handling.
-    BOOL OnActivate(WPARAM w);
     void AfterStep(bool stepped, const CRect& area);
     void ToggleCardType(UINT id);
     void ChosenName(char (&name)[17]) const;
@@ -85,7 +83,6 @@ private:
     unsigned char m_ucLock = 0;
     unsigned short m_usRequestNumber = 0;
     bool m_bPremiumCoin = true;
-    HWND m_hwndFocus = nullptr;  // the control that had the focus when the dialog was last deactivated
 };
 
 #endif
