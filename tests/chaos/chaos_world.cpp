@@ -525,6 +525,15 @@ void ChaosWorld::UserInput(const std::string& kind) {
             ::SendMessageA(target, WM_CHAR, c, 1);
         }
     } else if (kind == "input:paste") {
+        // A user pastes into an edit box, never into a caption or a button.
+        std::vector<HWND> edits;
+        for (HWND hwnd : LibraryWindows()) {
+            char cls[16] = {0};
+            ::GetClassNameA(hwnd, cls, sizeof cls);
+            if (lstrcmpiA(cls, "Edit") == 0) edits.push_back(hwnd);
+        }
+        if (edits.empty()) return;
+        target = edits[m_random.Below(edits.size())];
         std::string text(1 + m_random.Below(4000), 'x');
         for (char& c : text) c = static_cast<char>(m_random.Chance(30) ? 0xB0 + m_random.Below(0x40) : '0' + m_random.Below(40));
         ::SendMessageA(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
