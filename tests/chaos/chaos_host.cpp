@@ -138,7 +138,7 @@ GuiCounts Counts() {
 
 void Pump() {
     MSG m;
-    while (::PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekSteadyMessage(&m)) {
         ::TranslateMessage(&m);
         ::DispatchMessageA(&m);
     }

@@ -727,9 +727,10 @@ LRESULT ChaosWorld::HostMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
 }
 
 void ChaosWorld::NestedPump(int count) {
-    // As a MessageBox's loop: whatever is queued, ticks included, is dispatched.
+    // As a MessageBox's loop: whatever is queued is dispatched (ticks come
+    // from the steps).
     MSG m;
-    for (int i = 0; i < count && ::PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE); ++i) {
+    for (int i = 0; i < count && PeekSteadyMessage(&m); ++i) {
         if (m.message == WM_QUIT) break;
         ::TranslateMessage(&m);
         ::DispatchMessageA(&m);

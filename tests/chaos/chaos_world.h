@@ -36,6 +36,17 @@ private:
     uint64_t m_state;
 };
 
+// Takes one queued message, leaving out what real time makes (a window's
+// timer ticks, hover notices): ticks come from steps, so that a replay
+// meets the same messages as the round it replays.
+inline bool PeekSteadyMessage(MSG* m) {
+    while (::PeekMessageA(m, nullptr, 0, 0, PM_REMOVE)) {
+        if ((m->message == WM_TIMER && m->hwnd) || m->message == WM_MOUSEHOVER) continue;
+        return true;
+    }
+    return false;
+}
+
 // One step as the journal and the replay file write it: an action's name and
 // the seed its arguments are drawn from.
 struct ChaosStep {
