@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string.h>
+
 #include <string>
 #include <vector>
 
@@ -153,4 +155,22 @@ TEST_F(PasswordDialogTest, ConfirmAndEnterClickWhileShowingAndEveryWayOutIsSilen
     Click(dialog, IDC_PW_OK);
     EXPECT_EQ(std::vector<int>(), sound.TakePlayed());
     EXPECT_EQ(3u, host.ReceivedOf(kPassword).size());
+}
+
+// The framework attaches a dialog to its window once, at creation. A host
+// that sends a live dialog WM_INITDIALOG hands in an lParam of its own, which
+// must not be taken for the dialog object.
+TEST_F(PasswordDialogTest, AWmInitDialogAHostSendsALiveDialogIsIgnored) {
+    unsigned char bait[256];
+    memset(bait, 0xA5, sizeof bait);
+    ::SendMessageA(dialog, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(bait));
+    EXPECT_EQ(std::vector<unsigned char>(sizeof bait, 0xA5), std::vector<unsigned char>(bait, bait + sizeof bait));
+
+    CPartyDlg_DlgInerface::ShowPWDlg(21);
+    Type("pw");
+    Click(dialog, IDC_PW_OK);
+    std::vector<ReceivedMessage> sent = host.ReceivedOf(kPassword);
+    ASSERT_EQ(1u, sent.size());
+    EXPECT_EQ(21u, sent[0].wParam);
+    EXPECT_STREQ("pw", reinterpret_cast<const char*>(sent[0].record.data()));
 }
