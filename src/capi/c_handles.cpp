@@ -2,7 +2,8 @@
 
 #include <map>
 #include <memory>
-#include <set>
+
+#include "settings/handed_out_windows.h"
 
 namespace lobbyui_c {
 namespace {
@@ -24,18 +25,6 @@ Object* LastingView(Handle h) {
     return view.get();
 }
 
-template <class Object>
-std::set<Object*>& HandedOut() {
-    static std::set<Object*> out;
-    return out;
-}
-
-template <class Object>
-HWND WindowOfHandedOut(Object* object) {
-    if (!object || HandedOut<Object>().count(object) == 0) return nullptr;
-    return ::IsWindow(object->m_hWnd) ? object->m_hWnd : nullptr;
-}
-
 }  // namespace
 
 CWnd* WndOf(HWND hwnd) { return CWnd::FromHandle(hwnd); }
@@ -48,29 +37,8 @@ CRect RectOf(const RECT* rect) {
     return rect ? CRect(rect->left, rect->top, rect->right, rect->bottom) : CRect();
 }
 
-LOBBYUI_HBUTTON HandOutButton(CButton* button) {
-    if (button) HandedOut<CButton>().insert(button);
-    return reinterpret_cast<LOBBYUI_HBUTTON>(button);
-}
+HWND ButtonWindow(LOBBYUI_HBUTTON button) { return HandedOutWindow(ButtonOf(button)); }
 
-CButton* TakeBackButton(LOBBYUI_HBUTTON button) {
-    HandedOut<CButton>().erase(ButtonOf(button));
-    return ButtonOf(button);
-}
-
-HWND ButtonWindow(LOBBYUI_HBUTTON button) { return WindowOfHandedOut(ButtonOf(button)); }
-
-LOBBYUI_HWEBDLG HandOutWebDialog(CDialog* dialog) {
-    if (dialog) HandedOut<CDialog>().insert(dialog);
-    return reinterpret_cast<LOBBYUI_HWEBDLG>(dialog);
-}
-
-CDialog* TakeBackWebDialog(LOBBYUI_HWEBDLG dialog) {
-    CDialog* d = reinterpret_cast<CDialog*>(dialog);
-    HandedOut<CDialog>().erase(d);
-    return d;
-}
-
-HWND WebDialogWindow(LOBBYUI_HWEBDLG dialog) { return WindowOfHandedOut(reinterpret_cast<CDialog*>(dialog)); }
+HWND WebDialogWindow(LOBBYUI_HWEBDLG dialog) { return HandedOutWindow(WebDialogOf(dialog)); }
 
 }  // namespace lobbyui_c

@@ -18,16 +18,15 @@ CBitmap* BitmapOf(HBITMAP bitmap);
 CRect RectOf(const RECT* rect);
 
 // A button's handle is the CButton pointer itself, so that it equals lParam
-// of 1035, and a web dialog's the CDialog pointer. The C interface remembers
-// which it handed out and has not had back: only those are read for their
-// window, since a C host has no m_hWnd to read.
+// of LOBBYUI_MSG_ROOM_BUTTON_PRESSED, and a web dialog's the CDialog
+// pointer. A C host has no m_hWnd to read, so the window is read for it, but
+// only of an object the library's own lists say is still handed out.
 inline CButton* ButtonOf(LOBBYUI_HBUTTON button) { return reinterpret_cast<CButton*>(button); }
-LOBBYUI_HBUTTON HandOutButton(CButton* button);
-CButton* TakeBackButton(LOBBYUI_HBUTTON button);
+inline LOBBYUI_HBUTTON ButtonHandle(CButton* button) { return reinterpret_cast<LOBBYUI_HBUTTON>(button); }
 HWND ButtonWindow(LOBBYUI_HBUTTON button);
 
-LOBBYUI_HWEBDLG HandOutWebDialog(CDialog* dialog);
-CDialog* TakeBackWebDialog(LOBBYUI_HWEBDLG dialog);
+inline CDialog* WebDialogOf(LOBBYUI_HWEBDLG dialog) { return reinterpret_cast<CDialog*>(dialog); }
+inline LOBBYUI_HWEBDLG WebDialogHandle(CDialog* dialog) { return reinterpret_cast<LOBBYUI_HWEBDLG>(dialog); }
 HWND WebDialogWindow(LOBBYUI_HWEBDLG dialog);
 
 }  // namespace lobbyui_c

@@ -60,19 +60,19 @@ void WINAPI CSysSetDlg_Interface_DestroyDlg(void) {
 }
 
 LOBBYUI_HWEBDLG WINAPI CWebDlgInterface_CreateNewWebDlg(const char* url, const RECT* rect, HWND parent) {
-    return HandOutWebDialog(CWebDlgInterface::CreateNewWebDlg(url, RectOf(rect), WndOf(parent)));
+    return WebDialogHandle(CWebDlgInterface::CreateNewWebDlg(url, RectOf(rect), WndOf(parent)));
 }
 
 void WINAPI CWebDlgInterface_DestroyWebDlg(LOBBYUI_HWEBDLG dialog) {
-    CWebDlgInterface::DestroyWebDlg(TakeBackWebDialog(dialog));
+    CWebDlgInterface::DestroyWebDlg(WebDialogOf(dialog));
 }
 
 LOBBYUI_HBUTTON WINAPI CR_E_BtnInterface_CreateNewRE_Btn(HIMAGELIST images, HWND parent) {
-    return HandOutButton(CR_E_BtnInterface::CreateNewRE_Btn(ImageListOf(images), WndOf(parent)));
+    return ButtonHandle(CR_E_BtnInterface::CreateNewRE_Btn(ImageListOf(images), WndOf(parent)));
 }
 
 void WINAPI CR_E_BtnInterface_DeleteRE_Btn(LOBBYUI_HBUTTON button) {
-    CR_E_BtnInterface::DeleteRE_Btn(TakeBackButton(button));
+    CR_E_BtnInterface::DeleteRE_Btn(ButtonOf(button));
 }
 
 void WINAPI CR_E_BtnInterface_ChangeBtnImglist(LOBBYUI_HBUTTON button, HIMAGELIST images) {

@@ -2,6 +2,7 @@
 
 #include "res/settings_ids.h"
 #include "settings/handed_out_set.h"
+#include "settings/handed_out_windows.h"
 #include "settings/room_entrance_rules.h"
 #include "support/texts_gbk.h"
 #include "win/module.h"
@@ -157,6 +158,11 @@ void CR_E_BtnInterface::DeleteRE_Btn(CButton* button) {
     // and a host calling back from there finds the button already gone.
     if (!LiveButtons().TakeBack(button)) return;
     delete static_cast<RoomEntranceBtn*>(button);
+}
+
+HWND HandedOutWindow(const CButton* button) {
+    if (!LiveButtons().Holds(button)) return nullptr;
+    return ::IsWindow(button->m_hWnd) ? button->m_hWnd : nullptr;
 }
 
 void CR_E_BtnInterface::ChangeBtnImglist(CButton* button, CImageList* images) {

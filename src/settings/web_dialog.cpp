@@ -6,6 +6,7 @@
 
 #include "res/settings_ids.h"
 #include "settings/handed_out_set.h"
+#include "settings/handed_out_windows.h"
 #include "support/html_trace.h"
 #include "support/texts_gbk.h"
 
@@ -64,6 +65,11 @@ CDialog* CWebDlgInterface::CreateNewWebDlg(CString url, CRect rect, CWnd* parent
     dialog->Open(url, rect, parent);
     Trace("%s", kGbkWebDlgBuilt);
     return dialog;
+}
+
+HWND HandedOutWindow(const CDialog* dialog) {
+    if (!LiveWebDialogs().Holds(dialog)) return nullptr;
+    return ::IsWindow(dialog->m_hWnd) ? dialog->m_hWnd : nullptr;
 }
 
 void CWebDlgInterface::DestroyWebDlg(CDialog* dialog) {
