@@ -75,10 +75,12 @@
 /* The system settings dialog; wParam one of the codes below. The dialog
    only reports: the host decides and writes the values back. */
 #define LOBBYUI_MSG_SYSTEM_SETTINGS 1335            /* WM_USER + 311 */
-/* lParam: the sound volume after the press, 0 to 8. */
+/* lParam: the sound volume after the press: the value the host stored,
+   moved one step towards 0 to 8 by the button if it could move that way
+   (an up press at 8, or on a stored 12, sends the stored value unchanged). */
 #define LOBBYUI_SETTINGS_SOUND_UP 1
 #define LOBBYUI_SETTINGS_SOUND_DOWN 2
-/* lParam: the music volume after the press, 0 to 8. */
+/* lParam: the music volume after the press, as for codes 1 and 2. */
 #define LOBBYUI_SETTINGS_MUSIC_UP 3
 #define LOBBYUI_SETTINGS_MUSIC_DOWN 4
 /* lParam 0: a switch's unchecked box was clicked. */

@@ -252,7 +252,7 @@ void CTableCreateNew::EndShow(Outcome outcome) {
     // Zero for every report, whatever a host wrote into the last one.
     unsigned char closed[4] = {0, 0, 0, 0};
     const bool created = outcome == Outcome::Created;
-    ::SendMessageA(target, kCreateMessage, created ? kRequestCode : kClosedCode,
+    ::SendMessageA(target, LOBBYUI_MSG_CREATE_TABLE, created ? LOBBYUI_CREATE_TABLE_REQUEST : LOBBYUI_CREATE_TABLE_CLOSED,
                    created ? reinterpret_cast<LPARAM>(&request) : reinterpret_cast<LPARAM>(closed));
 }
 

@@ -20,9 +20,6 @@
 
 class CTableCreateNew : public CDialog {
 public:
-    static constexpr UINT kCreateMessage = LOBBYUI_MSG_CREATE_TABLE;
-    static constexpr WPARAM kRequestCode = LOBBYUI_CREATE_TABLE_REQUEST;
-    static constexpr WPARAM kClosedCode = LOBBYUI_CREATE_TABLE_CLOSED;
     static constexpr UINT_PTR kTimeoutTimer = 1;
     static constexpr int kWidth = 240;
     static constexpr int kHeightBeforePaint = 423;

@@ -8,9 +8,9 @@
 #include <lobbyui/messages.h>
 #include <lobbyui/player_info.h>
 
+#include "dialog_controls.h"
 #include "host_window.h"
 #include "info_host_calls.h"
-#include "join/join_table_test_support.h"
 #include "res/info_ids.h"
 
 namespace {

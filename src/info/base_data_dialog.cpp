@@ -11,22 +11,12 @@
 #include "res/info_ids.h"
 #include "support/lobby_sound.h"
 #include "support/safe_format.h"
+#include "support/table_text.h"
 #include "support/texts_gbk.h"
 
 namespace {
 
 const CRect kPortraitRect(7, 7, 107, 187);
-
-// Text textNumber of the table, read now; as a format when args are given.
-void DrawTableText(CDC& dc, int x, int y, int textNumber, std::initializer_list<FormatArg> args = {}) {
-    CCsvText reader;
-    reader.DetectLanguage();
-    reader.Load(textNumber, reader.simplified);
-    char line[128];
-    if (args.size() == 0) CopyToSlot(line, sizeof line, reader.text);
-    else SafeFormat(line, sizeof line, reader.text, args);
-    if (line[0]) dc.TextOut(x, y, line);
-}
 
 }  // namespace
 

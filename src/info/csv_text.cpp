@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "info/text_table_platform.h"
+#include "support/chinese_script.h"
 #include "support/safe_format.h"
 
 namespace {
@@ -77,9 +78,11 @@ void CCsvText::DetectLanguage() {
     primaryLanguage = id & 0x3FFu;
     subLanguage = id >> 10;
     if (subLanguage == 2) simplified = true;
-    // Only Chinese of Taiwan is traditional; an English system keeps the
-    // simplified texts the library is written in.
-    else if (subLanguage == 1 && primaryLanguage == 4) simplified = false;
+    else if (IsTraditionalChinese(id)) simplified = false;
+}
+
+bool SystemUsesTraditionalChinese() {
+    return IsTraditionalChinese(s_languageSource ? s_languageSource() : SystemDefaultLanguageId());
 }
 
 void CCsvText::Load(int textNumber, bool /*simplified*/) {

@@ -14,8 +14,9 @@ public:
 
     void Init();
     // Asks the system for its default language; `simplified` turns true for a
-    // sublanguage of 2 (PRC, Singapore) and false for traditional Chinese of
-    // Taiwan (0x0404); any other language leaves it as it was.
+    // sublanguage of 2 (PRC; Singapore is 4) and false where
+    // IsTraditionalChinese says so (Taiwan, 0x0404); any other language leaves
+    // it as it was.
     void DetectLanguage();
     // Puts text `textNumber` (counted from 1) into `text`, empty when there is
     // none. Every call rereads the file from its start, so a changed file
@@ -29,6 +30,11 @@ public:
     uint32_t primaryLanguage;
     uint32_t subLanguage;
 };
+
+// Whether the system's default language (or the source SetLanguageIdSource
+// put in its place) asks for the traditional-Chinese (Big5) form of a
+// built-in text: IsTraditionalChinese of it.
+bool SystemUsesTraditionalChinese();
 
 // Reads text `textNumber` from an open stream (null reads as a missing file)
 // the way Load does. Load's own work, open for tests and the fuzzer.

@@ -125,3 +125,14 @@ TEST(CsvTextLanguageTest, OnlyTaiwanChineseSwitchesToTraditional) {
     EXPECT_EQ(4u, reader.primaryLanguage);
     SetLanguageIdSource(previous);
 }
+
+TEST(CsvTextLanguageTest, SystemScriptFollowsTheReplacedSource) {
+    LanguageIdSource previous = SetLanguageIdSource(FakeLanguage);
+    s_fakeLanguage = 0x0404;
+    EXPECT_TRUE(SystemUsesTraditionalChinese());
+    for (int id : {0x0804, 0x0409, 0x0C04}) {
+        s_fakeLanguage = static_cast<uint16_t>(id);
+        EXPECT_FALSE(SystemUsesTraditionalChinese()) << std::hex << id;
+    }
+    SetLanguageIdSource(previous);
+}

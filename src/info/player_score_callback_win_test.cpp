@@ -10,10 +10,11 @@
 
 #include <lobbyui/player_info.h>
 
+#include "dialog_controls.h"
 #include "host_window.h"
 #include "info_host_calls.h"
-#include "join/join_table_test_support.h"
 #include "res/info_ids.h"
+#include "support/scratch_directory.h"
 
 namespace {
 

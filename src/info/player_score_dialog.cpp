@@ -10,9 +10,10 @@
 #include "frame/dialog_singleton.h"
 #include "info/csv_text.h"
 #include "info/tooltip_ctrl.h"
-#include "join/join_table_rules.h"
 #include "res/info_ids.h"
 #include "support/safe_format.h"
+#include "support/table_text.h"
+#include "support/window_placement.h"
 #include "win/module.h"
 
 using namespace player_score;
@@ -43,20 +44,10 @@ void LoadIntoSlot(CCsvText& reader, int textNumber, char* slot, size_t slotSize)
     if (reader.text[0]) CopyToSlot(slot, slotSize, reader.text);
 }
 
-void DrawLine(CDC& dc, int x, int y, const char* text) {
-    if (text && text[0]) dc.TextOut(x, y, text);
-}
-
-void DrawFormatted(CDC& dc, int x, int y, const char* format, std::initializer_list<FormatArg> args) {
-    char line[128];
-    SafeFormat(line, sizeof line, format, args);
-    DrawLine(dc, x, y, line);
-}
-
 void DrawCount(CDC& dc, int x, int y, int value) {
     char line[16];
     snprintf(line, sizeof line, "%d ", value);
-    DrawLine(dc, x, y, line);
+    DrawUnlessEmpty(dc, x, y, line);
 }
 
 void ApplyButtonChange(HWND button, ButtonChange change) {
@@ -165,15 +156,9 @@ void CPlayerScoreDlg::ShowFor(const char* name) {
     ::EnableWindow(GetDlgItem(IDC_PS_NEXT_PAGE), TRUE);
     ClearTooltips();
 
-    CRect window = GetWindowRect();
-    CRect client = GetClientRect();
-    const int width = kClientWidth + window.Width() - client.Width();
-    const int height = kClientHeight + window.Height() - client.Height();
-    RECT around = {0, 0, 0, 0};
-    if (!m_hWndOwner || !::GetWindowRect(m_hWndOwner, &around)) ::GetWindowRect(::GetDesktopWindow(), &around);
-    CPoint at = CentredOn(CWnd::FromRECT(around), width, height);
+    const CRect placed = ClientAreaCentred(m_hWnd, m_hWndOwner, kClientWidth, kClientHeight);
     LifeWatch watch(*this);
-    SetWindowPos(HWND_TOP, at.x, at.y, width, height, SWP_HIDEWINDOW);
+    SetWindowPos(HWND_TOP, placed.left, placed.top, placed.Width(), placed.Height(), SWP_HIDEWINDOW);
     // Gone, or shown or hidden by the host meanwhile: the host's call stands.
     if (watch.Gone() || call != m_uVisibilityCalls) return;
     ShowWindow(SW_SHOW);
@@ -248,7 +233,7 @@ void CPlayerScoreDlg::Paint(CDC& dc) {
     PaintLevel(dc);
     PaintFigures(dc);
     PaintPageButtons();
-    DrawLine(dc, 70, 252, m_acPageLabel[g_shared.pages.page - 1]);
+    DrawUnlessEmpty(dc, 70, 252, m_acPageLabel[g_shared.pages.page - 1]);
     if (g_shared.pages.page == 1) PaintItems(dc);
 }
 
@@ -256,26 +241,26 @@ void CPlayerScoreDlg::PaintHeader(CDC& dc) {
     uint32_t colour = 0;
     if (!MemberColour(m_stMerit.ucMember, &colour)) return;
     dc.SetTextColor(static_cast<COLORREF>(colour));
-    DrawLine(dc, 17, 8, m_acLabel[23 + m_stMerit.ucMember]);
-    DrawLine(dc, 92, 8, m_acName);
-    DrawLine(dc, 208, 8, m_acLabel[2]);
+    DrawUnlessEmpty(dc, 17, 8, m_acLabel[23 + m_stMerit.ucMember]);
+    DrawUnlessEmpty(dc, 92, 8, m_acName);
+    DrawUnlessEmpty(dc, 208, 8, m_acLabel[2]);
 }
 
 void CPlayerScoreDlg::PaintLevel(CDC& dc) {
     const unsigned int level = m_stMerit.ucLevel;
-    DrawLine(dc, 33, 43, m_acLabel[3]);
+    DrawUnlessEmpty(dc, 33, 43, m_acLabel[3]);
 
     CCsvText reader;
     reader.DetectLanguage();
     reader.Load(TitleTextNumber(level), reader.simplified);
     std::string title = reader.text[0] ? std::string(reader.text) : FallbackTitle(level, m_acLabel[3], m_acDanSuffix);
-    DrawLine(dc, 75, 43, title.c_str());
+    DrawUnlessEmpty(dc, 75, 43, title.c_str());
 
     int threshold = 0;
     if (ExperienceThreshold(level, &threshold)) {
         DrawFormatted(dc, 17, 62, m_acLabel[4], {FormatArg::Int(m_stMerit.usExperience), FormatArg::Int(threshold)});
     } else {
-        DrawLine(dc, 17, 62, " ");
+        DrawUnlessEmpty(dc, 17, 62, " ");
     }
 }
 
@@ -285,15 +270,15 @@ void CPlayerScoreDlg::PaintFigures(CDC& dc) {
     DrawFormatted(dc, 180, 65, m_acLabel[11], {FormatArg::Int(m_stView.iFigure2)});
     DrawFormatted(dc, 180, 84, m_acLabel[12], {FormatArg::Int(m_stView.iFigure3)});
 
-    DrawLine(dc, 167, 136, m_acLabel[13]);
-    DrawLine(dc, 274, 136, m_acLabel[14]);
+    DrawUnlessEmpty(dc, 167, 136, m_acLabel[13]);
+    DrawUnlessEmpty(dc, 274, 136, m_acLabel[14]);
     DrawCount(dc, 234, 136, m_stMerit.iGroupOneFirst);
-    DrawLine(dc, 274, 155, m_acLabel[15]);
+    DrawUnlessEmpty(dc, 274, 155, m_acLabel[15]);
     DrawCount(dc, 234, 155, m_stMerit.iGroupOneSecond);
-    DrawLine(dc, 167, 193, m_acLabel[17]);
-    DrawLine(dc, 274, 193, m_acLabel[14]);
+    DrawUnlessEmpty(dc, 167, 193, m_acLabel[17]);
+    DrawUnlessEmpty(dc, 274, 193, m_acLabel[14]);
     DrawCount(dc, 234, 193, m_stMerit.iGroupTwoFirst);
-    DrawLine(dc, 274, 212, m_acLabel[15]);
+    DrawUnlessEmpty(dc, 274, 212, m_acLabel[15]);
     DrawCount(dc, 234, 212, m_stMerit.iGroupTwoSecond);
 
     PlayTime time = HoursAndMinutes(m_stMerit.iTimeSeconds);
@@ -301,9 +286,9 @@ void CPlayerScoreDlg::PaintFigures(CDC& dc) {
     DrawFormatted(dc, 167, 306, m_acLabel[19], {FormatArg::Int(m_stMerit.iTally1)});
     DrawFormatted(dc, 167, 325, m_acLabel[20], {FormatArg::Int(m_stMerit.iTally2)});
 
-    DrawLine(dc, 167, 250, m_acLabel[21]);
+    DrawUnlessEmpty(dc, 167, 250, m_acLabel[21]);
     DrawCount(dc, 234, 250, m_stMerit.iExtraCount1);
-    DrawLine(dc, 167, 269, m_acLabel[22]);
+    DrawUnlessEmpty(dc, 167, 269, m_acLabel[22]);
     DrawCount(dc, 234, 269, m_stMerit.iExtraCount2);
 }
 

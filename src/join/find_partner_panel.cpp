@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <lobbyui/messages.h>
+
 #include "join/find_partner_search.h"
 #include "join/join_table_rules.h"
 #include "res/join_ids.h"
@@ -91,7 +93,7 @@ void CJTExpand::RunSearch() {
     input.searchKind = m_bSearchKind;
     PartnerSearchCode code = RunPartnerSearch(input, m_stFound);
     if (code != kSearchSendsNothing && m_hWndReport) {
-        ::SendMessageA(m_hWndReport, kSearchMessage, static_cast<WPARAM>(code), 0);
+        ::SendMessageA(m_hWndReport, LOBBYUI_MSG_PARTNER_SEARCH, static_cast<WPARAM>(code), 0);
     }
 }
 

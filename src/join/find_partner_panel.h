@@ -13,7 +13,6 @@
 
 class CJTExpand : public CDialog {
 public:
-    static constexpr UINT kSearchMessage = WM_USER + 203;
     static constexpr int kWidth = 199;
     static constexpr int kHeight = 146;
 

@@ -1,6 +1,7 @@
 #include "join/find_partner_search.h"
 
 #include "join/join_table_rules.h"
+#include "support/decimal_text.h"
 
 std::vector<int> SettingBChoices(const tagKWP_TABLE_SET_DEFAULT& defaults) {
     std::vector<int> values;
@@ -40,7 +41,7 @@ PartnerSearchCode RunPartnerSearch(const PartnerSearchInput& input, tagKWP_TABLE
         found = CPT_MapInerface::GetTableBuf_A_StructEx();
     } else {
         if (!*name && values[0] == 0 && values[1] == 0 && values[2] == 0) {
-            return input.searchKind ? kSearchNothingChosenFirst : kSearchNothingChosenSecond;
+            return input.searchKind ? LOBBYUI_PARTNER_SEARCH_FIRST_EMPTY : LOBBYUI_PARTNER_SEARCH_SECOND_EMPTY;
         }
         // There is no search by name; a name only keeps the others from running.
         if (*name) return kSearchSendsNothing;
@@ -55,5 +56,5 @@ PartnerSearchCode RunPartnerSearch(const PartnerSearchInput& input, tagKWP_TABLE
         found = CPT_MapInerface::GetTableBuf_A_StructEx();
     }
     if (found.usTableNum < 1 || found.usTableNum > 200) return kSearchSendsNothing;
-    return input.searchKind ? kSearchFoundFirst : kSearchFoundSecond;
+    return input.searchKind ? LOBBYUI_PARTNER_SEARCH_FIRST_FOUND : LOBBYUI_PARTNER_SEARCH_SECOND_FOUND;
 }

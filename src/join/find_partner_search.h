@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/room.h>
 #include <lobbyui/table_settings.h>
 
@@ -24,14 +25,10 @@ struct PartnerSearchInput {
     bool searchKind;
 };
 
-// The answer for the host: 0 (send nothing) or the code of message 1227.
-enum PartnerSearchCode {
-    kSearchSendsNothing = 0,
-    kSearchNothingChosenFirst = 1,
-    kSearchNothingChosenSecond = 2,
-    kSearchFoundSecond = 3,
-    kSearchFoundFirst = 4,
-};
+// The answer for the host: kSearchSendsNothing or a LOBBYUI_PARTNER_SEARCH_*
+// code of LOBBYUI_MSG_PARTNER_SEARCH.
+typedef int PartnerSearchCode;
+const PartnerSearchCode kSearchSendsNothing = 0;
 
 // Runs the search with the room's finder; found receives the finder's first
 // result when a search ran.

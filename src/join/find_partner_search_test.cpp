@@ -86,22 +86,22 @@ TEST(PartnerChoicesTest, ListsOfferTheSettingRangesAndTheMaskedStakes) {
 TEST_F(PartnerSearchTest, NothingChosenAnswersByButtonWithoutTouchingTheFinder) {
     CPT_MapInerface::SetEditState(9);
     CPT_MapInerface::FindTableNum();
-    EXPECT_EQ(kSearchNothingChosenFirst, RunPartnerSearch(Input("", "", nullptr, nullptr, nullptr, true), found));
-    EXPECT_EQ(kSearchNothingChosenSecond, RunPartnerSearch(Input("", "", nullptr, nullptr, nullptr, false), found));
+    EXPECT_EQ(LOBBYUI_PARTNER_SEARCH_FIRST_EMPTY, RunPartnerSearch(Input("", "", nullptr, nullptr, nullptr, true), found));
+    EXPECT_EQ(LOBBYUI_PARTNER_SEARCH_SECOND_EMPTY, RunPartnerSearch(Input("", "", nullptr, nullptr, nullptr, false), found));
     EXPECT_EQ(9u, CPT_MapInerface::GetTableNum(0)) << "the last result stays";
     EXPECT_EQ(0u, CPT_MapInerface::GetCombo1());
 
     // A chosen "0" alone reads as nothing chosen.
-    EXPECT_EQ(kSearchNothingChosenFirst, RunPartnerSearch(Input("", "", "0", nullptr, nullptr, true), found));
+    EXPECT_EQ(LOBBYUI_PARTNER_SEARCH_FIRST_EMPTY, RunPartnerSearch(Input("", "", "0", nullptr, nullptr, true), found));
 }
 
 TEST_F(PartnerSearchTest, TableNumberSearchFindsTheTableOrStopsOutsideTheRoom) {
-    EXPECT_EQ(kSearchFoundFirst, RunPartnerSearch(Input("9", "", "12", nullptr, nullptr, true), found));
+    EXPECT_EQ(LOBBYUI_PARTNER_SEARCH_FIRST_FOUND, RunPartnerSearch(Input("9", "", "12", nullptr, nullptr, true), found));
     EXPECT_EQ(9, found.usTableNum);
     EXPECT_EQ(102u, found.uiSeatPlayerID[0]);
 
     // A number without a table still names the slot: the host gets code 3 and finds it empty.
-    EXPECT_EQ(kSearchFoundSecond, RunPartnerSearch(Input("150", "", nullptr, nullptr, nullptr, false), found));
+    EXPECT_EQ(LOBBYUI_PARTNER_SEARCH_SECOND_FOUND, RunPartnerSearch(Input("150", "", nullptr, nullptr, nullptr, false), found));
     EXPECT_EQ(150, found.usTableNum);
 
     found = MakeTable(77);
@@ -113,13 +113,13 @@ TEST_F(PartnerSearchTest, TableNumberSearchFindsTheTableOrStopsOutsideTheRoom) {
 
 TEST_F(PartnerSearchTest, SettingsSearchSetsOnlyTheChosenCriteria) {
     CPT_MapInerface::SetCombo2(3);  // left from an earlier search: must be cleared
-    EXPECT_EQ(kSearchFoundFirst, RunPartnerSearch(Input("", "", "8", nullptr, "50", true), found));
+    EXPECT_EQ(LOBBYUI_PARTNER_SEARCH_FIRST_FOUND, RunPartnerSearch(Input("", "", "8", nullptr, "50", true), found));
     EXPECT_EQ(9, found.usTableNum);
     EXPECT_EQ(1u, CPT_MapInerface::GetCombo1());
     EXPECT_EQ(0u, CPT_MapInerface::GetCombo2());
     EXPECT_EQ(1u, CPT_MapInerface::GetCombo3());
 
-    EXPECT_EQ(kSearchFoundSecond, RunPartnerSearch(Input("", "", nullptr, "3", nullptr, false), found));
+    EXPECT_EQ(LOBBYUI_PARTNER_SEARCH_SECOND_FOUND, RunPartnerSearch(Input("", "", nullptr, "3", nullptr, false), found));
     EXPECT_EQ(4, found.usTableNum) << "the locked twin of table 4 is never offered";
     EXPECT_EQ(1u, CPT_MapInerface::GetTableMax());
 
@@ -133,5 +133,5 @@ TEST_F(PartnerSearchTest, ANameBlocksTheSettingsSearchButNotTheNumberSearch) {
     EXPECT_EQ(kSearchSendsNothing, RunPartnerSearch(Input("", "zhang", "8", nullptr, nullptr, true), found));
     EXPECT_EQ(kSearchSendsNothing, RunPartnerSearch(Input("", "zhang", nullptr, nullptr, nullptr, true), found));
     EXPECT_EQ(77, found.usTableNum);
-    EXPECT_EQ(kSearchFoundFirst, RunPartnerSearch(Input("4", "zhang", nullptr, nullptr, nullptr, true), found));
+    EXPECT_EQ(LOBBYUI_PARTNER_SEARCH_FIRST_FOUND, RunPartnerSearch(Input("4", "zhang", nullptr, nullptr, nullptr, true), found));
 }

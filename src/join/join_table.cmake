@@ -7,7 +7,6 @@ lobbyui_add_sources(
     find_partner_panel.cpp
     join_table_dialog.cpp
     join_table_facade.cpp
-    join_table_window.cpp
     password_dialog.cpp
   NATIVE_TESTS
     find_partner_search_test.cpp

@@ -7,12 +7,13 @@
 
 #include "info/csv_text.h"
 #include "join/join_table_rules.h"
-#include "join/join_table_window.h"
 #include "res/join_ids.h"
 #include "room/lobby_room.h"
 #include "support/lobby_sound.h"
 #include "support/safe_format.h"
+#include "support/table_text.h"
 #include "support/texts_gbk.h"
+#include "support/window_placement.h"
 #include "win/module.h"
 
 namespace {
@@ -180,11 +181,11 @@ void CJoinTable::EndShow(EndReport report) {
         if (locked) {
             CPartyDlg_DlgInerface::ShowPWDlg(table);
         } else {
-            ::SendMessageA(host, kJoinMessage, kJoinCode, static_cast<LPARAM>(table));
+            ::SendMessageA(host, LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_JOIN, static_cast<LPARAM>(table));
         }
         break;
     case kEndClosed:
-        ::SendMessageA(host, kJoinMessage, kClosedCode, 0);
+        ::SendMessageA(host, LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_CLOSED, 0);
         break;
     }
 }
@@ -274,7 +275,8 @@ void CJoinTable::OnCloseButton() {
 void CJoinTable::OnSearch(bool firstButton) {
     PlayLobbySound(kSoundClick);
     if (!m_pPanel || !m_pPanel->IsWindowVisible()) {
-        SendToOwner(kSearchMessage, firstButton ? 1 : 2, 0);
+        SendToOwner(LOBBYUI_MSG_PARTNER_SEARCH,
+                    firstButton ? LOBBYUI_PARTNER_SEARCH_FIRST_EMPTY : LOBBYUI_PARTNER_SEARCH_SECOND_EMPTY, 0);
         return;
     }
     m_pPanel->SetSearchKind(firstButton);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include <lobbyui/gdi.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 #include <lobbyui/room.h>
 
@@ -36,10 +37,6 @@ private:
 
 class CJoinTable : public CDragDialog {
 public:
-    static constexpr UINT kJoinMessage = WM_USER + 202;
-    static constexpr UINT kSearchMessage = WM_USER + 203;
-    static constexpr WPARAM kJoinCode = 35;
-    static constexpr WPARAM kClosedCode = 1324;
     static constexpr int kClientWidth = 222;
     static constexpr int kClientHeight = 400;
 

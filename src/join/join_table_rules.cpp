@@ -1,6 +1,5 @@
 #include "join/join_table_rules.h"
 
-#include <limits.h>
 #include <string.h>
 
 #include "res/join_ids.h"
@@ -127,10 +126,6 @@ unsigned int ArrowHidden(bool panelOut) { return panelOut ? IDC_JT_ARROW_OUT : I
 
 CPoint PanelOrigin(int x, int y) { return CPoint(x - 202, y + 128); }
 
-CPoint CentredOn(const CRect& parent, int width, int height) {
-    return CPoint(parent.left + (parent.Width() - width) / 2, parent.top + (parent.Height() - height) / 2);
-}
-
 bool FocusTableChanged(const tagKWP_TABLE_LIST_DATA& shown, const tagKWP_TABLE_LIST_DATA& incoming) {
     if (shown.usTableNum != incoming.usTableNum || shown.ucSpecialRule != incoming.ucSpecialRule ||
         shown.bHavePassword != incoming.bHavePassword || shown.ucSettingB != incoming.ucSettingB ||
@@ -141,21 +136,6 @@ bool FocusTableChanged(const tagKWP_TABLE_LIST_DATA& shown, const tagKWP_TABLE_L
     // A name that fills all 17 bytes has no terminator; compare within the field.
     if (strncmp(shown.acTableName, incoming.acTableName, sizeof shown.acTableName) != 0) return true;
     return memcmp(shown.uiSeatPlayerID, incoming.uiSeatPlayerID, sizeof shown.uiSeatPlayerID) != 0;
-}
-
-int TextToInt(const char* text) {
-    if (!text) return 0;
-    while (*text == ' ' || (*text >= '\t' && *text <= '\r')) ++text;
-    bool negative = false;
-    if (*text == '+' || *text == '-') negative = *text++ == '-';
-    long long value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) {
-        if (value <= static_cast<long long>(INT_MAX) + 1) value = value * 10 + (*text - '0');
-    }
-    if (negative) value = -value;
-    if (value > INT_MAX) return INT_MAX;
-    if (value < INT_MIN) return INT_MIN;
-    return static_cast<int>(value);
 }
 
 bool PanelForcesSearch(const char* tableNumberText, int selection248, int selection249, int selection250) {

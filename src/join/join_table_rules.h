@@ -10,6 +10,8 @@
 #include <lobbyui/geometry.h>
 #include <lobbyui/room.h>
 
+#include "support/decimal_text.h"
+
 // Library-wide flags of the join-table dialog; they outlive the dialog.
 struct JoinTableFlags {
     bool inputOk = false;     // the toggle's state, read by the host
@@ -84,17 +86,10 @@ extern const CRect kArrowRect;
 
 // The panel hangs off the dialog's left edge.
 CPoint PanelOrigin(int x, int y);
-// Top-left of a width x height window centred on parent (integer halves).
-CPoint CentredOn(const CRect& parent, int width, int height);
 
 // SetJTFocusTable takes a record only when one of the fields the dialog
 // shows (or seat 3) differs; seat states and the raised multiple alone do not count.
 bool FocusTableChanged(const tagKWP_TABLE_LIST_DATA& shown, const tagKWP_TABLE_LIST_DATA& incoming);
-
-// An integer read from a control's text as atoi does (leading blanks, a
-// sign, digits; anything else ends it; no digits give 0), saturated at the
-// int range instead of overflowing.
-int TextToInt(const char* text);
 
 // With the panel out, a filled-in table number (1 to 200) or any list moved
 // off "无限制" turns both search buttons on, whatever the host asked.

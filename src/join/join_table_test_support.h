@@ -1,6 +1,6 @@
 // For the join dialogs' Win32 tests: a host with a text table and the
-// recording skin, and ways to reach the dialogs' windows as a host would see
-// them (owned pop-ups with known controls).
+// recording skin. The ways to reach a dialog's windows and controls are in
+// dialog_controls.h, for every dialog's tests.
 #ifndef LOBBYUI_JOIN_JOIN_TABLE_TEST_SUPPORT_H
 #define LOBBYUI_JOIN_JOIN_TABLE_TEST_SUPPORT_H
 
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_controls.h"
 #include "frame/skin.h"
 #include "skin_fixture.h"
 #include "support/scratch_directory.h"
@@ -88,43 +89,5 @@ private:
     SkinFixtureGetCallFn m_get = nullptr;
     SkinFixtureResetFn m_reset = nullptr;
 };
-
-struct OwnedDialogSearch {
-    HWND owner;
-    int id;
-    HWND found;
-};
-
-inline BOOL CALLBACK MatchOwnedDialog(HWND h, LPARAM p) {
-    OwnedDialogSearch* s = reinterpret_cast<OwnedDialogSearch*>(p);
-    if (::GetWindow(h, GW_OWNER) == s->owner && ::GetDlgItem(h, s->id)) {
-        s->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// The top-level window of this thread owned by owner that has a control id.
-inline HWND FindOwnedDialog(HWND owner, int controlId) {
-    OwnedDialogSearch search = {owner, controlId, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &MatchOwnedDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-// A button press as the button reports it to its dialog.
-inline void Click(HWND dialog, int id) {
-    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-}
-
-// A control's rectangle in its dialog's client coordinates.
-inline RECT ControlRect(HWND dialog, int id) {
-    RECT r = {0, 0, 0, 0};
-    ::GetWindowRect(::GetDlgItem(dialog, id), &r);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-inline bool Visible(HWND dialog, int id) { return ::IsWindowVisible(::GetDlgItem(dialog, id)) != FALSE; }
-inline bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE; }
 
 #endif

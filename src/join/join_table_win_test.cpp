@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <lobbyui/frame.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
 #include "fake_direct_sound.h"
@@ -25,9 +26,6 @@
 
 namespace {
 
-const UINT kJoin = WM_USER + 202;
-const UINT kSearch = WM_USER + 203;
-const UINT kPassword = WM_USER + 204;
 typedef CPartyDlg_DlgInerface Party;
 
 tagKWP_PLAYER_LIST_DATA_EXTRA Player(unsigned int id, const char* name, int beans, int score, unsigned char level) {
@@ -44,7 +42,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(skin.loaded());
         ScratchDirectory::Write("STCSV/PlayerScore_Sim.csv", JoinTestTextTable());
-        host.CaptureRecord(kPassword, 64);
+        host.CaptureRecord(LOBBYUI_MSG_PASSWORD, 64);
         Party::CreateJTDlg(host.wnd());
         Party::CreatePWDlg(host.wnd());
         dialog = FindOwnedDialog(host.hwnd(), IDC_JT_JOIN);
@@ -151,11 +149,11 @@ TEST(JoinDialogsWithoutWindowsTest, AfterTheirParentWentTheyShowNothingHoldNoLoc
 }
 
 TEST_F(JoinTableTest, AHostMayDestroyTheDialogsWhileHandlingTheirMessages) {
-    host.Answer(kJoin, [](WPARAM, LPARAM) -> LRESULT {
+    host.Answer(LOBBYUI_MSG_JOIN_TABLE, [](WPARAM, LPARAM) -> LRESULT {
         Party::DestroyJTDlg();
         return 0;
     });
-    host.Answer(kPassword, [](WPARAM, LPARAM) -> LRESULT {
+    host.Answer(LOBBYUI_MSG_PASSWORD, [](WPARAM, LPARAM) -> LRESULT {
         Party::DestroyPWDlg();
         return 0;
     });
@@ -184,8 +182,8 @@ TEST_F(JoinTableTest, AHostMayDestroyTheDialogsWhileHandlingTheirMessages) {
     Click(password, IDC_PW_OK);
     EXPECT_FALSE(::IsWindow(password));
     EXPECT_EQ(0, Party::GetIfPartyBtnLock());
-    ASSERT_EQ(1u, host.ReceivedOf(kPassword).size());
-    EXPECT_EQ(5u, host.ReceivedOf(kPassword)[0].wParam);
+    ASSERT_EQ(1u, host.ReceivedOf(LOBBYUI_MSG_PASSWORD).size());
+    EXPECT_EQ(5u, host.ReceivedOf(LOBBYUI_MSG_PASSWORD)[0].wParam);
 }
 
 TEST_F(JoinTableTest, CreateSkinsTheDialogsOpensTheGroupsAndDestroyClosesThem) {
@@ -216,7 +214,7 @@ TEST_F(JoinTableTest, JoinOpenTableSendsJoinWithTheNumberHidesAndDropsTheLock) {
     EXPECT_EQ(JTAT_JOIN, Party::GetJTActType());
 
     Click(dialog, IDC_JT_JOIN);
-    ASSERT_EQ(Messages({{kJoin, 35}}), Sent());
+    ASSERT_EQ(Messages({{LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_JOIN}}), Sent());
     EXPECT_EQ(7, host.received()[0].lParam);
     EXPECT_FALSE(::IsWindowVisible(dialog));
     EXPECT_EQ(0, Party::GetIfPartyBtnLock());
@@ -235,7 +233,7 @@ TEST_F(JoinTableTest, JoinLockedTableOpensPasswordDialogAndSendsNothingThenThePa
 
     ::SetWindowTextA(::GetDlgItem(password, IDC_PW_EDIT), "s3cret");
     Click(password, IDC_PW_OK);
-    ASSERT_EQ(Messages({{kPassword, 42}}), Sent());
+    ASSERT_EQ(Messages({{LOBBYUI_MSG_PASSWORD, 42}}), Sent());
     std::vector<unsigned char> expected(64, 0);
     memcpy(expected.data(), "s3cret", 6);
     EXPECT_EQ(expected, host.received()[0].record);
@@ -293,7 +291,7 @@ TEST_F(JoinTableTest, OnlyJoinCloseAndTheSearchButtonsClickOncePerPress) {
     Click(dialog, IDC_JT_SEARCH1);
     Click(dialog, IDC_JT_JOIN);
     EXPECT_EQ(silence, sound.TakePlayed());
-    EXPECT_EQ(Messages({{kSearch, 1}, {kJoin, 35}}), Sent());
+    EXPECT_EQ(Messages({{LOBBYUI_MSG_PARTNER_SEARCH, LOBBYUI_PARTNER_SEARCH_FIRST_EMPTY}, {LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_JOIN}}), Sent());
 }
 
 TEST_F(JoinTableTest, EveryClosingPathHidesSlidesThePanelInDropsTheLockAndOnlyCancelsTellTheHost) {
@@ -302,9 +300,9 @@ TEST_F(JoinTableTest, EveryClosingPathHidesSlidesThePanelInDropsTheLockAndOnlyCa
         void (*close)(HWND);
         Messages sent;
     } paths[] = {
-        {"close button", [](HWND d) { Click(d, IDC_JT_CLOSE); }, {{kJoin, 1324}}},
-        {"Escape", [](HWND d) { ::SendMessageA(d, WM_COMMAND, IDCANCEL, 0); }, {{kJoin, 1324}}},
-        {"system close", [](HWND d) { ::SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, {{kJoin, 1324}}},
+        {"close button", [](HWND d) { Click(d, IDC_JT_CLOSE); }, {{LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_CLOSED}}},
+        {"Escape", [](HWND d) { ::SendMessageA(d, WM_COMMAND, IDCANCEL, 0); }, {{LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_CLOSED}}},
+        {"system close", [](HWND d) { ::SendMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, {{LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_CLOSED}}},
         {"Enter", [](HWND d) { ::SendMessageA(d, WM_COMMAND, IDOK, 0); }, {}},
         {"HideJTDlg", [](HWND) { Party::HideJTDlg(); }, {}},
     };
@@ -478,7 +476,12 @@ TEST_F(JoinTableTest, PanelListsFillOnceAndItsSearchesAnswerWith1227) {
     Click(dialog, IDC_JT_SEARCH2);
     SetPanelText(IDC_JTE_TABLE_NUM, "0");
     Click(dialog, IDC_JT_SEARCH1);
-    EXPECT_EQ(Messages({{kSearch, 1}, {kSearch, 2}, {kSearch, 1}, {kSearch, 2}, {kSearch, 4}, {kSearch, 3}}), Sent());
+    EXPECT_EQ(Messages({{LOBBYUI_MSG_PARTNER_SEARCH, LOBBYUI_PARTNER_SEARCH_FIRST_EMPTY},
+                        {LOBBYUI_MSG_PARTNER_SEARCH, LOBBYUI_PARTNER_SEARCH_SECOND_EMPTY},
+                        {LOBBYUI_MSG_PARTNER_SEARCH, LOBBYUI_PARTNER_SEARCH_FIRST_EMPTY},
+                        {LOBBYUI_MSG_PARTNER_SEARCH, LOBBYUI_PARTNER_SEARCH_SECOND_EMPTY},
+                        {LOBBYUI_MSG_PARTNER_SEARCH, LOBBYUI_PARTNER_SEARCH_FIRST_FOUND},
+                        {LOBBYUI_MSG_PARTNER_SEARCH, LOBBYUI_PARTNER_SEARCH_SECOND_FOUND}}), Sent());
     for (const ReceivedMessage& m : host.received()) EXPECT_EQ(0, m.lParam);
     EXPECT_TRUE(::IsWindowVisible(dialog)) << "searching does not close the dialog";
 

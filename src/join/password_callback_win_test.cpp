@@ -15,8 +15,8 @@
 #include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
+#include "dialog_controls.h"
 #include "host_window.h"
-#include "join/join_table_test_support.h"
 #include "res/join_ids.h"
 
 namespace {

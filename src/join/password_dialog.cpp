@@ -2,14 +2,15 @@
 
 #include <string.h>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
 #include "frame/dialog_singleton.h"
 #include "frame/skin.h"
-#include "join/join_table_window.h"
 #include "res/join_ids.h"
 #include "support/lobby_sound.h"
 #include "support/texts_gbk.h"
+#include "support/window_placement.h"
 
 CPW_InputDlg::CPW_InputDlg() : CDragDialog(IDD_PW_INPUT, nullptr) {
     memset(m_acPassword, 0, sizeof m_acPassword);
@@ -66,7 +67,7 @@ void CPW_InputDlg::Confirm() {
     ShowWindow(SW_HIDE);
     // The report is the last act and uses nothing of the dialog: the hide may
     // already have let the host destroy or re-show it.
-    ::SendMessageA(host, kPasswordMessage, table, reinterpret_cast<LPARAM>(password));
+    ::SendMessageA(host, LOBBYUI_MSG_PASSWORD, table, reinterpret_cast<LPARAM>(password));
 }
 
 BOOL CPW_InputDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {

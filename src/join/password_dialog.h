@@ -9,7 +9,6 @@
 
 class CPW_InputDlg : public CDragDialog {
 public:
-    static constexpr UINT kPasswordMessage = WM_USER + 204;
     static constexpr int kClientWidth = 246;
     static constexpr int kClientHeight = 106;
 

@@ -24,11 +24,7 @@ std::string LoadPlayerListText(int textNumber) {
     return reader.text;
 }
 
-bool TextTableIsSimplified() {
-    CCsvText reader;
-    reader.DetectLanguage();
-    return reader.simplified;
-}
+bool TextTableIsSimplified() { return !SystemUsesTraditionalChinese(); }
 
 namespace {
 
@@ -175,20 +171,20 @@ HWND CPlayerListBox::NotifyWindow() const {
     return parent ? ::GetParent(parent) : nullptr;
 }
 
-LRESULT CPlayerListBox::SendToHost(PlayerListCode code, const void* data) const {
+LRESULT CPlayerListBox::SendToHost(WPARAM code, const void* data) const {
     HWND notify = NotifyWindow();
     if (!notify) return 0;
-    return ::SendMessageA(notify, kPlayerListMessage, static_cast<WPARAM>(code), reinterpret_cast<LPARAM>(data));
+    return ::SendMessageA(notify, LOBBYUI_MSG_PLAYER_LIST, code, reinterpret_cast<LPARAM>(data));
 }
 
-bool CPlayerListBox::SendToHostAndStay(PlayerListCode code, const void* data) {
+bool CPlayerListBox::SendToHostAndStay(WPARAM code, const void* data) {
     LifeWatch watch(*this);
     SendToHost(code, data);
     return !watch.Gone();
 }
 
 bool CPlayerListBox::IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) const {
-    return SendToHost(kPlayerListIsFriend, player.acNickName) != 0;
+    return SendToHost(LOBBYUI_PLAYER_LIST_IS_FRIEND, player.acNickName) != 0;
 }
 
 void CPlayerListBox::ForgetRecord(const tagKWP_PLAYER_LIST_DATA_EXTRA* player) {
@@ -316,26 +312,26 @@ void CPlayerListBox::OnMenuCommand(UINT id) {
         PlayLobbySound(kSoundClick);
         const unsigned int local = CBaseDataControl::GetGameID();
         PlayerInviteBlock block = MakeInviteBlock(CPT_MapInerface::GetPlayerTableNum(local), local, player.uiPlayerID);
-        SendToHost(kPlayerListInvite, &block);
+        SendToHost(LOBBYUI_PLAYER_LIST_INVITE, &block);
         break;
     }
     case ID_PLAYER_QUERY: {
         PlayLobbySound(kSoundClick);
         PlayerQueryBlock block = MakeQueryBlock(player);
-        SendToHost(kPlayerListQuery, &block);
+        SendToHost(LOBBYUI_PLAYER_LIST_QUERY_RECORD, &block);
         break;
     }
     case ID_PLAYER_WHISPER:
         PlayLobbySound(kSoundClick);
-        SendToHost(kPlayerListWhisper, player.acNickName);
+        SendToHost(LOBBYUI_PLAYER_LIST_WHISPER, player.acNickName);
         break;
     case ID_PLAYER_BEFRIEND:
         PlayLobbySound(kSoundClick);
-        if (SendToHostAndStay(kPlayerListBefriend, player.acNickName)) Invalidate(FALSE);
+        if (SendToHostAndStay(LOBBYUI_PLAYER_LIST_BEFRIEND, player.acNickName)) Invalidate(FALSE);
         break;
     case ID_PLAYER_BLOCK:
         PlayLobbySound(kSoundClick);
-        if (SendToHostAndStay(kPlayerListBlock, player.acNickName)) Invalidate(FALSE);
+        if (SendToHostAndStay(LOBBYUI_PLAYER_LIST_BLOCK, player.acNickName)) Invalidate(FALSE);
         break;
     default:
         break;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <lobbyui/gdi.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 #include <lobbyui/room.h>
 
@@ -19,17 +20,6 @@
 #include "win/controls.h"
 #include "win/dc.h"
 #include "win/menu.h"
-
-// Message 1229 and its codes.
-const UINT kPlayerListMessage = WM_USER + 205;
-enum PlayerListCode {
-    kPlayerListWhisper = 1,
-    kPlayerListBefriend = 2,
-    kPlayerListBlock = 3,
-    kPlayerListIsFriend = 4,
-    kPlayerListQuery = 33,
-    kPlayerListInvite = 58,
-};
 
 class CPlayerListBox : public CListBoxT<CSubclassedWnd> {
 public:
@@ -95,9 +85,9 @@ private:
     void OnDoubleClick(LPARAM position);
     void OnMenuCommand(UINT id);
     void EraseBackground(HDC dc);
-    LRESULT SendToHost(PlayerListCode code, const void* data) const;
+    LRESULT SendToHost(WPARAM code, const void* data) const;
     // As SendToHost; false when the host destroyed the list meanwhile.
-    bool SendToHostAndStay(PlayerListCode code, const void* data);
+    bool SendToHostAndStay(WPARAM code, const void* data);
     void FollowRows(UINT msg, WPARAM w, LPARAM l, LRESULT result);
     LRESULT Ask(UINT msg, WPARAM w = 0, LPARAM l = 0) const;
     void SwitchRedraw(bool on);

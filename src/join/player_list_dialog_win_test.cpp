@@ -18,6 +18,7 @@
 
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/frame.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 #include <lobbyui/player_stats.h>
 
@@ -118,11 +119,11 @@ protected:
         CPT_MapInerface::RemoveAllPlayerFromTable();
         SetWebPageOpener(&RecordOpened);
         g_opened.clear();
-        host.Answer(kPlayerListMessage, [this](WPARAM code, LPARAM l) -> LRESULT {
+        host.Answer(LOBBYUI_MSG_PLAYER_LIST, [this](WPARAM code, LPARAM l) -> LRESULT {
             const unsigned char* p = reinterpret_cast<const unsigned char*>(l);
-            size_t size = code == 33 ? 24 : code == 58 ? 12 : (p ? strlen(reinterpret_cast<const char*>(p)) + 1 : 0);
+            size_t size = code == LOBBYUI_PLAYER_LIST_QUERY_RECORD ? 24 : code == LOBBYUI_PLAYER_LIST_INVITE ? 12 : (p ? strlen(reinterpret_cast<const char*>(p)) + 1 : 0);
             calls.push_back({code, std::vector<unsigned char>(p, p + size)});
-            return code == 4 && friends.count(reinterpret_cast<const char*>(l)) ? 1 : 0;
+            return code == LOBBYUI_PLAYER_LIST_IS_FRIEND && friends.count(reinterpret_cast<const char*>(l)) ? 1 : 0;
         });
         ::ShowWindow(host.hwnd(), SW_SHOWNOACTIVATE);
         parent = ::CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 820, 560,
@@ -358,13 +359,14 @@ TEST_F(PlayerListTest, MenuCommandsAndDoubleClickSendTheirBlocksByteForByte) {
     ASSERT_EQ(5u, calls.size());
     const std::vector<unsigned char> query = {0x0D, 0x0C, 0x0B, 0x0A, 1, 0, 0, 0, '0', '1', '2', '3',
                                               '4',  '5',  '6',  '7',  '8', '9', 'A', 'B', 'C', 'D', 'E', 0};
-    EXPECT_EQ(33u, calls[0].code);
+    EXPECT_EQ(WPARAM{LOBBYUI_PLAYER_LIST_QUERY_RECORD}, calls[0].code);
     EXPECT_EQ(query, calls[0].bytes);
     const std::vector<unsigned char> invite = {0xC8, 0, 0, 0, 0x88, 0x13, 0, 0, 0x0D, 0x0C, 0x0B, 0x0A};
-    EXPECT_EQ(58u, calls[1].code);
+    EXPECT_EQ(WPARAM{LOBBYUI_PLAYER_LIST_INVITE}, calls[1].code);
     EXPECT_EQ(invite, calls[1].bytes);
+    const WPARAM byName[] = {LOBBYUI_PLAYER_LIST_WHISPER, LOBBYUI_PLAYER_LIST_BEFRIEND, LOBBYUI_PLAYER_LIST_BLOCK};
     for (size_t i = 2; i < 5; ++i) {
-        EXPECT_EQ(i - 1, calls[i].code);
+        EXPECT_EQ(byName[i - 2], calls[i].code);
         EXPECT_EQ(std::string("0123456789ABCDEFGHIJ"), reinterpret_cast<const char*>(calls[i].bytes.data()));
     }
 
@@ -544,8 +546,8 @@ TEST_F(PlayerListTest, ARowDrawsItsPicturesAndTextsFromTheRecord) {
 TEST_F(PlayerListTest, AHostDestroyingTheListWhileAnsweringARowEndsThatRow) {
     tagKWP_PLAYER_LIST_DATA_EXTRA other = Player(2, "pal", 1, 7);
     CPartyDlg_DlgInerface::AddPlayer(&other, 0, 0);
-    host.Answer(kPlayerListMessage, [](WPARAM code, LPARAM) -> LRESULT {
-        if (code == 4) CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
+    host.Answer(LOBBYUI_MSG_PLAYER_LIST, [](WPARAM code, LPARAM) -> LRESULT {
+        if (code == LOBBYUI_PLAYER_LIST_IS_FRIEND) CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
         return 0;
     });
     MetafileRecording drawn = MetafileRecording::Render(240, 50, [&](HDC dc) { PaintRow(dc, 0); });

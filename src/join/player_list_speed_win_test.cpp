@@ -23,6 +23,7 @@
 
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/gdi.h>
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
 #include "host_window.h"
@@ -130,8 +131,8 @@ protected:
         SetLanguageIdSource(&Simplified);
         CBaseDataControl::SetGameID(kLocal);
         CPT_MapInerface::RemoveAllPlayerFromTable();
-        host.Answer(WM_USER + 205, [this](WPARAM code, LPARAM l) -> LRESULT {
-            if (code != 4) return 0;
+        host.Answer(LOBBYUI_MSG_PLAYER_LIST, [this](WPARAM code, LPARAM l) -> LRESULT {
+            if (code != LOBBYUI_PLAYER_LIST_IS_FRIEND) return 0;
             ++friendQuestions;
             return friends.count(reinterpret_cast<const char*>(l)) ? 1 : 0;
         });

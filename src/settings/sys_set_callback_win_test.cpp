@@ -9,9 +9,9 @@
 #include <lobbyui/messages.h>
 #include <lobbyui/settings_dialogs.h>
 
+#include "dialog_controls.h"
 #include "host_window.h"
 #include "info_host_calls.h"
-#include "join/join_table_test_support.h"
 #include "res/settings_ids.h"
 
 namespace {

@@ -3,3 +3,4 @@
 # dialogs use (trace, sounds, safe formatting).
 include(${CMAKE_CURRENT_LIST_DIR}/diagnostics.cmake)
 include(${CMAKE_CURRENT_LIST_DIR}/services.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/shared_rules.cmake)
