@@ -9,21 +9,20 @@
 #include <string>
 #include <vector>
 
+#include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
+#include "dialog_controls.h"
 #include "fake_direct_sound.h"
 #include "host_window.h"
-#include "join/join_table_test_support.h"
 #include "res/join_ids.h"
 
 namespace {
 
-const UINT kPassword = WM_USER + 204;
-
 class PasswordDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        host.CaptureRecord(kPassword, 64);
+        host.CaptureRecord(LOBBYUI_MSG_PASSWORD, 64);
         CPartyDlg_DlgInerface::CreatePWDlg(host.wnd());
         dialog = FindOwnedDialog(host.hwnd(), IDC_PW_EDIT);
         ASSERT_TRUE(dialog);
@@ -99,7 +98,7 @@ TEST_F(PasswordDialogTest, ConfirmAndEnterSendTheTableNumberAndTheZeroFilledText
     CPartyDlg_DlgInerface::ShowPWDlg(8);
     Click(dialog, IDC_PW_OK);
 
-    std::vector<ReceivedMessage> sent = host.ReceivedOf(kPassword);
+    std::vector<ReceivedMessage> sent = host.ReceivedOf(LOBBYUI_MSG_PASSWORD);
     ASSERT_EQ(3u, sent.size());
     EXPECT_EQ(65535u, sent[0].wParam);
     ASSERT_EQ(64u, sent[0].record.size());
@@ -154,7 +153,7 @@ TEST_F(PasswordDialogTest, ConfirmAndEnterClickWhileShowingAndEveryWayOutIsSilen
     CPartyDlg_DlgInerface::ShowPWDlg(12);
     Click(dialog, IDC_PW_OK);
     EXPECT_EQ(std::vector<int>(), sound.TakePlayed());
-    EXPECT_EQ(3u, host.ReceivedOf(kPassword).size());
+    EXPECT_EQ(3u, host.ReceivedOf(LOBBYUI_MSG_PASSWORD).size());
 }
 
 // The framework attaches a dialog to its window once, at creation. A host
@@ -169,7 +168,7 @@ TEST_F(PasswordDialogTest, AWmInitDialogAHostSendsALiveDialogIsIgnored) {
     CPartyDlg_DlgInerface::ShowPWDlg(21);
     Type("pw");
     Click(dialog, IDC_PW_OK);
-    std::vector<ReceivedMessage> sent = host.ReceivedOf(kPassword);
+    std::vector<ReceivedMessage> sent = host.ReceivedOf(LOBBYUI_MSG_PASSWORD);
     ASSERT_EQ(1u, sent.size());
     EXPECT_EQ(21u, sent[0].wParam);
     EXPECT_STREQ("pw", reinterpret_cast<const char*>(sent[0].record.data()));
