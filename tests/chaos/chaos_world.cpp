@@ -455,11 +455,17 @@ void ChaosWorld::UserInput(const std::string& kind) {
         ::GetClassNameA(hwnd, cls, sizeof cls);
         if (lstrcmpiA(cls, "Button") == 0) buttons.push_back(hwnd);
     }
+    // The user's hands reach only what is on screen; ticks, painting, a
+    // close and a stray WM_INITDIALOG are the system's or the host's and
+    // reach any window.
+    const bool byHand = kind != "input:ticks" && kind != "input:paint" && kind != "input:print" &&
+                        kind != "input:close" && kind != "input:init-dialog";
     if (kind == "input:click" && !buttons.empty() && m_random.Chance(70)) {
         windows.swap(buttons);
-    } else if (!visible.empty() && m_random.Chance(80)) {
+    } else if (byHand || (!visible.empty() && m_random.Chance(80))) {
         windows.swap(visible);
     }
+    if (windows.empty()) return;
     HWND target = windows[m_random.Below(windows.size())];
     if (getenv("CHAOS_TRACE")) {
         char cls[64] = {0}, topCls[64] = {0};
@@ -530,7 +536,7 @@ void ChaosWorld::UserInput(const std::string& kind) {
         for (HWND hwnd : LibraryWindows()) {
             char cls[16] = {0};
             ::GetClassNameA(hwnd, cls, sizeof cls);
-            if (lstrcmpiA(cls, "Edit") == 0) edits.push_back(hwnd);
+            if (lstrcmpiA(cls, "Edit") == 0 && ::IsWindowVisible(hwnd)) edits.push_back(hwnd);
         }
         if (edits.empty()) return;
         target = edits[m_random.Below(edits.size())];
