@@ -9,13 +9,14 @@
 #include "create/word_filter.h"
 #include "frame/dialog_singleton.h"
 #include "info/csv_text.h"
-#include "join/join_table_window.h"
 #include "res/create_classic_ids.h"
 #include "support/html_trace.h"
 #include "support/lobby_sound.h"
 #include "support/safe_format.h"
+#include "support/table_text.h"
 #include "support/texts_big5.h"
 #include "support/texts_gbk.h"
+#include "support/window_placement.h"
 
 namespace {
 
@@ -81,12 +82,6 @@ void FitClosedHeight(HWND list, int height) {
         field -= excess;
         ::SendMessageA(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
     }
-}
-
-bool TraditionalChineseSystem() {
-    CCsvText reader;
-    reader.DetectLanguage();
-    return reader.subLanguage == 1;
 }
 
 }  // namespace
@@ -186,7 +181,7 @@ void CTableCreate::Fill(const tagKWP_TABLE_SET_DEFAULT& record, unsigned short t
     // Tables up to 100 are open to everyone: no password there.
     if (!TableTakesPassword(tableNum)) {
         passwordOn.EnableWindow(FALSE);
-        password.SetWindowText(TraditionalChineseSystem() ? kBig5NoPasswordUnder100 : kGbkNoPasswordUnder100);
+        password.SetWindowText(SystemUsesTraditionalChinese() ? kBig5NoPasswordUnder100 : kGbkNoPasswordUnder100);
     } else {
         passwordOn.EnableWindow(TRUE);
     }
@@ -229,7 +224,7 @@ void CTableCreate::Confirm() {
     // One outcome per show: a create pressed again inside the host's
     // handler, or on a dialog the host showed by itself, reports nothing.
     if (!m_outcome.Owed()) {
-        EndShow(kRequestCode);
+        EndShow(LOBBYUI_CREATE_TABLE_REQUEST);
         return;
     }
     char name[17];
@@ -255,7 +250,7 @@ void CTableCreate::Confirm() {
     input.goldGapText = gold;
     input.levelGapText = level;
     m_form.Confirm(input);
-    EndShow(kRequestCode);
+    EndShow(LOBBYUI_CREATE_TABLE_REQUEST);
 }
 
 void CTableCreate::Close() {
@@ -263,7 +258,7 @@ void CTableCreate::Close() {
         m_iTimeoutCounter = -1;
         return;
     }
-    EndShow(kClosedCode);
+    EndShow(LOBBYUI_CREATE_TABLE_CLOSED);
 }
 
 void CTableCreate::EndShow(WPARAM code) {
@@ -281,8 +276,8 @@ void CTableCreate::EndShow(WPARAM code) {
     const HWND host = ::GetParent(m_hWnd);
     ShowWindow(SW_HIDE);
     if (!host) return;
-    const void* record = code == kRequestCode ? static_cast<const void*>(&request) : closed;
-    ::SendMessageA(host, kCreateMessage, code, reinterpret_cast<LPARAM>(record));
+    const void* record = code == LOBBYUI_CREATE_TABLE_REQUEST ? static_cast<const void*>(&request) : closed;
+    ::SendMessageA(host, LOBBYUI_MSG_CREATE_TABLE, code, reinterpret_cast<LPARAM>(record));
 }
 
 void CTableCreate::AfterStep(bool stepped, const CRect& area) {

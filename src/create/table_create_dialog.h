@@ -19,9 +19,6 @@
 
 class CTableCreate : public CDragDialog {
 public:
-    static constexpr UINT kCreateMessage = LOBBYUI_MSG_CREATE_TABLE;
-    static constexpr WPARAM kRequestCode = LOBBYUI_CREATE_TABLE_REQUEST;
-    static constexpr WPARAM kClosedCode = LOBBYUI_CREATE_TABLE_CLOSED;
     static constexpr UINT_PTR kTimeoutTimer = 1;
     static constexpr int kClientWidth = 230;
     static constexpr int kClientHeight = 425;

@@ -4,7 +4,7 @@
 
 #include "create/table_create_new_rules.h"
 #include "info/csv_text.h"
-#include "join/join_table_rules.h"
+#include "support/decimal_text.h"
 #include "support/safe_format.h"
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <lobbyui/messages.h>
+
 #include <string.h>
 
 #include <string>
@@ -25,7 +27,7 @@
 
 namespace {
 
-const UINT kCreate = WM_USER + 201;
+const UINT kCreate = LOBBYUI_MSG_CREATE_TABLE;
 typedef CPartyDlg_DlgInerface Party;
 typedef std::vector<unsigned char> Bytes;
 
