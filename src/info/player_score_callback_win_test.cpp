@@ -126,14 +126,7 @@ TEST(ScoreDialogCloseTest, ACloseCommandWhoseHideLetsTheHostDestroyTheDialogEnds
     PumpMessages();
     HWND window = dialog.Window();
     ASSERT_TRUE(window);
-    host.Observe(WM_ACTIVATE, [&](WPARAM, LPARAM) {
-        host.StopObserving();
-        Score::DestroyPS_Dlg();
-    });
-    ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    host.StopObserving();
-    EXPECT_FALSE(::IsWindow(window));
-    EXPECT_TRUE(ProcessHeapsValid());
+    CloseWhileTheHostDestroysOnActivation(host, dialog, window);
     Score::DestroyPS_Dlg();
 }
 

@@ -151,14 +151,7 @@ TEST(SettingsCloseTest, ACloseCommandWhoseHideLetsTheHostDestroyTheDialogEndsThe
     PumpMessages();
     HWND window = dialog.Window();
     ASSERT_TRUE(window);
-    host.Observe(WM_ACTIVATE, [&](WPARAM, LPARAM) {
-        host.StopObserving();
-        Settings::DestroyDlg();
-    });
-    ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    host.StopObserving();
-    EXPECT_FALSE(::IsWindow(window));
-    EXPECT_TRUE(ProcessHeapsValid());
+    CloseWhileTheHostDestroysOnActivation(host, dialog, window);
 }
 
 TEST(SettingsCloseBoxTest, AClickOnTheCaptionsCloseBoxHidesTheDialogAndTellsTheHostNothing) {

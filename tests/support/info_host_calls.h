@@ -139,6 +139,19 @@ inline void ActivateHost(HWND host) {
     PumpMessages();
 }
 
+// The dialog's close command, whose hide activates the host, which destroys
+// the dialog there: the command ends without touching it, and the heap holds.
+inline void CloseWhileTheHostDestroysOnActivation(HostWindow& host, DialogUnderTest& dialog, HWND window) {
+    host.Observe(WM_ACTIVATE, [&](WPARAM, LPARAM) {
+        host.StopObserving();
+        dialog.Destroy();
+    });
+    ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    host.StopObserving();
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_TRUE(ProcessHeapsValid());
+}
+
 // The screen point of window's close box, found by asking the window what
 // lies under each point of its caption (the title bar's own rectangles may
 // be empty, as Wine leaves them); false when it has none.
