@@ -16,5 +16,6 @@ lobbyui_add_sources(
     room_entrance_callback_win_test.cpp
     sys_set_callback_win_test.cpp
     sys_set_dialog_win_test.cpp
+    web_browser_loads_win_test.cpp
     web_dialog_win_test.cpp
 )
