@@ -24,6 +24,18 @@ const char* const kInputs[] = {
     "input:wheel",  "input:ticks",        "input:paint",       "input:print",    "input:close",
     "input:init-dialog",
 };
+// How often a user does each of them, by the index above: pressing things
+// is what leads a dialog to a report.
+const uint32_t kInputWeights[sizeof kInputs / sizeof kInputs[0]] = {8, 1, 1, 4, 2, 3, 2, 1, 2, 1, 1, 2, 1, 1, 1, 1};
+
+const char* DrawInput(ChaosRandom& random) {
+    uint32_t total = 0;
+    for (uint32_t weight : kInputWeights) total += weight;
+    uint32_t pick = random.Below(total);
+    size_t i = 0;
+    while (pick >= kInputWeights[i]) pick -= kInputWeights[i++];
+    return kInputs[i];
+}
 
 const char* const kEvents[] = {
     "event:destroy-host", "event:hide-host",   "event:show-host",         "event:minimise-host",
@@ -165,8 +177,19 @@ std::vector<std::string> ChaosWorld::ActionNames() {
 
 ChaosStep ChaosWorld::Draw(ChaosRandom& random) const {
     ChaosStep step;
+    // A user works in what is on screen: while a library window shows, most
+    // steps are input to it, so dialogs get pressed through to their reports
+    // instead of being replaced by the next call before anyone touches them.
+    bool onScreen = false;
+    for (HWND hwnd : LibraryWindows()) {
+        if (::IsWindowVisible(hwnd)) {
+            onScreen = true;
+            break;
+        }
+    }
     const uint32_t kind = random.Below(100);
-    if (kind < 55) {
+    const uint32_t calls = onScreen ? 30 : 55, inputs = onScreen ? 94 : 92;
+    if (kind < calls) {
         // Now and then a call that opens something up (a dialog made or
         // shown, the room fed), so that the user has something to press and
         // the library something to report.
@@ -184,11 +207,11 @@ ChaosStep ChaosWorld::Draw(ChaosRandom& random) const {
             }
             return names;
         }();
-        const char* name = random.Chance(40) ? openers[random.Below(openers.size())]
+        const char* name = random.Chance(onScreen ? 30 : 60) ? openers[random.Below(openers.size())]
                                              : kHostCalls[random.Below(sizeof kHostCalls / sizeof kHostCalls[0])].name;
         step.action = std::string("call:") + name;
-    } else if (kind < 92) {
-        step.action = kInputs[random.Below(sizeof kInputs / sizeof kInputs[0])];
+    } else if (kind < inputs) {
+        step.action = DrawInput(random);
     } else {
         step.action = kEvents[random.Below(sizeof kEvents / sizeof kEvents[0])];
     }
@@ -750,7 +773,7 @@ void ChaosWorld::CallBack(int) {
         if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos:   calls back %s\n", call.name);
         call.call(*this);
     } else if (what < 8) {
-        UserInput(kInputs[m_random.Below(sizeof kInputs / sizeof kInputs[0])]);
+        UserInput(DrawInput(m_random));
     } else {
         NestedPump(1 + static_cast<int>(m_random.Below(30)));
     }
