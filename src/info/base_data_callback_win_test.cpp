@@ -3,13 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include <lobbyui/messages.h>
 #include <lobbyui/player_info.h>
 
-#include "dialog_controls.h"
-#include "host_window.h"
 #include "info_host_calls.h"
 #include "res/info_ids.h"
 
@@ -44,23 +41,9 @@ public:
     void Press() override {
         if (HWND d = Window()) Click(d, m_button);
     }
-    void PumpNested() override {
-        HWND d = Window();
-        if (!d) return;
-        for (int tick = 1; tick <= 3; ++tick) ::SendMessageA(d, WM_TIMER, tick, 0);
-        Click(d, m_button);
-        ::SendMessageA(d, WM_COMMAND, IDOK, 0);
-        ::SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-        ::SendMessageA(d, WM_CLOSE, 0, 0);
-        PumpMessages();
-    }
+    void PumpNested() override { PumpAsAModalLoop(Window(), m_button); }
     int PressesInPump() const override { return 1; }
     bool PumpHides() const override { return false; }
-    Seen State() override {
-        HWND d = Window();
-        if (!d) return Seen::kGone;
-        return ::IsWindowVisible(d) ? Seen::kShown : Seen::kHidden;
-    }
     // The focus on the panel itself, as after a click on its face: a panel
     // given the focus hands it on to its first enabled button, so the
     // buttons are disabled for the moment it arrives.
@@ -70,57 +53,44 @@ public:
         ::SetFocus(d);
         for (int id : kButtonIds) ::EnableWindow(::GetDlgItem(d, id), id != IDC_PBD_BUTTON4);
     }
-    HWND Window() const { return ::FindWindowExA(m_lobby.holder.hwnd(), nullptr, MAKEINTATOM(32770), nullptr); }
+    HWND Window() const override { return ::FindWindowExA(m_lobby.holder.hwnd(), nullptr, MAKEINTATOM(32770), nullptr); }
 
 private:
     Lobby& m_lobby;
     int m_button;
 };
 
-class BaseDataReportTest : public ::testing::TestWithParam<std::tuple<int, HostCall>> {
+class BaseDataCallBackTest : public HostCallTest {
 protected:
     void TearDown() override { BaseData::DestroyPDB_Dlg(); }
     Lobby lobby;
 };
+
+class BaseDataReportTest : public BaseDataCallBackTest {};
+class BaseDataDoorTest : public BaseDataCallBackTest {};
 
 const Door kDoors[] = {
     {"Hide", [](DialogUnderTest& d) { d.Hide(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kHidden},
     {"Destroy", [](DialogUnderTest& d) { d.Destroy(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kGone},
 };
 
-class BaseDataDoorTest : public ::testing::TestWithParam<std::tuple<size_t, HostCall>> {
-protected:
-    void TearDown() override { BaseData::DestroyPDB_Dlg(); }
-    Lobby lobby;
-};
-
 }  // namespace
 
 TEST_P(BaseDataReportTest, AHostCallingBackFromTheReportFindsWhatItsLastCallAskedFor) {
-    Panel panel(lobby, kButtonIds[std::get<0>(GetParam())]);
-    CheckReportCallBack(lobby.host, kButtons, panel, std::get<1>(GetParam()), "");
+    Panel panel(lobby, kButtonIds[Row()]);
+    CheckReportCallBack(lobby.host, kButtons, panel, Call(), "");
     for (const ReceivedMessage& m : lobby.host.ReceivedOf(kButtons)) {
-        EXPECT_EQ(static_cast<WPARAM>(std::get<0>(GetParam()) + 1), m.wParam);
+        EXPECT_EQ(static_cast<WPARAM>(Row() + 1), m.wParam);
     }
     EXPECT_TRUE(lobby.holder.ReceivedOf(kButtons).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCodeAndCall, BaseDataReportTest,
-                         ::testing::Combine(::testing::Range(0, 4), ::testing::ValuesIn(kEveryHostCall)),
-                         [](const ::testing::TestParamInfo<std::tuple<int, HostCall>>& info) {
-                             return "Code" + std::to_string(std::get<0>(info.param) + 1) + NameOf(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryCodeAndCall, BaseDataReportTest, EveryRowAndCall(kButtonIds),
+                         CaseName([](size_t row) { return "Code" + std::to_string(row + 1); }));
 
 TEST_P(BaseDataDoorTest, AHostCallingBackFromTheFocusFindsWhatItsLastCallAskedFor) {
     Panel panel(lobby, IDC_PBD_BUTTON2);
-    CheckDoorCallBack(lobby.holder, panel, kDoors[std::get<0>(GetParam())], std::get<1>(GetParam()));
+    CheckDoorCallBack(lobby.holder, panel, kDoors[Row()], Call());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDoorAndCall, BaseDataDoorTest,
-                         ::testing::Combine(::testing::Range<size_t>(0, sizeof kDoors / sizeof kDoors[0]),
-                                            ::testing::ValuesIn(kEveryHostCall)),
-                         [](const ::testing::TestParamInfo<std::tuple<size_t, HostCall>>& info) {
-                             const Door& door = kDoors[std::get<0>(info.param)];
-                             return std::string(door.name) + NameOfSystemMessage(door.observed) +
-                                    NameOf(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryDoorAndCall, BaseDataDoorTest, EveryRowAndCall(kDoors), NamedByDoor(kDoors));

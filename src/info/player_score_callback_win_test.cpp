@@ -6,12 +6,9 @@
 #include <string.h>
 
 #include <string>
-#include <tuple>
 
 #include <lobbyui/player_info.h>
 
-#include "dialog_controls.h"
-#include "host_window.h"
 #include "info_host_calls.h"
 #include "res/info_ids.h"
 #include "support/scratch_directory.h"
@@ -51,24 +48,10 @@ public:
     void Press() override {
         if (HWND d = Window()) Click(d, IDC_PS_NEXT_PAGE);
     }
-    void PumpNested() override {
-        HWND d = Window();
-        if (!d) return;
-        for (int tick = 1; tick <= 3; ++tick) ::SendMessageA(d, WM_TIMER, tick, 0);
-        Click(d, IDC_PS_NEXT_PAGE);
-        ::SendMessageA(d, WM_COMMAND, IDOK, 0);
-        ::SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-        ::SendMessageA(d, WM_CLOSE, 0, 0);
-        PumpMessages();
-    }
+    void PumpNested() override { PumpAsAModalLoop(Window(), IDC_PS_NEXT_PAGE); }
     int PressesInPump() const override { return 0; }
     bool PumpHides() const override { return true; }
-    Seen State() override {
-        HWND d = Window();
-        if (!d) return Seen::kGone;
-        return ::IsWindowVisible(d) ? Seen::kShown : Seen::kHidden;
-    }
-    HWND Window() const { return FindOwnedDialog(m_host.hwnd(), IDC_PS_NEXT_PAGE); }
+    HWND Window() const override { return FindOwnedDialog(m_host.hwnd(), IDC_PS_NEXT_PAGE); }
 
 private:
     HostWindow& m_host;
@@ -83,7 +66,7 @@ const Door kDoors[] = {
     {"Destroy", [](DialogUnderTest& d) { d.Destroy(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kGone},
 };
 
-class ScoreDoorTest : public ::testing::TestWithParam<std::tuple<size_t, HostCall>> {
+class ScoreDoorTest : public HostCallTest {
 protected:
     void SetUp() override {
         ScratchDirectory::Write("STCSV/PlayerScore_Sim.csv", "35,Tahoma\r\n");
@@ -98,8 +81,7 @@ protected:
 }  // namespace
 
 TEST_P(ScoreDoorTest, AHostCallingBackFromTheActivationFindsWhatItsLastCallAskedFor) {
-    const Door& door = kDoors[std::get<0>(GetParam())];
-    CheckDoorCallBack(host, dialog, door, std::get<1>(GetParam()));
+    CheckDoorCallBack(host, dialog, kDoors[Row()], Call());
     // Whatever dialog is left has the tooltip it made, even one made while
     // the one before it was being destroyed.
     if (HWND d = dialog.Window()) {
@@ -107,26 +89,13 @@ TEST_P(ScoreDoorTest, AHostCallingBackFromTheActivationFindsWhatItsLastCallAsked
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDoorAndCall, ScoreDoorTest,
-                         ::testing::Combine(::testing::Range<size_t>(0, sizeof kDoors / sizeof kDoors[0]),
-                                            ::testing::ValuesIn(kEveryHostCall)),
-                         [](const ::testing::TestParamInfo<std::tuple<size_t, HostCall>>& info) {
-                             const Door& door = kDoors[std::get<0>(info.param)];
-                             return std::string(door.name) + NameOfSystemMessage(door.observed) +
-                                    NameOf(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryDoorAndCall, ScoreDoorTest, EveryRowAndCall(kDoors), NamedByDoor(kDoors));
 
 TEST(ScoreDialogCloseTest, ACloseCommandWhoseHideLetsTheHostDestroyTheDialogEndsThere) {
     HostWindow host{60, 40, 700, 500};
     ActivateHost(host.hwnd());
     ScoreDialog dialog(host);
-    ASSERT_TRUE(ProcessHeapsValid());
-    dialog.Create();
-    dialog.Show();
-    PumpMessages();
-    HWND window = dialog.Window();
-    ASSERT_TRUE(window);
-    CloseWhileTheHostDestroysOnActivation(host, dialog, window);
+    CheckCloseWhileTheHostDestroysOnActivation(host, dialog);
     Score::DestroyPS_Dlg();
 }
 
@@ -134,16 +103,5 @@ TEST(ScoreCloseBoxTest, AClickOnTheCaptionsCloseBoxHidesTheDialogAndTellsTheHost
     HostWindow host{20, 20, 600, 400};
     ActivateHost(host.hwnd());
     ScoreDialog dialog(host);
-    dialog.Create();
-    dialog.Show();
-    PumpMessages();
-    HWND window = dialog.Window();
-    ASSERT_TRUE(window);
-    POINT at;
-    ASSERT_TRUE(FindCloseBox(window, &at)) << "the caption has a close box";
-    ASSERT_EQ(window, ::WindowFromPoint(at)) << "nothing covers it";
-    EXPECT_TRUE(ClickAtScreen(at, [window] { return !::IsWindowVisible(window); }));
-    EXPECT_EQ(Seen::kHidden, dialog.State());
-    EXPECT_TRUE(host.received().empty());
-    dialog.Destroy();
+    CheckCloseBoxHidesSilently(host, dialog);
 }

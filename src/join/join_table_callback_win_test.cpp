@@ -14,7 +14,7 @@
 #include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
-#include "host_window.h"
+#include "callback_host.h"
 #include "join/join_table_test_support.h"
 #include "res/join_ids.h"
 #include "room/room_test_records.h"
@@ -22,12 +22,6 @@
 namespace {
 
 typedef CPartyDlg_DlgInerface Party;
-
-// What the host does when it calls back.
-enum HostCall { kHide, kDestroy, kRecreate, kShowAgain, kGetters, kPressAgain, kPump };
-const HostCall kEveryCall[] = {kHide, kDestroy, kRecreate, kShowAgain, kGetters, kPressAgain, kPump};
-const char* const kCallNames[] = {"hide", "destroy", "destroy+create+show", "show again", "getters", "press again",
-                                  "nested pump"};
 
 // How the user's action reaches the dialog.
 struct Trigger {
@@ -109,10 +103,7 @@ protected:
         Party::DestroyJTDlg();
         Party::SetIfPartyBtnLock(0);
         Party::CreateJTDlg(host.wnd());
-        ::SetForegroundWindow(host.hwnd());
-        ::SetActiveWindow(host.hwnd());
-        ::SetFocus(host.hwnd());
-        PumpMessages();
+        ActivateHost(host.hwnd());
         host.Clear();
     }
     void ShowTable(unsigned short number) {
@@ -133,17 +124,17 @@ protected:
     // as it is now.
     void Call(HostCall call, const std::function<void()>& pressAgain, bool closers) {
         switch (call) {
-        case kHide: Party::HideJTDlg(); break;
-        case kDestroy: Party::DestroyJTDlg(); break;
-        case kRecreate:
+        case HostCall::kHide: Party::HideJTDlg(); break;
+        case HostCall::kDestroy: Party::DestroyJTDlg(); break;
+        case HostCall::kRecreate:
             Party::DestroyJTDlg();
             Party::CreateJTDlg(host.wnd());
             ShowTable(8);
             break;
-        case kShowAgain: ShowTable(8); break;
-        case kGetters: seenInside.push_back(Now()); break;
-        case kPressAgain: pressAgain(); break;
-        case kPump: {
+        case HostCall::kShowAgain: ShowTable(8); break;
+        case HostCall::kGetters: seenInside.push_back(Now()); break;
+        case HostCall::kPressAgain: pressAgain(); break;
+        case HostCall::kNestedPump: {
             HWND d = Dialog();
             for (UINT_PTR tick = 1; tick <= 3 && d; ++tick) ::SendMessageA(d, WM_TIMER, tick, 0);
             pressAgain();
@@ -172,22 +163,19 @@ protected:
 // once (a search pressed again is a second search).
 TEST_F(JoinTableCallbackTest, AHostCallingBackInsideTheDialogsMessagesHasTheLastWord) {
     for (const Trigger& t : kTriggers) {
-        for (HostCall call : kEveryCall) {
-            SCOPED_TRACE(std::string(t.name) + " / " + kCallNames[call]);
+        for (HostCall call : kEveryHostCall) {
+            SCOPED_TRACE(std::string(t.name) + " / " + NameOf(call));
             Fresh();
             Prepare(t);
             seenInside.clear();
-            int calls = 0;
-            host.Answer(t.msg, [&](WPARAM, LPARAM) -> LRESULT {
-                // Once: a host that repeated itself on every message would
-                // itself never end.
-                if (++calls == 1) Call(call, [&] { if (Dialog()) t.press(Dialog()); }, t.closes);
-                return 0;
-            });
-            t.press(Dialog());
+            // Once: a host that repeated itself on every message would
+            // itself never end.
+            CallBackFromReport(
+                host, t.msg, [&] { Call(call, [&] { if (Dialog()) t.press(Dialog()); }, t.closes); },
+                [&] { t.press(Dialog()); });
 
             std::vector<ReceivedMessage> sent = host.ReceivedOf(t.msg);
-            const size_t expected = 1 + (!t.closes && (call == kPressAgain || call == kPump) ? 1 : 0);
+            const size_t expected = 1 + (!t.closes && PressesAgain(call) ? 1 : 0);
             EXPECT_EQ(expected, sent.size());
             for (const ReceivedMessage& m : sent) {
                 EXPECT_EQ(t.code, m.wParam);
@@ -196,13 +184,13 @@ TEST_F(JoinTableCallbackTest, AHostCallingBackInsideTheDialogsMessagesHasTheLast
             EXPECT_EQ(sent.size(), host.received().size()) << "no other message";
 
             const Seen after = t.closes ? kClosed : kShown7;
-            if (call == kGetters) {
+            if (call == HostCall::kGetters) {
                 EXPECT_EQ(std::vector<Seen>(1, after), seenInside) << "what the host reads inside";
             }
             Seen expectedEnd = after;
-            if (call == kHide) expectedEnd = kClosed;
-            if (call == kDestroy) expectedEnd = kGone;
-            if (call == kRecreate || call == kShowAgain) expectedEnd = kShown8;
+            if (call == HostCall::kHide) expectedEnd = kClosed;
+            if (call == HostCall::kDestroy) expectedEnd = kGone;
+            if (call == HostCall::kRecreate || call == HostCall::kShowAgain) expectedEnd = kShown8;
             EXPECT_EQ(expectedEnd, Now());
             ASSERT_TRUE(ProcessHeapsValid());
         }
@@ -213,8 +201,9 @@ TEST_F(JoinTableCallbackTest, AHostCallingBackInsideTheDialogsMessagesHasTheLast
 // that destroys or re-shows the join dialog from the password dialog's
 // activation keeps what it did.
 TEST_F(JoinTableCallbackTest, JoiningALockedTableHandsOverToThePasswordDialogWhateverTheHostDoesMeanwhile) {
-    for (HostCall call : {kHide, kDestroy, kRecreate, kShowAgain, kPressAgain}) {
-        SCOPED_TRACE(kCallNames[call]);
+    for (HostCall call :
+         {HostCall::kHide, HostCall::kDestroy, HostCall::kRecreate, HostCall::kShowAgain, HostCall::kPressAgain}) {
+        SCOPED_TRACE(NameOf(call));
         Fresh();
         Party::CreatePWDlg(host.wnd());
         tagKWP_TABLE_LIST_DATA locked = MakeTable(42, 101);
@@ -222,24 +211,21 @@ TEST_F(JoinTableCallbackTest, JoiningALockedTableHandsOverToThePasswordDialogWha
         Party::ShowJTDlg(JTAT_JOIN, &locked);
         HWND password = FindOwnedDialog(host.hwnd(), IDC_PW_EDIT);
         ASSERT_TRUE(password);
-        int calls = 0;
-        host.Observe(WM_ACTIVATE, [&](WPARAM, LPARAM) {
-            if (++calls == 1) Call(call, [&] { if (Dialog()) PressJoin(Dialog()); }, true);
-        });
-        PressJoin(Dialog());
-        host.StopObserving();
+        CallBackFromSystemMessage(
+            {&host}, WM_ACTIVATE, [&] { Call(call, [&] { if (Dialog()) PressJoin(Dialog()); }, true); },
+            [&] { PressJoin(Dialog()); });
         EXPECT_TRUE(host.received().empty()) << "the password dialog speaks for the join";
         EXPECT_TRUE(::IsWindowVisible(password));
-        if (call == kRecreate || call == kShowAgain) {
+        if (call == HostCall::kRecreate || call == HostCall::kShowAgain) {
             EXPECT_TRUE(::IsWindowVisible(Dialog()));
             EXPECT_EQ(8, Party::GetJTFocusTableIndx());
-        } else if (call == kDestroy) {
+        } else if (call == HostCall::kDestroy) {
             EXPECT_FALSE(Dialog());
         } else {
             EXPECT_FALSE(::IsWindowVisible(Dialog()));
         }
         EXPECT_EQ(1, Party::GetIfPartyBtnLock()) << "raised by whichever dialog shows last";
-        if (call != kRecreate && call != kShowAgain) {
+        if (call != HostCall::kRecreate && call != HostCall::kShowAgain) {
             // A closed join dialog holds no lock: hiding or destroying it
             // leaves the password dialog's.
             Party::HideJTDlg();
@@ -256,28 +242,23 @@ TEST_F(JoinTableCallbackTest, JoiningALockedTableHandsOverToThePasswordDialogWha
 TEST_F(JoinTableCallbackTest, AHostCallingBackFromActivationAndFocusHasTheLastWord) {
     enum Phase { kShow, kClose, kDestroyPhase };
     const char* const phaseNames[] = {"show", "close", "destroy"};
-    const struct {
-        UINT msg;
-        const char* name;
-    } events[] = {{WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"}};
     int firedCases = 0;
-    for (const auto& event : events) {
+    for (UINT event : kActivationAndFocus) {
         for (Phase phase : {kShow, kClose, kDestroyPhase}) {
-            for (HostCall call : kEveryCall) {
-                SCOPED_TRACE(std::string(event.name) + " on " + phaseNames[phase] + " / " + kCallNames[call]);
+            for (HostCall call : kEveryHostCall) {
+                SCOPED_TRACE(CaseTrace(event, phaseNames[phase], call));
                 Fresh();
                 if (phase != kShow) ShowTable(7);
                 PumpMessages();
                 host.Clear();
                 seenInside.clear();
-                int fired = 0;
-                host.Observe(event.msg, [&](WPARAM, LPARAM) {
-                    if (++fired == 1) Call(call, [&] { if (Dialog()) PressClose(Dialog()); }, true);
-                });
-                if (phase == kShow) ShowTable(7);
-                if (phase == kClose) PressClose(Dialog());
-                if (phase == kDestroyPhase) Party::DestroyJTDlg();
-                host.StopObserving();
+                const bool fired = CallBackFromSystemMessage(
+                    {&host}, event, [&] { Call(call, [&] { if (Dialog()) PressClose(Dialog()); }, true); },
+                    [&] {
+                        if (phase == kShow) ShowTable(7);
+                        if (phase == kClose) PressClose(Dialog());
+                        if (phase == kDestroyPhase) Party::DestroyJTDlg();
+                    });
 
                 Seen natural = phase == kShow ? kShown7 : phase == kClose ? kClosed : kGone;
                 size_t messages = phase == kClose ? 1 : 0;
@@ -285,10 +266,10 @@ TEST_F(JoinTableCallbackTest, AHostCallingBackFromActivationAndFocusHasTheLastWo
                 if (fired) {
                     ++firedCases;
                     const bool alive = phase != kDestroyPhase;
-                    if (call == kHide && alive) expectedEnd = kClosed;
-                    if (call == kDestroy) expectedEnd = kGone;
-                    if (call == kRecreate || (call == kShowAgain && alive)) expectedEnd = kShown8;
-                    if ((call == kPressAgain || call == kPump) && phase == kShow) {
+                    if (call == HostCall::kHide && alive) expectedEnd = kClosed;
+                    if (call == HostCall::kDestroy) expectedEnd = kGone;
+                    if (call == HostCall::kRecreate || (call == HostCall::kShowAgain && alive)) expectedEnd = kShown8;
+                    if (PressesAgain(call) && phase == kShow) {
                         expectedEnd = kClosed;
                         messages = 1;
                     }

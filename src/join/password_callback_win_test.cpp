@@ -15,18 +15,13 @@
 #include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
+#include "callback_host.h"
 #include "dialog_controls.h"
-#include "host_window.h"
 #include "res/join_ids.h"
 
 namespace {
 
 typedef CPartyDlg_DlgInerface Party;
-
-enum HostCall { kHide, kDestroy, kRecreate, kShowAgain, kGetters, kPressAgain, kPump };
-const HostCall kEveryCall[] = {kHide, kDestroy, kRecreate, kShowAgain, kGetters, kPressAgain, kPump};
-const char* const kCallNames[] = {"hide", "destroy", "destroy+create+show", "show again", "getters", "press again",
-                                  "nested pump"};
 
 void Confirm(HWND d) { Click(d, IDC_PW_OK); }
 void Enter(HWND d) { ::SendMessageA(d, WM_COMMAND, IDOK, 0); }
@@ -77,10 +72,7 @@ protected:
         Party::DestroyPWDlg();
         Party::SetIfPartyBtnLock(0);
         Party::CreatePWDlg(host.wnd());
-        ::SetForegroundWindow(host.hwnd());
-        ::SetActiveWindow(host.hwnd());
-        ::SetFocus(host.hwnd());
-        PumpMessages();
+        ActivateHost(host.hwnd());
         host.Clear();
     }
     void ShowWithText(unsigned short table, const char* text) {
@@ -89,19 +81,19 @@ protected:
     }
     void Call(HostCall call, void (*press)(HWND)) {
         switch (call) {
-        case kHide: Party::HidePWDlg(); break;
-        case kDestroy: Party::DestroyPWDlg(); break;
-        case kRecreate:
+        case HostCall::kHide: Party::HidePWDlg(); break;
+        case HostCall::kDestroy: Party::DestroyPWDlg(); break;
+        case HostCall::kRecreate:
             Party::DestroyPWDlg();
             Party::CreatePWDlg(host.wnd());
             Party::ShowPWDlg(8);
             break;
-        case kShowAgain: Party::ShowPWDlg(8); break;
-        case kGetters: seenInside.push_back(Now()); break;
-        case kPressAgain:
+        case HostCall::kShowAgain: Party::ShowPWDlg(8); break;
+        case HostCall::kGetters: seenInside.push_back(Now()); break;
+        case HostCall::kPressAgain:
             if (Dialog()) press(Dialog());
             break;
-        case kPump:
+        case HostCall::kNestedPump:
             if (Dialog()) {
                 HWND d = Dialog();
                 ::SendMessageA(d, WM_TIMER, 1, 0);
@@ -131,29 +123,24 @@ TEST_F(PasswordCallbackTest, AHostCallingBackInside1228HasTheLastWordAndHearsOne
         void (*press)(HWND);
     } triggers[] = {{"confirm", &Confirm}, {"Enter", &Enter}};
     for (const auto& t : triggers) {
-        for (HostCall call : kEveryCall) {
-            SCOPED_TRACE(std::string(t.name) + " / " + kCallNames[call]);
+        for (HostCall call : kEveryHostCall) {
+            SCOPED_TRACE(std::string(t.name) + " / " + NameOf(call));
             Fresh();
             ShowWithText(42, "pw");
             seenInside.clear();
-            int calls = 0;
-            host.Answer(LOBBYUI_MSG_PASSWORD, [&](WPARAM, LPARAM) -> LRESULT {
-                if (++calls == 1) Call(call, t.press);
-                return 0;
-            });
-            t.press(Dialog());
+            CallBackFromReport(host, LOBBYUI_MSG_PASSWORD, [&] { Call(call, t.press); }, [&] { t.press(Dialog()); });
 
             std::vector<ReceivedMessage> sent = host.ReceivedOf(LOBBYUI_MSG_PASSWORD);
             ASSERT_EQ(1u, sent.size());
             EXPECT_EQ(42u, sent[0].wParam);
             EXPECT_STREQ("pw", reinterpret_cast<const char*>(sent[0].record.data()));
             EXPECT_EQ(1u, host.received().size());
-            if (call == kGetters) {
+            if (call == HostCall::kGetters) {
                 EXPECT_EQ(std::vector<Seen>(1, kHidden), seenInside) << "what the host reads inside";
             }
             Seen expected = kHidden;
-            if (call == kDestroy) expected = kGone;
-            if (call == kRecreate || call == kShowAgain) {
+            if (call == HostCall::kDestroy) expected = kGone;
+            if (call == HostCall::kRecreate || call == HostCall::kShowAgain) {
                 expected = kShown;
                 EXPECT_EQ("", EditText()) << "a show starts empty";
             }
@@ -165,40 +152,33 @@ TEST_F(PasswordCallbackTest, AHostCallingBackInside1228HasTheLastWordAndHearsOne
 
 void PasswordCallbackTest::RunActivationCases(bool (*wanted)(int phase, HostCall call), int minimumFired) {
     const char* const phaseNames[] = {"show", "confirm", "Escape", "destroy"};
-    const struct {
-        UINT msg;
-        const char* name;
-    } events[] = {{WM_ACTIVATE, "WM_ACTIVATE"}, {WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"}};
     int firedCases = 0;
-    for (const auto& event : events) {
+    for (UINT event : kActivationAndFocus) {
         for (Phase phase : {kShow, kConfirm, kCancel, kDestroyPhase}) {
-            for (HostCall call : kEveryCall) {
+            for (HostCall call : kEveryHostCall) {
                 if (!wanted(phase, call)) continue;
-                SCOPED_TRACE(std::string(event.name) + " on " + phaseNames[phase] + " / " + kCallNames[call]);
+                SCOPED_TRACE(CaseTrace(event, phaseNames[phase], call));
                 Fresh();
                 if (phase != kShow) ShowWithText(42, "pw");
                 PumpMessages();
                 host.Clear();
-                int fired = 0;
-                host.Observe(event.msg, [&](WPARAM, LPARAM) {
-                    if (++fired == 1) Call(call, &Confirm);
+                const bool fired = CallBackFromSystemMessage({&host}, event, [&] { Call(call, &Confirm); }, [&] {
+                    if (phase == kShow) ShowWithText(42, "pw");
+                    if (phase == kConfirm) Confirm(Dialog());
+                    if (phase == kCancel) Escape(Dialog());
+                    if (phase == kDestroyPhase) Party::DestroyPWDlg();
                 });
-                if (phase == kShow) ShowWithText(42, "pw");
-                if (phase == kConfirm) Confirm(Dialog());
-                if (phase == kCancel) Escape(Dialog());
-                if (phase == kDestroyPhase) Party::DestroyPWDlg();
-                host.StopObserving();
 
                 Seen expected = phase == kShow ? kShown : phase == kDestroyPhase ? kGone : kHidden;
                 size_t messages = phase == kConfirm ? 1 : 0;
                 if (fired) {
                     ++firedCases;
                     const bool alive = phase != kDestroyPhase;
-                    if (call == kHide && alive) expected = kHidden;
-                    if (call == kDestroy) expected = kGone;
-                    if (call == kRecreate || (call == kShowAgain && alive)) expected = kShown;
+                    if (call == HostCall::kHide && alive) expected = kHidden;
+                    if (call == HostCall::kDestroy) expected = kGone;
+                    if (call == HostCall::kRecreate || (call == HostCall::kShowAgain && alive)) expected = kShown;
                     // A show still owed is confirmed by the host's press.
-                    if ((call == kPressAgain || call == kPump) && phase == kShow) {
+                    if (PressesAgain(call) && phase == kShow) {
                         expected = kHidden;
                         messages = 1;
                     }

@@ -18,17 +18,12 @@
 #include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
-#include "host_window.h"
+#include "callback_host.h"
 #include "support/scratch_directory.h"
 
 namespace {
 
 typedef CPartyDlg_DlgInerface Party;
-
-enum HostCall { kHide, kDestroy, kRecreate, kShowAgain, kGetters, kPressAgain, kPump };
-const HostCall kEveryCall[] = {kHide, kDestroy, kRecreate, kShowAgain, kGetters, kPressAgain, kPump};
-const char* const kCallNames[] = {"hide", "destroy", "destroy+create+show", "show again", "getters", "press again",
-                                  "nested pump"};
 
 const unsigned int kLocal = 5000;
 
@@ -105,18 +100,18 @@ public:
     }
     void Call(HostCall call, const std::function<void()>& pressAgain) {
         switch (call) {
-        case kHide: Party::HidePlayerLBDlg(); break;
-        case kDestroy: Party::DestroyPlayerLBDlg(); break;
-        case kRecreate:
+        case HostCall::kHide: Party::HidePlayerLBDlg(); break;
+        case HostCall::kDestroy: Party::DestroyPlayerLBDlg(); break;
+        case HostCall::kRecreate:
             Party::DestroyPlayerLBDlg();
             Party::CreatePlayerLBDlg(inner.wnd());
             Party::ShowPlayerLBDlg();
             Party::AddPlayer(&players[0], 1, 1);
             break;
-        case kShowAgain: Party::ShowPlayerLBDlg(); break;
-        case kGetters: seenInside.push_back(Now()); break;
-        case kPressAgain: pressAgain(); break;
-        case kPump:
+        case HostCall::kShowAgain: Party::ShowPlayerLBDlg(); break;
+        case HostCall::kGetters: seenInside.push_back(Now()); break;
+        case HostCall::kPressAgain: pressAgain(); break;
+        case HostCall::kNestedPump:
             if (List()) ::SendMessageA(List(), WM_TIMER, 1, 0);
             pressAgain();
             if (List()) ::SendMessageA(List(), WM_RBUTTONUP, 0, MAKELPARAM(20, 43 + 10));
@@ -165,25 +160,21 @@ const Trigger kCommandTriggers[] = {
 // host's call left it.
 TEST_F(PlayerListCallbackTest, AHostCallingBackInsideAMenuReportHasTheLastWord) {
     for (const Trigger& t : kCommandTriggers) {
-        for (HostCall call : kEveryCall) {
-            SCOPED_TRACE(std::string(t.name) + " / " + kCallNames[call]);
+        for (HostCall call : kEveryHostCall) {
+            SCOPED_TRACE(std::string(t.name) + " / " + NameOf(call));
             Fresh();
             seenInside.clear();
-            int calls = 0;
-            host.Answer(LOBBYUI_MSG_PLAYER_LIST, [&](WPARAM code, LPARAM) -> LRESULT {
-                if (code == t.code && ++calls == 1) Call(call, [&] { if (List()) t.act(List(), *this); });
-                return 0;
-            });
-            t.act(List(), *this);
-            host.Answer(LOBBYUI_MSG_PLAYER_LIST, [](WPARAM, LPARAM) -> LRESULT { return 0; });
+            CallBackFromReport(
+                host, LOBBYUI_MSG_PLAYER_LIST, [&] { Call(call, [&] { if (List()) t.act(List(), *this); }); },
+                [&] { t.act(List(), *this); }, [&](WPARAM code) { return code == t.code; });
 
-            EXPECT_EQ(call == kPressAgain || call == kPump ? 2u : 1u, Reports(t.code));
+            EXPECT_EQ(PressesAgain(call) ? 2u : 1u, Reports(t.code));
             const Seen natural = {true, true, 3};
             Seen expected = natural;
-            if (call == kHide) expected = {true, false, 0};
-            if (call == kDestroy) expected = {false, false, 0};
-            if (call == kRecreate) expected = {true, true, 1};
-            if (call == kGetters) {
+            if (call == HostCall::kHide) expected = {true, false, 0};
+            if (call == HostCall::kDestroy) expected = {false, false, 0};
+            if (call == HostCall::kRecreate) expected = {true, true, 1};
+            if (call == HostCall::kGetters) {
                 EXPECT_EQ(std::vector<Seen>(1, natural), seenInside);
             }
             EXPECT_EQ(expected, Now());
@@ -215,33 +206,27 @@ TEST_F(PlayerListCallbackTest, AHostCallingBackWhileTheListAsksAboutAFriendHasTh
          }},
     };
     for (const auto& t : triggers) {
-        for (HostCall call : kEveryCall) {
-            SCOPED_TRACE(std::string(t.name) + " / " + kCallNames[call]);
+        for (HostCall call : kEveryHostCall) {
+            SCOPED_TRACE(std::string(t.name) + " / " + NameOf(call));
             Fresh();
             seenInside.clear();
-            int calls = 0;
-            host.Answer(LOBBYUI_MSG_PLAYER_LIST, [&](WPARAM code, LPARAM) -> LRESULT {
-                if (code == LOBBYUI_PLAYER_LIST_IS_FRIEND && ++calls == 1) {
-                    // Pressing again here is asking for the same thing again.
-                    Call(call, [&] { if (List()) t.act(*this); });
-                }
-                return 0;
-            });
-            t.act(*this);
-            host.Answer(LOBBYUI_MSG_PLAYER_LIST, [](WPARAM, LPARAM) -> LRESULT { return 0; });
+            // Pressing again here is asking for the same thing again.
+            CallBackFromReport(
+                host, LOBBYUI_MSG_PLAYER_LIST, [&] { Call(call, [&] { if (List()) t.act(*this); }); },
+                [&] { t.act(*this); }, [](WPARAM code) { return code == LOBBYUI_PLAYER_LIST_IS_FRIEND; });
             PumpMessages();
 
             EXPECT_GE(Reports(LOBBYUI_PLAYER_LIST_IS_FRIEND), 1u);
             EXPECT_EQ(Reports(LOBBYUI_PLAYER_LIST_IS_FRIEND), host.received().size()) << "nothing but the question";
             const Seen natural = {true, true, 3 + t.added};
             Seen expected = natural;
-            if (call == kHide) expected = {true, false, 0};
-            if (call == kDestroy) expected = {false, false, 0};
-            if (call == kRecreate) expected = {true, true, 1};
+            if (call == HostCall::kHide) expected = {true, false, 0};
+            if (call == HostCall::kDestroy) expected = {false, false, 0};
+            if (call == HostCall::kRecreate) expected = {true, true, 1};
             EXPECT_EQ(expected.exists, Now().exists);
             EXPECT_EQ(expected.visible, Now().visible);
             // Asked again, an add adds the same record once more.
-            if (call != kPressAgain && call != kPump) {
+            if (!PressesAgain(call)) {
                 EXPECT_EQ(expected.rows, Now().rows);
             }
             ASSERT_TRUE(ProcessHeapsValid());
@@ -255,31 +240,22 @@ TEST_F(PlayerListCallbackTest, AHostCallingBackWhileTheListAsksAboutAFriendHasTh
 TEST_F(PlayerListCallbackTest, AHostCallingBackFromTheFocusTheListHandsOnHasTheLastWord) {
     enum Phase { kHidePhase, kDestroyPhase };
     const char* const phaseNames[] = {"hide", "destroy"};
-    const struct {
-        UINT msg;
-        const char* name;
-    } events[] = {{WM_SETFOCUS, "WM_SETFOCUS"}, {WM_KILLFOCUS, "WM_KILLFOCUS"}, {WM_ACTIVATE, "WM_ACTIVATE"}};
-    for (const auto& event : events) {
+    for (UINT event : kActivationAndFocus) {
         for (Phase phase : {kHidePhase, kDestroyPhase}) {
-            for (HostCall call : kEveryCall) {
-                SCOPED_TRACE(std::string(event.name) + " on " + phaseNames[phase] + " / " + kCallNames[call]);
+            for (HostCall call : kEveryHostCall) {
+                SCOPED_TRACE(CaseTrace(event, phaseNames[phase], call));
                 Fresh();
-                int fired = 0;
-                auto action = [&](WPARAM, LPARAM) {
-                    if (++fired == 1) Call(call, [&] { Party::HidePlayerLBDlg(); });
-                };
-                inner.Observe(event.msg, action);
-                host.Observe(event.msg, action);
-                if (phase == kHidePhase) Party::HidePlayerLBDlg();
-                if (phase == kDestroyPhase) Party::DestroyPlayerLBDlg();
-                inner.StopObserving();
-                host.StopObserving();
+                const bool fired = CallBackFromSystemMessage(
+                    {&inner, &host}, event, [&] { Call(call, [&] { Party::HidePlayerLBDlg(); }); }, [&] {
+                        if (phase == kHidePhase) Party::HidePlayerLBDlg();
+                        if (phase == kDestroyPhase) Party::DestroyPlayerLBDlg();
+                    });
 
                 Seen expected = phase == kHidePhase ? Seen{true, false, 0} : Seen{false, false, 0};
                 if (fired) {
-                    if (call == kDestroy) expected = {false, false, 0};
-                    if (call == kRecreate) expected = {true, true, 1};
-                    if (call == kShowAgain && phase == kHidePhase) expected = {true, true, 0};
+                    if (call == HostCall::kDestroy) expected = {false, false, 0};
+                    if (call == HostCall::kRecreate) expected = {true, true, 1};
+                    if (call == HostCall::kShowAgain && phase == kHidePhase) expected = {true, true, 0};
                 }
                 EXPECT_EQ(expected, Now()) << (fired ? "called back" : "not called back");
                 EXPECT_TRUE(host.received().empty());

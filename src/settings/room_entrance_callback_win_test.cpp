@@ -4,13 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include <lobbyui/gdi.h>
 #include <lobbyui/messages.h>
 #include <lobbyui/settings_dialogs.h>
 
-#include "host_window.h"
 #include "info_host_calls.h"
 
 namespace {
@@ -76,7 +74,7 @@ const Door kDoors[] = {
     {"Delete", [](DialogUnderTest& d) { d.Destroy(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kGone},
 };
 
-class RoomButtonCallBackTest : public ::testing::TestWithParam<std::tuple<size_t, HostCall>> {
+class RoomButtonCallBackTest : public HostCallTest {
 protected:
     void SetUp() override { ActivateHost(host.hwnd()); }
     HostWindow host{0, 0, 600, 400};
@@ -88,27 +86,17 @@ class RoomButtonReportTest : public RoomButtonCallBackTest {};
 }  // namespace
 
 TEST_P(RoomButtonReportTest, AHostCallingBackFromThePressFindsWhatItsLastCallAskedFor) {
-    CheckReportCallBack(host, kPressed, button, std::get<1>(GetParam()), "status=2");
+    CheckReportCallBack(host, kPressed, button, Call(), "status=2");
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCall, RoomButtonReportTest,
-                         ::testing::Combine(::testing::Values<size_t>(0), ::testing::ValuesIn(kEveryHostCall)),
-                         [](const ::testing::TestParamInfo<std::tuple<size_t, HostCall>>& info) {
-                             return std::string(NameOf(std::get<1>(info.param)));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryCall, RoomButtonReportTest, EveryCall(),
+                         CaseName([](size_t) { return std::string(); }));
 
 TEST_P(RoomButtonCallBackTest, AHostCallingBackFromTheFocusFindsWhatItsLastCallAskedFor) {
-    CheckDoorCallBack(host, button, kDoors[std::get<0>(GetParam())], std::get<1>(GetParam()));
+    CheckDoorCallBack(host, button, kDoors[Row()], Call());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDoorAndCall, RoomButtonCallBackTest,
-                         ::testing::Combine(::testing::Range<size_t>(0, sizeof kDoors / sizeof kDoors[0]),
-                                            ::testing::ValuesIn(kEveryHostCall)),
-                         [](const ::testing::TestParamInfo<std::tuple<size_t, HostCall>>& info) {
-                             const Door& door = kDoors[std::get<0>(info.param)];
-                             return std::string(door.name) + NameOfSystemMessage(door.observed) +
-                                    NameOf(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryDoorAndCall, RoomButtonCallBackTest, EveryRowAndCall(kDoors), NamedByDoor(kDoors));
 
 TEST(RoomButtonPutAwayTest, APressTheHostAnswersByHidingTheButtonLeavesItNeitherFocusedNorCapturing) {
     HostWindow host{0, 0, 600, 400};

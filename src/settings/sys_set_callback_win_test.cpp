@@ -4,13 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 #include <lobbyui/messages.h>
 #include <lobbyui/settings_dialogs.h>
 
-#include "dialog_controls.h"
-#include "host_window.h"
 #include "info_host_calls.h"
 #include "res/settings_ids.h"
 
@@ -63,37 +60,26 @@ public:
     void Press() override {
         if (HWND d = Window()) Click(d, m_press.control);
     }
-    void PumpNested() override {
-        HWND d = Window();
-        if (!d) return;
-        for (int tick = 1; tick <= 3; ++tick) ::SendMessageA(d, WM_TIMER, tick, 0);
-        Click(d, m_press.control);
-        ::SendMessageA(d, WM_COMMAND, IDOK, 0);
-        ::SendMessageA(d, WM_COMMAND, IDCANCEL, 0);
-        ::SendMessageA(d, WM_CLOSE, 0, 0);
-        PumpMessages();
-    }
+    void PumpNested() override { PumpAsAModalLoop(Window(), m_press.control); }
     int PressesInPump() const override { return m_press.isSwitch ? 0 : 1; }
     bool PressAgainReports() const override { return !m_press.isSwitch; }
     bool PumpHides() const override { return true; }
-    Seen State() override {
-        HWND d = Window();
-        if (!d) return Seen::kGone;
-        return ::IsWindowVisible(d) ? Seen::kShown : Seen::kHidden;
-    }
-    HWND Window() const { return FindOwnedDialog(m_host.hwnd(), IDC_SS_CARD_TYPE_ON); }
+    HWND Window() const override { return FindOwnedDialog(m_host.hwnd(), IDC_SS_CARD_TYPE_ON); }
 
 private:
     HostWindow& m_host;
     const SettingsPress& m_press;
 };
 
-class SettingsReportTest : public ::testing::TestWithParam<std::tuple<size_t, HostCall>> {
+class SettingsCallBackTest : public HostCallTest {
 protected:
     void SetUp() override { ActivateHost(host.hwnd()); }
     void TearDown() override { Settings::DestroyDlg(); }
     HostWindow host{20, 20, 600, 400};
 };
+
+class SettingsReportTest : public SettingsCallBackTest {};
+class SettingsDoorTest : public SettingsCallBackTest {};
 
 const Door kDoors[] = {
     {"Show", [](DialogUnderTest& d) { d.Show(); }, WM_ACTIVATE, DoorStart::kHiddenHostFocused, Seen::kShown},
@@ -105,69 +91,33 @@ const Door kDoors[] = {
     {"Destroy", [](DialogUnderTest& d) { d.Destroy(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kGone},
 };
 
-class SettingsDoorTest : public ::testing::TestWithParam<std::tuple<size_t, HostCall>> {
-protected:
-    void SetUp() override { ActivateHost(host.hwnd()); }
-    void TearDown() override { Settings::DestroyDlg(); }
-    HostWindow host{20, 20, 600, 400};
-};
-
 }  // namespace
 
 TEST_P(SettingsReportTest, AHostCallingBackFromTheReportFindsWhatItsLastCallAskedFor) {
-    SettingsDialog dialog(host, kPresses[std::get<0>(GetParam())]);
-    CheckReportCallBack(host, kSettings, dialog, std::get<1>(GetParam()),
-                        kPresses[std::get<0>(GetParam())].gettersInHandler);
+    SettingsDialog dialog(host, kPresses[Row()]);
+    CheckReportCallBack(host, kSettings, dialog, Call(), kPresses[Row()].gettersInHandler);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryCodeAndCall, SettingsReportTest,
-                         ::testing::Combine(::testing::Range<size_t>(0, sizeof kPresses / sizeof kPresses[0]),
-                                            ::testing::ValuesIn(kEveryHostCall)),
-                         [](const ::testing::TestParamInfo<std::tuple<size_t, HostCall>>& info) {
-                             return std::string(kPresses[std::get<0>(info.param)].name) + NameOf(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryCodeAndCall, SettingsReportTest, EveryRowAndCall(kPresses),
+                         CaseName([](size_t row) { return std::string(kPresses[row].name); }));
 
 TEST_P(SettingsDoorTest, AHostCallingBackFromTheActivationFindsWhatItsLastCallAskedFor) {
     SettingsDialog dialog(host, kPresses[0]);
-    CheckDoorCallBack(host, dialog, kDoors[std::get<0>(GetParam())], std::get<1>(GetParam()));
+    CheckDoorCallBack(host, dialog, kDoors[Row()], Call());
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDoorAndCall, SettingsDoorTest,
-                         ::testing::Combine(::testing::Range<size_t>(0, sizeof kDoors / sizeof kDoors[0]),
-                                            ::testing::ValuesIn(kEveryHostCall)),
-                         [](const ::testing::TestParamInfo<std::tuple<size_t, HostCall>>& info) {
-                             const Door& door = kDoors[std::get<0>(info.param)];
-                             return std::string(door.name) + NameOfSystemMessage(door.observed) +
-                                    NameOf(std::get<1>(info.param));
-                         });
+INSTANTIATE_TEST_SUITE_P(EveryDoorAndCall, SettingsDoorTest, EveryRowAndCall(kDoors), NamedByDoor(kDoors));
 
 TEST(SettingsCloseTest, ACloseCommandWhoseHideLetsTheHostDestroyTheDialogEndsThere) {
     HostWindow host{20, 20, 600, 400};
     ActivateHost(host.hwnd());
     SettingsDialog dialog(host, kPresses[0]);
-    ASSERT_TRUE(ProcessHeapsValid());
-    dialog.Create();
-    dialog.Show();
-    PumpMessages();
-    HWND window = dialog.Window();
-    ASSERT_TRUE(window);
-    CloseWhileTheHostDestroysOnActivation(host, dialog, window);
+    CheckCloseWhileTheHostDestroysOnActivation(host, dialog);
 }
 
 TEST(SettingsCloseBoxTest, AClickOnTheCaptionsCloseBoxHidesTheDialogAndTellsTheHostNothing) {
     HostWindow host{20, 20, 600, 400};
     ActivateHost(host.hwnd());
     SettingsDialog dialog(host, kPresses[0]);
-    dialog.Create();
-    dialog.Show();
-    PumpMessages();
-    HWND window = dialog.Window();
-    ASSERT_TRUE(window);
-    POINT at;
-    ASSERT_TRUE(FindCloseBox(window, &at)) << "the caption has a close box";
-    ASSERT_EQ(window, ::WindowFromPoint(at)) << "nothing covers it";
-    EXPECT_TRUE(ClickAtScreen(at, [window] { return !::IsWindowVisible(window); }));
-    EXPECT_EQ(Seen::kHidden, dialog.State());
-    EXPECT_TRUE(host.received().empty());
-    dialog.Destroy();
+    CheckCloseBoxHidesSilently(host, dialog);
 }

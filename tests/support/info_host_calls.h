@@ -13,40 +13,19 @@
 
 #include <string>
 
-#include <lobbyui/party_dialogs.h>
-
+#include "callback_host.h"
+#include "dialog_controls.h"
 #include "host_window.h"
-
-enum class HostCall { kHide, kDestroy, kRecreate, kShowAgain, kGetters, kPressAgain, kNestedPump };
-
-const HostCall kEveryHostCall[] = {HostCall::kHide,      HostCall::kDestroy,    HostCall::kRecreate,
-                                   HostCall::kShowAgain, HostCall::kGetters,    HostCall::kPressAgain,
-                                   HostCall::kNestedPump};
-
-inline const char* NameOf(HostCall call) {
-    switch (call) {
-    case HostCall::kHide: return "Hide";
-    case HostCall::kDestroy: return "Destroy";
-    case HostCall::kRecreate: return "DestroyCreateShow";
-    case HostCall::kShowAgain: return "ShowAgain";
-    case HostCall::kGetters: return "Getters";
-    case HostCall::kPressAgain: return "PressAgain";
-    default: return "NestedPump";
-    }
-}
-
-inline const char* NameOfSystemMessage(UINT msg) {
-    switch (msg) {
-    case WM_ACTIVATE: return "Activate";
-    case WM_SETFOCUS: return "SetFocus";
-    default: return "KillFocus";
-    }
-}
 
 enum class Seen { kGone, kHidden, kShown };
 
 inline const char* NameOf(Seen seen) {
     return seen == Seen::kGone ? "gone" : seen == Seen::kHidden ? "hidden" : "shown";
+}
+
+inline Seen SeenOf(HWND window) {
+    if (!window) return Seen::kGone;
+    return ::IsWindowVisible(window) ? Seen::kShown : Seen::kHidden;
 }
 
 // One dialog as the host drives it through the library's functions.
@@ -71,7 +50,9 @@ public:
     virtual bool PressAgainReports() const { return true; }
     // Whether Enter, Escape or a close hide the dialog.
     virtual bool PumpHides() const = 0;
-    virtual Seen State() = 0;
+    // The dialog's window, when it has one now.
+    virtual HWND Window() const { return nullptr; }
+    virtual Seen State() { return SeenOf(Window()); }
     // Puts the keyboard focus where a user working in the dialog has it,
     // before a hide or destroy.
     virtual void Focus() {}
@@ -79,6 +60,18 @@ public:
     // What ReadGetters last read, for the test to compare.
     std::string gettersSeen;
 };
+
+// What a modal loop inside the host's handler hands a dialog: three ticks, a
+// press of control, Enter, Escape and a close.
+inline void PumpAsAModalLoop(HWND dialog, int control) {
+    if (!dialog) return;
+    for (int tick = 1; tick <= 3; ++tick) ::SendMessageA(dialog, WM_TIMER, tick, 0);
+    Click(dialog, control);
+    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ::SendMessageA(dialog, WM_CLOSE, 0, 0);
+    PumpMessages();
+}
 
 inline void MakeHostCall(DialogUnderTest& dialog, HostCall call) {
     switch (call) {
@@ -129,25 +122,24 @@ struct Door {
     Seen after;  // the state the door leaves when the host does nothing
 };
 
-// Makes the host window the active, focused window, as a lobby is when the
-// user works in it.
-inline void ActivateHost(HWND host) {
-    ::ShowWindow(host, SW_SHOW);
-    ::SetForegroundWindow(host);
-    ::SetActiveWindow(host);
-    ::SetFocus(host);
-    PumpMessages();
+// Names the cases of a suite of doors: the door, the message, the call.
+template <size_t N>
+CaseName NamedByDoor(const Door (&doors)[N]) {
+    return CaseName(
+        [&doors](size_t row) { return std::string(doors[row].name) + NameOfSystemMessage(doors[row].observed); });
 }
 
 // The dialog's close command, whose hide activates the host, which destroys
 // the dialog there: the command ends without touching it, and the heap holds.
-inline void CloseWhileTheHostDestroysOnActivation(HostWindow& host, DialogUnderTest& dialog, HWND window) {
-    host.Observe(WM_ACTIVATE, [&](WPARAM, LPARAM) {
-        host.StopObserving();
-        dialog.Destroy();
-    });
-    ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-    host.StopObserving();
+inline void CheckCloseWhileTheHostDestroysOnActivation(HostWindow& host, DialogUnderTest& dialog) {
+    ASSERT_TRUE(ProcessHeapsValid());
+    dialog.Create();
+    dialog.Show();
+    PumpMessages();
+    HWND window = dialog.Window();
+    ASSERT_TRUE(window);
+    CallBackFromSystemMessage({&host}, WM_ACTIVATE, [&] { dialog.Destroy(); },
+                              [&] { ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0); });
     EXPECT_FALSE(::IsWindow(window));
     EXPECT_TRUE(ProcessHeapsValid());
 }
@@ -195,10 +187,21 @@ bool ClickAtScreen(POINT at, Done done) {
     return done();
 }
 
-// Every party flag a dialog of the library could leave raised.
-inline bool PartyFlagsDown() {
-    return CPartyDlg_DlgInerface::GetIfPartyBtnLock() == 0 && CPartyDlg_DlgInerface::GetIfLockCTDlg() == 0 &&
-           CPartyDlg_DlgInerface::GetIfLockCTDlgNew() == 0;
+// A user's click on the caption's close box of a shown dialog hides it and
+// tells the host nothing.
+inline void CheckCloseBoxHidesSilently(HostWindow& host, DialogUnderTest& dialog) {
+    dialog.Create();
+    dialog.Show();
+    PumpMessages();
+    HWND window = dialog.Window();
+    ASSERT_TRUE(window);
+    POINT at;
+    ASSERT_TRUE(FindCloseBox(window, &at)) << "the caption has a close box";
+    ASSERT_EQ(window, ::WindowFromPoint(at)) << "nothing covers it";
+    EXPECT_TRUE(ClickAtScreen(at, [window] { return !::IsWindowVisible(window); }));
+    EXPECT_EQ(Seen::kHidden, dialog.State());
+    EXPECT_TRUE(host.received().empty());
+    dialog.Destroy();
 }
 
 // A user's press reported with msg to receiver, whose handler makes call;
@@ -211,15 +214,8 @@ inline void CheckReportCallBack(HostWindow& receiver, UINT msg, DialogUnderTest&
     PumpMessages();
     ASSERT_EQ(Seen::kShown, dialog.State());
     receiver.Clear();
-    bool called = false;
-    receiver.Answer(msg, [&](WPARAM, LPARAM) -> LRESULT {
-        if (called) return 0;
-        called = true;
-        MakeHostCall(dialog, call);
-        return 0;
-    });
-    dialog.Press();
-    receiver.Answer(msg, [](WPARAM, LPARAM) -> LRESULT { return 0; });
+    const bool called =
+        CallBackFromReport(receiver, msg, [&] { MakeHostCall(dialog, call); }, [&] { dialog.Press(); });
     PumpMessages();
     EXPECT_TRUE(called);
     EXPECT_EQ(static_cast<size_t>(ReportsAfter(call, dialog)), receiver.ReceivedOf(msg).size());
@@ -245,15 +241,8 @@ inline void CheckDoorCallBack(HostWindow& observer, DialogUnderTest& dialog, con
     // the user then works in the host, or in the shown dialog.
     if (door.start == DoorStart::kShownDialogFocused) dialog.Focus();
     else ActivateHost(::GetAncestor(observer.hwnd(), GA_ROOT));
-    bool called = false;
-    observer.Observe(door.observed, [&](WPARAM, LPARAM) {
-        if (called) return;
-        called = true;
-        observer.StopObserving();
-        MakeHostCall(dialog, call);
-    });
-    door.open(dialog);
-    observer.StopObserving();
+    const bool called = CallBackFromSystemMessage({&observer}, door.observed, [&] { MakeHostCall(dialog, call); },
+                                                  [&] { door.open(dialog); });
     PumpMessages();
     EXPECT_TRUE(called) << "the door never reached the host";
     EXPECT_STREQ(NameOf(StateAfter(door.after, call, dialog.PumpHides())), NameOf(dialog.State()));
