@@ -16,7 +16,7 @@
 #include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
-#include "host_window.h"
+#include "callback_host.h"
 #include "join/join_table_test_support.h"
 #include "res/create_classic_ids.h"
 
@@ -48,15 +48,6 @@ const Way kWays[] = {
     {"HideCTDlg", k37, [](HWND) { Party::HideCTDlg(); }},
     {"time-out", k37, [](HWND d) { Tick(d, 180); }},
 };
-
-// What a host calls back with.
-enum class Call { Hide, Destroy, Recreate, ShowAgain, Getters, Press, Pump };
-const Call kCalls[] = {Call::Hide, Call::Destroy, Call::Recreate, Call::ShowAgain,
-                       Call::Getters, Call::Press, Call::Pump};
-const char* Name(Call call) {
-    const char* const names[] = {"hide", "destroy", "destroy+create+show", "show again", "getters", "press", "pump"};
-    return names[static_cast<int>(call)];
-}
 
 // Where the host ended: how many reports, whether a dialog is there and on
 // screen, and the party-button lock.
@@ -122,21 +113,21 @@ protected:
     void Show() { Party::ShowCTDlg(&defaults, 101); }
     HWND Current() const { return FindOwnedDialog(host.hwnd(), IDC_TC_CREATE); }
 
-    void HostCalls(Call call) {
+    void HostCalls(HostCall call) {
         switch (call) {
-        case Call::Hide: Party::HideCTDlg(); break;
-        case Call::Destroy: Party::DestroyCTDlg(); break;
-        case Call::Recreate:
+        case HostCall::kHide: Party::HideCTDlg(); break;
+        case HostCall::kDestroy: Party::DestroyCTDlg(); break;
+        case HostCall::kRecreate:
             Party::DestroyCTDlg();
             Party::CreateCTDlg(host.wnd());
             Show();
             break;
-        case Call::ShowAgain: Show(); break;
-        case Call::Getters:
+        case HostCall::kShowAgain: Show(); break;
+        case HostCall::kGetters:
             lockInside = Party::GetIfPartyBtnLock();
             visibleInside = ::IsWindowVisible(dialog) != FALSE;
             break;
-        case Call::Press:
+        case HostCall::kPressAgain:
             Click(dialog, IDC_TC_CREATE);
             Click(dialog, IDC_TC_CANCEL);
             ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -144,7 +135,7 @@ protected:
             ::SendMessageA(dialog, WM_CLOSE, 0, 0);
             ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
             break;
-        case Call::Pump:
+        case HostCall::kNestedPump:
             // What a message box's loop would hand the dialog meanwhile.
             Tick(dialog, 10);
             ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
@@ -198,11 +189,11 @@ protected:
 };
 
 // After a hide, a report or a destroy, the host's call is what decides.
-End AfterTheDialogEnded(Call call, Codes codes) {
+End AfterTheDialogEnded(HostCall call, Codes codes) {
     switch (call) {
-    case Call::Destroy: return {codes, false, false, 0};
-    case Call::Recreate:
-    case Call::ShowAgain: return {codes, true, true, 1};
+    case HostCall::kDestroy: return {codes, false, false, 0};
+    case HostCall::kRecreate:
+    case HostCall::kShowAgain: return {codes, true, true, 1};
     default: return {codes, true, false, 0};
     }
 }
@@ -211,15 +202,15 @@ End AfterTheDialogEnded(Call call, Codes codes) {
 
 TEST_F(ClassicCreateCallbackTest, InsideTheReportTheDialogHasEndedAndTheHostsCallStands) {
     for (const Way& way : kWays) {
-        for (Call call : kCalls) {
-            SCOPED_TRACE(std::string(way.name) + ", host calls " + Name(call) + " inside the report");
+        for (HostCall call : kEveryHostCall) {
+            SCOPED_TRACE(std::string(way.name) + ", host calls " + NameOf(call) + " inside the report");
             Start();
             Record([this, call] { HostCalls(call); });
             lockInside = 0xFF;
             way.go(dialog);
             EXPECT_TRUE(ran);
             Expect(AfterTheDialogEnded(call, {way.code}), {});
-            if (call == Call::Getters) {
+            if (call == HostCall::kGetters) {
                 EXPECT_EQ(0, lockInside);
                 EXPECT_FALSE(visibleInside);
             }
@@ -231,15 +222,14 @@ TEST_F(ClassicCreateCallbackTest, InsideTheReportTheDialogHasEndedAndTheHostsCal
 TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsHideComeBeforeItsReportAndStand) {
     for (UINT event : {WM_ACTIVATE, WM_SETFOCUS}) {
         for (const Way& way : kWays) {
-            for (Call call : kCalls) {
-                SCOPED_TRACE(std::string(way.name) + ", host calls " + Name(call) +
-                             (event == WM_ACTIVATE ? " on WM_ACTIVATE" : " on WM_SETFOCUS"));
+            for (HostCall call : kEveryHostCall) {
+                SCOPED_TRACE(CaseTrace(event, way.name, call));
                 Start();
                 ObserveOnce(event, [this, call] { HostCalls(call); });
                 lockInside = 0xFF;
                 way.go(dialog);
                 Expect(AfterTheDialogEnded(call, {way.code}), {{way.code}, true, false, 0});
-                if (call == Call::Getters && ran) {
+                if (call == HostCall::kGetters && ran) {
                     EXPECT_EQ(0, lockInside);
                     EXPECT_FALSE(visibleInside);
                 }
@@ -252,8 +242,8 @@ TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsHideComeBefo
 
 TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsShowFindTheShowUnderWay) {
     for (UINT event : {WM_ACTIVATE, WM_KILLFOCUS, WM_NCACTIVATE}) {
-        for (Call call : kCalls) {
-            SCOPED_TRACE(std::string("host calls ") + Name(call) + " on message " + std::to_string(event));
+        for (HostCall call : kEveryHostCall) {
+            SCOPED_TRACE(CaseTrace(event, "show", call));
             Party::CreateCTDlg(host.wnd());
             dialog = Current();
             ASSERT_TRUE(dialog);
@@ -268,14 +258,14 @@ TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsShowFindTheS
             // press or a cancel reports as on any shown dialog.
             End end = {{}, true, true, 1};
             switch (call) {
-            case Call::Hide: end = {{k37}, true, false, 0}; break;
-            case Call::Destroy: end = {{}, false, false, 0}; break;
-            case Call::Press: end = {{k34}, true, false, 0}; break;
-            case Call::Pump: end = {{k37}, true, false, 0}; break;
+            case HostCall::kHide: end = {{k37}, true, false, 0}; break;
+            case HostCall::kDestroy: end = {{}, false, false, 0}; break;
+            case HostCall::kPressAgain: end = {{k34}, true, false, 0}; break;
+            case HostCall::kNestedPump: end = {{k37}, true, false, 0}; break;
             default: break;
             }
             Expect(end, {{}, true, true, 1});
-            if (call == Call::Getters && ran) {
+            if (call == HostCall::kGetters && ran) {
                 EXPECT_EQ(1, lockInside);
             }
             Finish();
@@ -286,9 +276,8 @@ TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsShowFindTheS
 
 TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsDestructionFindItGoneAndUnlocked) {
     for (UINT event : {WM_ACTIVATE, WM_SETFOCUS}) {
-        for (Call call : kCalls) {
-            SCOPED_TRACE(std::string("host calls ") + Name(call) +
-                         (event == WM_ACTIVATE ? " on WM_ACTIVATE" : " on WM_SETFOCUS"));
+        for (HostCall call : kEveryHostCall) {
+            SCOPED_TRACE(CaseTrace(event, "DestroyCTDlg", call));
             Start();
             ObserveOnce(event, [this, call] { HostCalls(call); });
             lockInside = 0xFF;
@@ -296,8 +285,8 @@ TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsDestructionF
             // Only a dialog the host made anew is there; the destroyed one
             // reports nothing, not even to a host pressing its buttons.
             const End gone = {{}, false, false, 0};
-            Expect(call == Call::Recreate ? End{{}, true, true, 1} : gone, gone);
-            if (call == Call::Getters && ran) {
+            Expect(call == HostCall::kRecreate ? End{{}, true, true, 1} : gone, gone);
+            if (call == HostCall::kGetters && ran) {
                 EXPECT_EQ(0, lockInside);
             }
             Finish();

@@ -15,7 +15,7 @@
 #include <lobbyui/messages.h>
 #include <lobbyui/party_dialogs.h>
 
-#include "host_window.h"
+#include "callback_host.h"
 #include "res/create_new_ids.h"
 #include "support/scratch_directory.h"
 
@@ -34,8 +34,8 @@ BOOL CALLBACK FindCreateDialog(HWND h, LPARAM p) {
     return TRUE;
 }
 
-// What the host does when it is called.
-enum class HostCall {
+// What the host does when it is called: presses and pumps one by one.
+enum class HostStep {
     None,
     Hide,         // HideCTDlgNew
     Destroy,      // DestroyCTDlgNew
@@ -48,13 +48,13 @@ enum class HostCall {
     PumpTicks,    // a nested loop that dispatches the dialog's ticks
     PumpKeys,     // … and Enter, Escape and WM_CLOSE
 };
-const HostCall kEveryCall[] = {HostCall::Hide,       HostCall::Destroy,     HostCall::Recreate,
-                               HostCall::ShowAgain,  HostCall::Getters,     HostCall::PressCreate,
-                               HostCall::PressCancel, HostCall::PressClose, HostCall::PumpTicks,
-                               HostCall::PumpKeys};
+const HostStep kEveryCall[] = {HostStep::Hide,        HostStep::Destroy,    HostStep::Recreate,
+                               HostStep::ShowAgain,   HostStep::Getters,    HostStep::PressCreate,
+                               HostStep::PressCancel, HostStep::PressClose, HostStep::PumpTicks,
+                               HostStep::PumpKeys};
 const char* const kCallNames[] = {"None",        "Hide",        "Destroy",    "Recreate",  "ShowAgain", "Getters",
                                   "PressCreate", "PressCancel", "PressClose", "PumpTicks", "PumpKeys"};
-const char* NameOf(HostCall call) { return kCallNames[static_cast<int>(call)]; }
+const char* NameOf(HostStep call) { return kCallNames[static_cast<int>(call)]; }
 
 // Where the host's last word leaves the dialog.
 enum class Final { Shown, Hidden, Gone };
@@ -138,26 +138,26 @@ protected:
                 Party::GetIfLockCTDlgNew(), Party::GetCTReqNumNew(), ScratchDirectory::Read("Default.sav")};
     }
 
-    void Call(HostCall what) {
+    void Call(HostStep what) {
         switch (what) {
-        case HostCall::None: break;
-        case HostCall::Hide: Party::HideCTDlgNew(); break;
-        case HostCall::Destroy: Party::DestroyCTDlgNew(); break;
-        case HostCall::Recreate:
+        case HostStep::None: break;
+        case HostStep::Hide: Party::HideCTDlgNew(); break;
+        case HostStep::Destroy: Party::DestroyCTDlgNew(); break;
+        case HostStep::Recreate:
             Party::DestroyCTDlgNew();
             Make();
             Show();
             break;
-        case HostCall::ShowAgain: Show(); break;
-        case HostCall::Getters: seenInside.push_back(Read()); break;
-        case HostCall::PressCreate: Click(IDC_CTN_CREATE); break;
-        case HostCall::PressCancel: Click(IDC_CTN_CANCEL); break;
-        case HostCall::PressClose: Click(IDC_CTN_CLOSE); break;
-        case HostCall::PumpTicks:
+        case HostStep::ShowAgain: Show(); break;
+        case HostStep::Getters: seenInside.push_back(Read()); break;
+        case HostStep::PressCreate: Click(IDC_CTN_CREATE); break;
+        case HostStep::PressCancel: Click(IDC_CTN_CANCEL); break;
+        case HostStep::PressClose: Click(IDC_CTN_CLOSE); break;
+        case HostStep::PumpTicks:
             Tick(200);
             PumpMessages();
             break;
-        case HostCall::PumpKeys:
+        case HostStep::PumpKeys:
             Send(WM_COMMAND, IDOK);
             Send(WM_COMMAND, IDCANCEL);
             Send(WM_CLOSE, 0);
@@ -202,7 +202,7 @@ protected:
     HostWindow host{100, 50, 800, 600};
     HWND given = nullptr;
     tagKWP_TABLE_SET_DEFAULT record;
-    HostCall call = HostCall::None;
+    HostStep call = HostStep::None;
     bool armed = false;
     bool scribble = false;
     std::vector<Seen> seenInside;
@@ -211,11 +211,11 @@ protected:
 };
 
 // What the host does inside the dialog's report, and where that leaves it.
-Final AfterReport(HostCall call) {
+Final AfterReport(HostStep call) {
     switch (call) {
-    case HostCall::Destroy: return Final::Gone;
-    case HostCall::Recreate:
-    case HostCall::ShowAgain: return Final::Shown;
+    case HostStep::Destroy: return Final::Gone;
+    case HostStep::Recreate:
+    case HostStep::ShowAgain: return Final::Shown;
     default: return Final::Hidden;
     }
 }
@@ -240,7 +240,7 @@ const WayRow kWays[] = {
 
 TEST_F(NewCreateCallbackTest, InsideItsReportTheDialogHasEndedItsShowAndWhatTheHostDoesStands) {
     for (const WayRow& row : kWays) {
-        for (HostCall what : kEveryCall) {
+        for (HostStep what : kEveryCall) {
             const std::string where = std::string(row.name) + " / " + NameOf(what);
             ::DeleteFileA("Default.sav");
             if (!Dialog()) Make();
@@ -273,7 +273,7 @@ TEST_F(NewCreateCallbackTest, InsideItsReportTheDialogHasEndedItsShowAndWhatTheH
                 EXPECT_EQ(std::string("10\r\r\n2\r\r\n8"), ScratchDirectory::Read("Default.sav"))
                     << where << ": the file holds what was sent";
             }
-            if (what == HostCall::Getters) {
+            if (what == HostStep::Getters) {
                 ASSERT_EQ(1u, seenInside.size()) << where;
                 const Seen& seen = seenInside[0];
                 EXPECT_EQ(0, seen.partyLock) << where;
@@ -324,7 +324,7 @@ struct Outcome {
 };
 
 // Where an act leaves the dialog when the host calls back once from inside it.
-Outcome AfterAct(Act act, HostCall call) {
+Outcome AfterAct(Act act, HostStep call) {
     Outcome alone = {Final::Hidden, 0, 0};
     switch (act) {
     case Act::Show: alone = {Final::Shown, 0, 0}; break;
@@ -335,30 +335,26 @@ Outcome AfterAct(Act act, HostCall call) {
     }
     Outcome out = alone;
     switch (call) {
-    case HostCall::Hide:
+    case HostStep::Hide:
         if (act != Act::Destroy) out.final = Final::Hidden;
         break;
-    case HostCall::Destroy: out.final = Final::Gone; break;
-    case HostCall::Recreate: out.final = Final::Shown; break;
-    case HostCall::ShowAgain:
+    case HostStep::Destroy: out.final = Final::Gone; break;
+    case HostStep::Recreate: out.final = Final::Shown; break;
+    case HostStep::ShowAgain:
         if (act != Act::Destroy) out.final = Final::Shown;
         break;
     // Only a show still open can end by a press or the clock.
-    case HostCall::PressCreate:
+    case HostStep::PressCreate:
         if (act == Act::Show) out = {Final::Hidden, 1, 0};
         break;
-    case HostCall::PressCancel:
-    case HostCall::PressClose:
-    case HostCall::PumpTicks:
+    case HostStep::PressCancel:
+    case HostStep::PressClose:
+    case HostStep::PumpTicks:
         if (act == Act::Show) out = {Final::Hidden, 0, 1};
         break;
     default: break;
     }
     return out;
-}
-
-const char* MessageName(UINT msg) {
-    return msg == WM_ACTIVATE ? "WM_ACTIVATE" : msg == WM_SETFOCUS ? "WM_SETFOCUS" : "WM_KILLFOCUS";
 }
 
 }  // namespace
@@ -367,8 +363,9 @@ TEST_F(NewCreateCallbackTest, FromTheActivationAndFocusItsShowHideAndDestroyCaus
     ::ShowWindow(host.hwnd(), SW_SHOW);
     for (const ActRow& act : kActs) {
         for (UINT message : {static_cast<UINT>(WM_ACTIVATE), act.focusMessage}) {
-            for (HostCall what : kEveryCall) {
-                const std::string where = std::string(act.name) + " / " + MessageName(message) + " / " + NameOf(what);
+            for (HostStep what : kEveryCall) {
+                const std::string where =
+                    std::string(act.name) + " / " + NameOfSystemMessage(message) + " / " + NameOf(what);
                 if (!Dialog()) Make();
                 Party::HideCTDlgNew();
                 ::SetActiveWindow(host.hwnd());
@@ -376,25 +373,20 @@ TEST_F(NewCreateCallbackTest, FromTheActivationAndFocusItsShowHideAndDestroyCaus
                 if (act.act != Act::Show) Show();
                 host.Clear();
                 seenInside.clear();
-                bool called = false;
-                host.Observe(message, [this, what, &called](WPARAM, LPARAM) {
-                    if (called) return;
-                    called = true;
-                    Call(what);
+                const bool called = CallBackFromSystemMessage({&host}, message, [&] { Call(what); }, [&] {
+                    switch (act.act) {
+                    case Act::Show: Show(); break;
+                    case Act::Create: Click(IDC_CTN_CREATE); break;
+                    case Act::Cancel: Click(IDC_CTN_CANCEL); break;
+                    case Act::Hide: Party::HideCTDlgNew(); break;
+                    case Act::Destroy: Party::DestroyCTDlgNew(); break;
+                    }
                 });
-                switch (act.act) {
-                case Act::Show: Show(); break;
-                case Act::Create: Click(IDC_CTN_CREATE); break;
-                case Act::Cancel: Click(IDC_CTN_CANCEL); break;
-                case Act::Hide: Party::HideCTDlgNew(); break;
-                case Act::Destroy: Party::DestroyCTDlgNew(); break;
-                }
-                host.StopObserving();
                 EXPECT_TRUE(called) << where;
-                const Outcome expected = AfterAct(act.act, called ? what : HostCall::None);
+                const Outcome expected = AfterAct(act.act, called ? what : HostStep::None);
                 EXPECT_EQ(expected.created, Reports(kCreated)) << where;
                 EXPECT_EQ(expected.closed, Reports(kClosed)) << where;
-                if (called && what == HostCall::Getters) {
+                if (called && what == HostStep::Getters) {
                     ASSERT_EQ(1u, seenInside.size());
                     // A show has raised its locks before its window shows; every way out has dropped them before it hides.
                     const bool showing = act.act == Act::Show;
