@@ -69,6 +69,7 @@ const Seen kShown7 = {true, true, 1, 7};
 const Seen kShown8 = {true, true, 1, 8};
 const Seen kClosed = {true, false, 0, 0};
 const Seen kGone = {false, false, 0, 0};
+const CallOutcomes<Seen> kOutcomes = {kClosed, kGone, kShown8, kShown8};
 
 class JoinTableCallbackTest : public ::testing::Test {
 protected:
@@ -187,11 +188,7 @@ TEST_F(JoinTableCallbackTest, AHostCallingBackInsideTheDialogsMessagesHasTheLast
             if (call == HostCall::kGetters) {
                 EXPECT_EQ(std::vector<Seen>(1, after), seenInside) << "what the host reads inside";
             }
-            Seen expectedEnd = after;
-            if (call == HostCall::kHide) expectedEnd = kClosed;
-            if (call == HostCall::kDestroy) expectedEnd = kGone;
-            if (call == HostCall::kRecreate || call == HostCall::kShowAgain) expectedEnd = kShown8;
-            EXPECT_EQ(expectedEnd, Now());
+            EXPECT_EQ(AfterHostCall(call, after, true, kOutcomes), Now());
             ASSERT_TRUE(ProcessHeapsValid());
         }
     }
@@ -265,10 +262,7 @@ TEST_F(JoinTableCallbackTest, AHostCallingBackFromActivationAndFocusHasTheLastWo
                 Seen expectedEnd = natural;
                 if (fired) {
                     ++firedCases;
-                    const bool alive = phase != kDestroyPhase;
-                    if (call == HostCall::kHide && alive) expectedEnd = kClosed;
-                    if (call == HostCall::kDestroy) expectedEnd = kGone;
-                    if (call == HostCall::kRecreate || (call == HostCall::kShowAgain && alive)) expectedEnd = kShown8;
+                    expectedEnd = AfterHostCall(call, natural, phase != kDestroyPhase, kOutcomes);
                     if (PressesAgain(call) && phase == kShow) {
                         expectedEnd = kClosed;
                         messages = 1;

@@ -39,6 +39,7 @@ std::ostream& operator<<(std::ostream& out, const Seen& s) {
 const Seen kShown = {true, true, 1};
 const Seen kHidden = {true, false, 0};
 const Seen kGone = {false, false, 0};
+const CallOutcomes<Seen> kOutcomes = {kHidden, kGone, kShown, kShown};
 
 enum Phase { kShow, kConfirm, kCancel, kDestroyPhase };
 
@@ -138,13 +139,10 @@ TEST_F(PasswordCallbackTest, AHostCallingBackInside1228HasTheLastWordAndHearsOne
             if (call == HostCall::kGetters) {
                 EXPECT_EQ(std::vector<Seen>(1, kHidden), seenInside) << "what the host reads inside";
             }
-            Seen expected = kHidden;
-            if (call == HostCall::kDestroy) expected = kGone;
             if (call == HostCall::kRecreate || call == HostCall::kShowAgain) {
-                expected = kShown;
                 EXPECT_EQ("", EditText()) << "a show starts empty";
             }
-            EXPECT_EQ(expected, Now());
+            EXPECT_EQ(AfterHostCall(call, kHidden, true, kOutcomes), Now());
             ASSERT_TRUE(ProcessHeapsValid());
         }
     }
@@ -173,10 +171,7 @@ void PasswordCallbackTest::RunActivationCases(bool (*wanted)(int phase, HostCall
                 size_t messages = phase == kConfirm ? 1 : 0;
                 if (fired) {
                     ++firedCases;
-                    const bool alive = phase != kDestroyPhase;
-                    if (call == HostCall::kHide && alive) expected = kHidden;
-                    if (call == HostCall::kDestroy) expected = kGone;
-                    if (call == HostCall::kRecreate || (call == HostCall::kShowAgain && alive)) expected = kShown;
+                    expected = AfterHostCall(call, expected, phase != kDestroyPhase, kOutcomes);
                     // A show still owed is confirmed by the host's press.
                     if (PressesAgain(call) && phase == kShow) {
                         expected = kHidden;

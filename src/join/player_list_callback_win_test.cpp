@@ -46,6 +46,9 @@ struct Seen {
 std::ostream& operator<<(std::ostream& out, const Seen& s) {
     return out << (s.exists ? (s.visible ? "shown" : "hidden") : "gone") << ", " << s.rows << " rows";
 }
+const Seen kHiddenList = {true, false, 0};
+const Seen kGoneList = {false, false, 0};
+const Seen kRecreatedList = {true, true, 1};  // the local player alone
 
 class PlayerListCallbackTest : public ::testing::Test {
 public:
@@ -170,14 +173,10 @@ TEST_F(PlayerListCallbackTest, AHostCallingBackInsideAMenuReportHasTheLastWord) 
 
             EXPECT_EQ(PressesAgain(call) ? 2u : 1u, Reports(t.code));
             const Seen natural = {true, true, 3};
-            Seen expected = natural;
-            if (call == HostCall::kHide) expected = {true, false, 0};
-            if (call == HostCall::kDestroy) expected = {false, false, 0};
-            if (call == HostCall::kRecreate) expected = {true, true, 1};
             if (call == HostCall::kGetters) {
                 EXPECT_EQ(std::vector<Seen>(1, natural), seenInside);
             }
-            EXPECT_EQ(expected, Now());
+            EXPECT_EQ(AfterHostCall(call, natural, true, {kHiddenList, kGoneList, natural, kRecreatedList}), Now());
             EXPECT_EQ(0, Party::GetIfPartyBtnLock());
             ASSERT_TRUE(ProcessHeapsValid());
         }
@@ -219,10 +218,7 @@ TEST_F(PlayerListCallbackTest, AHostCallingBackWhileTheListAsksAboutAFriendHasTh
             EXPECT_GE(Reports(LOBBYUI_PLAYER_LIST_IS_FRIEND), 1u);
             EXPECT_EQ(Reports(LOBBYUI_PLAYER_LIST_IS_FRIEND), host.received().size()) << "nothing but the question";
             const Seen natural = {true, true, 3 + t.added};
-            Seen expected = natural;
-            if (call == HostCall::kHide) expected = {true, false, 0};
-            if (call == HostCall::kDestroy) expected = {false, false, 0};
-            if (call == HostCall::kRecreate) expected = {true, true, 1};
+            const Seen expected = AfterHostCall(call, natural, true, {kHiddenList, kGoneList, natural, kRecreatedList});
             EXPECT_EQ(expected.exists, Now().exists);
             EXPECT_EQ(expected.visible, Now().visible);
             // Asked again, an add adds the same record once more.
@@ -251,11 +247,10 @@ TEST_F(PlayerListCallbackTest, AHostCallingBackFromTheFocusTheListHandsOnHasTheL
                         if (phase == kDestroyPhase) Party::DestroyPlayerLBDlg();
                     });
 
-                Seen expected = phase == kHidePhase ? Seen{true, false, 0} : Seen{false, false, 0};
+                Seen expected = phase == kHidePhase ? kHiddenList : kGoneList;
                 if (fired) {
-                    if (call == HostCall::kDestroy) expected = {false, false, 0};
-                    if (call == HostCall::kRecreate) expected = {true, true, 1};
-                    if (call == HostCall::kShowAgain && phase == kHidePhase) expected = {true, true, 0};
+                    expected = AfterHostCall(call, expected, phase == kHidePhase,
+                                             {kHiddenList, kGoneList, {true, true, 0}, kRecreatedList});
                 }
                 EXPECT_EQ(expected, Now()) << (fired ? "called back" : "not called back");
                 EXPECT_TRUE(host.received().empty());

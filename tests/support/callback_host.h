@@ -54,6 +54,29 @@ inline const char* NameOfSystemMessage(UINT msg) {
 // Whether the call presses the dialog again (a nested pump presses too).
 inline bool PressesAgain(HostCall call) { return call == HostCall::kPressAgain || call == HostCall::kNestedPump; }
 
+// What a dialog shows the host in each state a host's call can leave it in.
+template <class State>
+struct CallOutcomes {
+    State hidden;
+    State gone;
+    State shownAgain;  // a dialog that was there, shown again
+    State recreated;   // destroyed, made anew and shown
+};
+
+// The state a host's call leaves, from the state it found: a hide or a show
+// reaches only a dialog that is still there (alive); a press or a read
+// changes nothing that the dialog's own rules do not decide.
+template <class State>
+State AfterHostCall(HostCall call, const State& found, bool alive, const CallOutcomes<State>& outcomes) {
+    switch (call) {
+    case HostCall::kHide: return alive ? outcomes.hidden : found;
+    case HostCall::kDestroy: return outcomes.gone;
+    case HostCall::kRecreate: return outcomes.recreated;
+    case HostCall::kShowAgain: return alive ? outcomes.shownAgain : found;
+    default: return found;
+    }
+}
+
 // A case of a loop over messages, acts and calls, as a trace names it.
 inline std::string CaseTrace(UINT msg, const char* act, HostCall call) {
     return std::string(NameOfSystemMessage(msg)) + " on " + act + " / " + NameOf(call);
