@@ -201,22 +201,19 @@ End AfterTheDialogEnded(HostCall call, Codes codes) {
 }  // namespace
 
 TEST_F(ClassicCreateCallbackTest, InsideTheReportTheDialogHasEndedAndTheHostsCallStands) {
-    for (const Way& way : kWays) {
-        for (HostCall call : kEveryHostCall) {
-            SCOPED_TRACE(std::string(way.name) + ", host calls " + NameOf(call) + " inside the report");
-            Start();
-            Record([this, call] { HostCalls(call); });
-            lockInside = 0xFF;
-            way.go(dialog);
-            EXPECT_TRUE(ran);
-            Expect(AfterTheDialogEnded(call, {way.code}), {});
-            if (call == HostCall::kGetters) {
-                EXPECT_EQ(0, lockInside);
-                EXPECT_FALSE(visibleInside);
-            }
-            Finish();
+    ForEveryRowAndCall(kWays, [&](const Way& way, HostCall call) {
+        Start();
+        Record([this, call] { HostCalls(call); });
+        lockInside = 0xFF;
+        way.go(dialog);
+        EXPECT_TRUE(ran);
+        Expect(AfterTheDialogEnded(call, {way.code}), {});
+        if (call == HostCall::kGetters) {
+            EXPECT_EQ(0, lockInside);
+            EXPECT_FALSE(visibleInside);
         }
-    }
+        Finish();
+    });
 }
 
 TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsHideComeBeforeItsReportAndStand) {

@@ -163,35 +163,32 @@ protected:
 // says; the host's call then stands, and the user's one action is reported
 // once (a search pressed again is a second search).
 TEST_F(JoinTableCallbackTest, AHostCallingBackInsideTheDialogsMessagesHasTheLastWord) {
-    for (const Trigger& t : kTriggers) {
-        for (HostCall call : kEveryHostCall) {
-            SCOPED_TRACE(std::string(t.name) + " / " + NameOf(call));
-            Fresh();
-            Prepare(t);
-            seenInside.clear();
-            // Once: a host that repeated itself on every message would
-            // itself never end.
-            CallBackFromReport(
-                host, t.msg, [&] { Call(call, [&] { if (Dialog()) t.press(Dialog()); }, t.closes); },
-                [&] { t.press(Dialog()); });
+    ForEveryRowAndCall(kTriggers, [&](const Trigger& t, HostCall call) {
+        Fresh();
+        Prepare(t);
+        seenInside.clear();
+        // Once: a host that repeated itself on every message would
+        // itself never end.
+        CallBackFromReport(
+            host, t.msg, [&] { Call(call, [&] { if (Dialog()) t.press(Dialog()); }, t.closes); },
+            [&] { t.press(Dialog()); });
 
-            std::vector<ReceivedMessage> sent = host.ReceivedOf(t.msg);
-            const size_t expected = 1 + (!t.closes && PressesAgain(call) ? 1 : 0);
-            EXPECT_EQ(expected, sent.size());
-            for (const ReceivedMessage& m : sent) {
-                EXPECT_EQ(t.code, m.wParam);
-                EXPECT_EQ(t.code == LOBBYUI_JOIN_TABLE_JOIN ? 7 : 0, m.lParam);
-            }
-            EXPECT_EQ(sent.size(), host.received().size()) << "no other message";
-
-            const Seen after = t.closes ? kClosed : kShown7;
-            if (call == HostCall::kGetters) {
-                EXPECT_EQ(std::vector<Seen>(1, after), seenInside) << "what the host reads inside";
-            }
-            EXPECT_EQ(AfterHostCall(call, after, true, kOutcomes), Now());
-            ASSERT_TRUE(ProcessHeapsValid());
+        std::vector<ReceivedMessage> sent = host.ReceivedOf(t.msg);
+        const size_t expected = 1 + (!t.closes && PressesAgain(call) ? 1 : 0);
+        EXPECT_EQ(expected, sent.size());
+        for (const ReceivedMessage& m : sent) {
+            EXPECT_EQ(t.code, m.wParam);
+            EXPECT_EQ(t.code == LOBBYUI_JOIN_TABLE_JOIN ? 7 : 0, m.lParam);
         }
-    }
+        EXPECT_EQ(sent.size(), host.received().size()) << "no other message";
+
+        const Seen after = t.closes ? kClosed : kShown7;
+        if (call == HostCall::kGetters) {
+            EXPECT_EQ(std::vector<Seen>(1, after), seenInside) << "what the host reads inside";
+        }
+        EXPECT_EQ(AfterHostCall(call, after, true, kOutcomes), Now());
+        ASSERT_TRUE(ProcessHeapsValid());
+    });
 }
 
 // A locked table's join opens the password dialog as its one report; a host
@@ -240,41 +237,36 @@ TEST_F(JoinTableCallbackTest, AHostCallingBackFromActivationAndFocusHasTheLastWo
     enum Phase { kShow, kClose, kDestroyPhase };
     const char* const phaseNames[] = {"show", "close", "destroy"};
     int firedCases = 0;
-    for (UINT event : kActivationAndFocus) {
-        for (Phase phase : {kShow, kClose, kDestroyPhase}) {
-            for (HostCall call : kEveryHostCall) {
-                SCOPED_TRACE(CaseTrace(event, phaseNames[phase], call));
-                Fresh();
-                if (phase != kShow) ShowTable(7);
-                PumpMessages();
-                host.Clear();
-                seenInside.clear();
-                const bool fired = CallBackFromSystemMessage(
-                    {&host}, event, [&] { Call(call, [&] { if (Dialog()) PressClose(Dialog()); }, true); },
-                    [&] {
-                        if (phase == kShow) ShowTable(7);
-                        if (phase == kClose) PressClose(Dialog());
-                        if (phase == kDestroyPhase) Party::DestroyJTDlg();
-                    });
+    ForEveryMessageActAndCall({kShow, kClose, kDestroyPhase}, phaseNames, [&](UINT event, Phase phase, HostCall call) {
+        Fresh();
+        if (phase != kShow) ShowTable(7);
+        PumpMessages();
+        host.Clear();
+        seenInside.clear();
+        const bool fired = CallBackFromSystemMessage(
+            {&host}, event, [&] { Call(call, [&] { if (Dialog()) PressClose(Dialog()); }, true); },
+            [&] {
+                if (phase == kShow) ShowTable(7);
+                if (phase == kClose) PressClose(Dialog());
+                if (phase == kDestroyPhase) Party::DestroyJTDlg();
+            });
 
-                Seen natural = phase == kShow ? kShown7 : phase == kClose ? kClosed : kGone;
-                size_t messages = phase == kClose ? 1 : 0;
-                Seen expectedEnd = natural;
-                if (fired) {
-                    ++firedCases;
-                    expectedEnd = AfterHostCall(call, natural, phase != kDestroyPhase, kOutcomes);
-                    if (PressesAgain(call) && phase == kShow) {
-                        expectedEnd = kClosed;
-                        messages = 1;
-                    }
-                }
-                EXPECT_EQ(expectedEnd, Now()) << (fired ? "called back" : "not called back");
-                EXPECT_EQ(messages, CountOf(LOBBYUI_MSG_JOIN_TABLE));
-                for (const ReceivedMessage& m : host.received()) EXPECT_EQ(LOBBYUI_JOIN_TABLE_CLOSED, m.wParam);
-                ASSERT_TRUE(ProcessHeapsValid());
+        Seen natural = phase == kShow ? kShown7 : phase == kClose ? kClosed : kGone;
+        size_t messages = phase == kClose ? 1 : 0;
+        Seen expectedEnd = natural;
+        if (fired) {
+            ++firedCases;
+            expectedEnd = AfterHostCall(call, natural, phase != kDestroyPhase, kOutcomes);
+            if (PressesAgain(call) && phase == kShow) {
+                expectedEnd = kClosed;
+                messages = 1;
             }
         }
-    }
+        EXPECT_EQ(expectedEnd, Now()) << (fired ? "called back" : "not called back");
+        EXPECT_EQ(messages, CountOf(LOBBYUI_MSG_JOIN_TABLE));
+        for (const ReceivedMessage& m : host.received()) EXPECT_EQ(LOBBYUI_JOIN_TABLE_CLOSED, m.wParam);
+        ASSERT_TRUE(ProcessHeapsValid());
+    });
     EXPECT_GE(firedCases, 5 * 7) << "the host hears the show, the close and the destroy";
 }
 

@@ -123,68 +123,61 @@ TEST_F(PasswordCallbackTest, AHostCallingBackInside1228HasTheLastWordAndHearsOne
         const char* name;
         void (*press)(HWND);
     } triggers[] = {{"confirm", &Confirm}, {"Enter", &Enter}};
-    for (const auto& t : triggers) {
-        for (HostCall call : kEveryHostCall) {
-            SCOPED_TRACE(std::string(t.name) + " / " + NameOf(call));
-            Fresh();
-            ShowWithText(42, "pw");
-            seenInside.clear();
-            CallBackFromReport(host, LOBBYUI_MSG_PASSWORD, [&] { Call(call, t.press); }, [&] { t.press(Dialog()); });
+    ForEveryRowAndCall(triggers, [&](const auto& t, HostCall call) {
+        Fresh();
+        ShowWithText(42, "pw");
+        seenInside.clear();
+        CallBackFromReport(host, LOBBYUI_MSG_PASSWORD, [&] { Call(call, t.press); }, [&] { t.press(Dialog()); });
 
-            std::vector<ReceivedMessage> sent = host.ReceivedOf(LOBBYUI_MSG_PASSWORD);
-            ASSERT_EQ(1u, sent.size());
-            EXPECT_EQ(42u, sent[0].wParam);
-            EXPECT_STREQ("pw", reinterpret_cast<const char*>(sent[0].record.data()));
-            EXPECT_EQ(1u, host.received().size());
-            if (call == HostCall::kGetters) {
-                EXPECT_EQ(std::vector<Seen>(1, kHidden), seenInside) << "what the host reads inside";
-            }
-            if (call == HostCall::kRecreate || call == HostCall::kShowAgain) {
-                EXPECT_EQ("", EditText()) << "a show starts empty";
-            }
-            EXPECT_EQ(AfterHostCall(call, kHidden, true, kOutcomes), Now());
-            ASSERT_TRUE(ProcessHeapsValid());
+        std::vector<ReceivedMessage> sent = host.ReceivedOf(LOBBYUI_MSG_PASSWORD);
+        ASSERT_EQ(1u, sent.size());
+        EXPECT_EQ(42u, sent[0].wParam);
+        EXPECT_STREQ("pw", reinterpret_cast<const char*>(sent[0].record.data()));
+        EXPECT_EQ(1u, host.received().size());
+        if (call == HostCall::kGetters) {
+            EXPECT_EQ(std::vector<Seen>(1, kHidden), seenInside) << "what the host reads inside";
         }
-    }
+        if (call == HostCall::kRecreate || call == HostCall::kShowAgain) {
+            EXPECT_EQ("", EditText()) << "a show starts empty";
+        }
+        EXPECT_EQ(AfterHostCall(call, kHidden, true, kOutcomes), Now());
+        ASSERT_TRUE(ProcessHeapsValid());
+    });
 }
 
 void PasswordCallbackTest::RunActivationCases(bool (*wanted)(int phase, HostCall call), int minimumFired) {
     const char* const phaseNames[] = {"show", "confirm", "Escape", "destroy"};
     int firedCases = 0;
-    for (UINT event : kActivationAndFocus) {
-        for (Phase phase : {kShow, kConfirm, kCancel, kDestroyPhase}) {
-            for (HostCall call : kEveryHostCall) {
-                if (!wanted(phase, call)) continue;
-                SCOPED_TRACE(CaseTrace(event, phaseNames[phase], call));
-                Fresh();
-                if (phase != kShow) ShowWithText(42, "pw");
-                PumpMessages();
-                host.Clear();
-                const bool fired = CallBackFromSystemMessage({&host}, event, [&] { Call(call, &Confirm); }, [&] {
-                    if (phase == kShow) ShowWithText(42, "pw");
-                    if (phase == kConfirm) Confirm(Dialog());
-                    if (phase == kCancel) Escape(Dialog());
-                    if (phase == kDestroyPhase) Party::DestroyPWDlg();
-                });
+    const std::initializer_list<Phase> phases = {kShow, kConfirm, kCancel, kDestroyPhase};
+    ForEveryMessageActAndCall(phases, phaseNames, [&](UINT event, Phase phase, HostCall call) {
+        if (!wanted(phase, call)) return;
+        Fresh();
+        if (phase != kShow) ShowWithText(42, "pw");
+        PumpMessages();
+        host.Clear();
+        const bool fired = CallBackFromSystemMessage({&host}, event, [&] { Call(call, &Confirm); }, [&] {
+            if (phase == kShow) ShowWithText(42, "pw");
+            if (phase == kConfirm) Confirm(Dialog());
+            if (phase == kCancel) Escape(Dialog());
+            if (phase == kDestroyPhase) Party::DestroyPWDlg();
+        });
 
-                Seen expected = phase == kShow ? kShown : phase == kDestroyPhase ? kGone : kHidden;
-                size_t messages = phase == kConfirm ? 1 : 0;
-                if (fired) {
-                    ++firedCases;
-                    expected = AfterHostCall(call, expected, phase != kDestroyPhase, kOutcomes);
-                    // A show still owed is confirmed by the host's press.
-                    if (PressesAgain(call) && phase == kShow) {
-                        expected = kHidden;
-                        messages = 1;
-                    }
-                }
-                EXPECT_EQ(expected, Now()) << (fired ? "called back" : "not called back");
-                EXPECT_EQ(messages, host.ReceivedOf(LOBBYUI_MSG_PASSWORD).size());
-                EXPECT_EQ(messages, host.received().size());
-                ASSERT_TRUE(ProcessHeapsValid());
+        Seen expected = phase == kShow ? kShown : phase == kDestroyPhase ? kGone : kHidden;
+        size_t messages = phase == kConfirm ? 1 : 0;
+        if (fired) {
+            ++firedCases;
+            expected = AfterHostCall(call, expected, phase != kDestroyPhase, kOutcomes);
+            // A show still owed is confirmed by the host's press.
+            if (PressesAgain(call) && phase == kShow) {
+                expected = kHidden;
+                messages = 1;
             }
         }
-    }
+        EXPECT_EQ(expected, Now()) << (fired ? "called back" : "not called back");
+        EXPECT_EQ(messages, host.ReceivedOf(LOBBYUI_MSG_PASSWORD).size());
+        EXPECT_EQ(messages, host.received().size());
+        ASSERT_TRUE(ProcessHeapsValid());
+    });
     EXPECT_GE(firedCases, minimumFired) << "the host hears the show, the closes and the destroy";
 }
 

@@ -162,25 +162,22 @@ const Trigger kCommandTriggers[] = {
 // Menu commands and the double-click: one report per press, the list as the
 // host's call left it.
 TEST_F(PlayerListCallbackTest, AHostCallingBackInsideAMenuReportHasTheLastWord) {
-    for (const Trigger& t : kCommandTriggers) {
-        for (HostCall call : kEveryHostCall) {
-            SCOPED_TRACE(std::string(t.name) + " / " + NameOf(call));
-            Fresh();
-            seenInside.clear();
-            CallBackFromReport(
-                host, LOBBYUI_MSG_PLAYER_LIST, [&] { Call(call, [&] { if (List()) t.act(List(), *this); }); },
-                [&] { t.act(List(), *this); }, [&](WPARAM code) { return code == t.code; });
+    ForEveryRowAndCall(kCommandTriggers, [&](const Trigger& t, HostCall call) {
+        Fresh();
+        seenInside.clear();
+        CallBackFromReport(
+            host, LOBBYUI_MSG_PLAYER_LIST, [&] { Call(call, [&] { if (List()) t.act(List(), *this); }); },
+            [&] { t.act(List(), *this); }, [&](WPARAM code) { return code == t.code; });
 
-            EXPECT_EQ(PressesAgain(call) ? 2u : 1u, Reports(t.code));
-            const Seen natural = {true, true, 3};
-            if (call == HostCall::kGetters) {
-                EXPECT_EQ(std::vector<Seen>(1, natural), seenInside);
-            }
-            EXPECT_EQ(AfterHostCall(call, natural, true, {kHiddenList, kGoneList, natural, kRecreatedList}), Now());
-            EXPECT_EQ(0, Party::GetIfPartyBtnLock());
-            ASSERT_TRUE(ProcessHeapsValid());
+        EXPECT_EQ(PressesAgain(call) ? 2u : 1u, Reports(t.code));
+        const Seen natural = {true, true, 3};
+        if (call == HostCall::kGetters) {
+            EXPECT_EQ(std::vector<Seen>(1, natural), seenInside);
         }
-    }
+        EXPECT_EQ(AfterHostCall(call, natural, true, {kHiddenList, kGoneList, natural, kRecreatedList}), Now());
+        EXPECT_EQ(0, Party::GetIfPartyBtnLock());
+        ASSERT_TRUE(ProcessHeapsValid());
+    });
 }
 
 // The friend question (code 4) comes while a row paints, while a sort
@@ -204,30 +201,27 @@ TEST_F(PlayerListCallbackTest, AHostCallingBackWhileTheListAsksAboutAFriendHasTh
              Party::AddPlayer(&t.players[3], 0, 1);
          }},
     };
-    for (const auto& t : triggers) {
-        for (HostCall call : kEveryHostCall) {
-            SCOPED_TRACE(std::string(t.name) + " / " + NameOf(call));
-            Fresh();
-            seenInside.clear();
-            // Pressing again here is asking for the same thing again.
-            CallBackFromReport(
-                host, LOBBYUI_MSG_PLAYER_LIST, [&] { Call(call, [&] { if (List()) t.act(*this); }); },
-                [&] { t.act(*this); }, [](WPARAM code) { return code == LOBBYUI_PLAYER_LIST_IS_FRIEND; });
-            PumpMessages();
+    ForEveryRowAndCall(triggers, [&](const auto& t, HostCall call) {
+        Fresh();
+        seenInside.clear();
+        // Pressing again here is asking for the same thing again.
+        CallBackFromReport(
+            host, LOBBYUI_MSG_PLAYER_LIST, [&] { Call(call, [&] { if (List()) t.act(*this); }); },
+            [&] { t.act(*this); }, [](WPARAM code) { return code == LOBBYUI_PLAYER_LIST_IS_FRIEND; });
+        PumpMessages();
 
-            EXPECT_GE(Reports(LOBBYUI_PLAYER_LIST_IS_FRIEND), 1u);
-            EXPECT_EQ(Reports(LOBBYUI_PLAYER_LIST_IS_FRIEND), host.received().size()) << "nothing but the question";
-            const Seen natural = {true, true, 3 + t.added};
-            const Seen expected = AfterHostCall(call, natural, true, {kHiddenList, kGoneList, natural, kRecreatedList});
-            EXPECT_EQ(expected.exists, Now().exists);
-            EXPECT_EQ(expected.visible, Now().visible);
-            // Asked again, an add adds the same record once more.
-            if (!PressesAgain(call)) {
-                EXPECT_EQ(expected.rows, Now().rows);
-            }
-            ASSERT_TRUE(ProcessHeapsValid());
+        EXPECT_GE(Reports(LOBBYUI_PLAYER_LIST_IS_FRIEND), 1u);
+        EXPECT_EQ(Reports(LOBBYUI_PLAYER_LIST_IS_FRIEND), host.received().size()) << "nothing but the question";
+        const Seen natural = {true, true, 3 + t.added};
+        const Seen expected = AfterHostCall(call, natural, true, {kHiddenList, kGoneList, natural, kRecreatedList});
+        EXPECT_EQ(expected.exists, Now().exists);
+        EXPECT_EQ(expected.visible, Now().visible);
+        // Asked again, an add adds the same record once more.
+        if (!PressesAgain(call)) {
+            EXPECT_EQ(expected.rows, Now().rows);
         }
-    }
+        ASSERT_TRUE(ProcessHeapsValid());
+    });
 }
 
 // Hiding and destroying the list with the keyboard in it may hand the
@@ -236,26 +230,21 @@ TEST_F(PlayerListCallbackTest, AHostCallingBackWhileTheListAsksAboutAFriendHasTh
 TEST_F(PlayerListCallbackTest, AHostCallingBackFromTheFocusTheListHandsOnHasTheLastWord) {
     enum Phase { kHidePhase, kDestroyPhase };
     const char* const phaseNames[] = {"hide", "destroy"};
-    for (UINT event : kActivationAndFocus) {
-        for (Phase phase : {kHidePhase, kDestroyPhase}) {
-            for (HostCall call : kEveryHostCall) {
-                SCOPED_TRACE(CaseTrace(event, phaseNames[phase], call));
-                Fresh();
-                const bool fired = CallBackFromSystemMessage(
-                    {&inner, &host}, event, [&] { Call(call, [&] { Party::HidePlayerLBDlg(); }); }, [&] {
-                        if (phase == kHidePhase) Party::HidePlayerLBDlg();
-                        if (phase == kDestroyPhase) Party::DestroyPlayerLBDlg();
-                    });
+    ForEveryMessageActAndCall({kHidePhase, kDestroyPhase}, phaseNames, [&](UINT event, Phase phase, HostCall call) {
+        Fresh();
+        const bool fired = CallBackFromSystemMessage(
+            {&inner, &host}, event, [&] { Call(call, [&] { Party::HidePlayerLBDlg(); }); }, [&] {
+                if (phase == kHidePhase) Party::HidePlayerLBDlg();
+                if (phase == kDestroyPhase) Party::DestroyPlayerLBDlg();
+            });
 
-                Seen expected = phase == kHidePhase ? kHiddenList : kGoneList;
-                if (fired) {
-                    expected = AfterHostCall(call, expected, phase == kHidePhase,
-                                             {kHiddenList, kGoneList, {true, true, 0}, kRecreatedList});
-                }
-                EXPECT_EQ(expected, Now()) << (fired ? "called back" : "not called back");
-                EXPECT_TRUE(host.received().empty());
-                ASSERT_TRUE(ProcessHeapsValid());
-            }
+        Seen expected = phase == kHidePhase ? kHiddenList : kGoneList;
+        if (fired) {
+            expected = AfterHostCall(call, expected, phase == kHidePhase,
+                                     {kHiddenList, kGoneList, {true, true, 0}, kRecreatedList});
         }
-    }
+        EXPECT_EQ(expected, Now()) << (fired ? "called back" : "not called back");
+        EXPECT_TRUE(host.received().empty());
+        ASSERT_TRUE(ProcessHeapsValid());
+    });
 }

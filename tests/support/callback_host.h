@@ -82,6 +82,35 @@ inline std::string CaseTrace(UINT msg, const char* act, HostCall call) {
     return std::string(NameOfSystemMessage(msg)) + " on " + act + " / " + NameOf(call);
 }
 
+// Runs runCase(row, call) for every row of rows (each with a name) and every
+// call, under a trace that names them, until a case fails fatally.
+template <class Rows, class Case>
+void ForEveryRowAndCall(const Rows& rows, Case runCase) {
+    for (const auto& row : rows) {
+        for (HostCall call : kEveryHostCall) {
+            SCOPED_TRACE(std::string(row.name) + " / " + NameOf(call));
+            runCase(row, call);
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+    }
+}
+
+// Runs runCase(msg, act, call) for every message a host may call back from,
+// every act (named by actNames[act]) and every call, under a trace that
+// names them, until a case fails fatally.
+template <class Act, class Case>
+void ForEveryMessageActAndCall(std::initializer_list<Act> acts, const char* const actNames[], Case runCase) {
+    for (UINT msg : kActivationAndFocus) {
+        for (Act act : acts) {
+            for (HostCall call : kEveryHostCall) {
+                SCOPED_TRACE(CaseTrace(msg, actNames[static_cast<int>(act)], call));
+                runCase(msg, act, call);
+                if (::testing::Test::HasFatalFailure()) return;
+            }
+        }
+    }
+}
+
 // Makes the host window the active, focused window, as a lobby is when the
 // user works in it.
 inline void ActivateHost(HWND host) {
