@@ -190,12 +190,9 @@ protected:
 
 // After a hide, a report or a destroy, the host's call is what decides.
 End AfterTheDialogEnded(HostCall call, Codes codes) {
-    switch (call) {
-    case HostCall::kDestroy: return {codes, false, false, 0};
-    case HostCall::kRecreate:
-    case HostCall::kShowAgain: return {codes, true, true, 1};
-    default: return {codes, true, false, 0};
-    }
+    const End hidden = {codes, true, false, 0};
+    const End shown = {codes, true, true, 1};
+    return AfterHostCall(call, hidden, true, {hidden, {codes, false, false, 0}, shown, shown});
 }
 
 }  // namespace

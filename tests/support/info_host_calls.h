@@ -89,16 +89,12 @@ inline void MakeHostCall(DialogUnderTest& dialog, HostCall call) {
     }
 }
 
-// The state a host's call leaves, from the state it found.
+// The state a host's call leaves, from the state it found; a nested pump's
+// Enter, Escape or close hides a dialog whose keys hide it.
 inline Seen StateAfter(Seen found, HostCall call, bool pumpHides) {
-    switch (call) {
-    case HostCall::kHide: return found == Seen::kGone ? Seen::kGone : Seen::kHidden;
-    case HostCall::kDestroy: return Seen::kGone;
-    case HostCall::kRecreate: return Seen::kShown;
-    case HostCall::kShowAgain: return found == Seen::kGone ? Seen::kGone : Seen::kShown;
-    case HostCall::kNestedPump: return found == Seen::kGone || !pumpHides ? found : Seen::kHidden;
-    default: return found;
-    }
+    const bool alive = found != Seen::kGone;
+    if (call == HostCall::kNestedPump && pumpHides && alive) return Seen::kHidden;
+    return AfterHostCall(call, found, alive, {Seen::kHidden, Seen::kGone, Seen::kShown, Seen::kShown});
 }
 
 // Reports a press sends: the user's own, plus those the host's call makes.
