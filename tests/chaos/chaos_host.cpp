@@ -75,33 +75,69 @@ unsigned long long g_step = 0;
 unsigned long long g_seed = 0;
 volatile DWORD g_stepStarted = 0;
 
-// A step that does not end is a failure too: the watchdog reports it.
+// Where the failing steps come from, ending a failure line. No allocation:
+// it runs when the heap may be what broke.
+void PrintOrigin() {
+    if (g_journal) {
+        fprintf(stdout, "seed %llu; replay: %s\n", g_seed, g_journal->path().c_str());
+    } else {
+        fprintf(stdout, "the replayed file\n");
+    }
+}
+
+void PrintLibraryStack(const CONTEXT* context);
+HANDLE g_mainThread = nullptr;
+DWORD g_mainThreadId = 0;
+
+// Which windows the stuck thread has, and whom each belongs to: a send to a
+// window of another thread waits for that thread.
+BOOL CALLBACK PrintWindowOwner(HWND hwnd, LPARAM) {
+    char cls[64] = {0};
+    ::GetClassNameA(hwnd, cls, sizeof cls);
+    HWND parent = ::GetParent(hwnd);
+    DWORD process = 0;
+    const DWORD thread = parent ? ::GetWindowThreadProcessId(parent, &process) : 0;
+    fprintf(stdout, "chaos:   window %p %s%s, parent %p of thread %lx process %lx\n", static_cast<void*>(hwnd), cls,
+            ::IsWindowVisible(hwnd) ? " (visible)" : "", static_cast<void*>(parent), static_cast<unsigned long>(thread),
+            static_cast<unsigned long>(process));
+    return TRUE;
+}
+
+// A step that does not end is a failure too: the watchdog reports it, with
+// where the host's thread is stuck.
 DWORD WINAPI Watchdog(void*) {
     for (;;) {
         ::Sleep(1000);
         const DWORD started = g_stepStarted;
         if (started && static_cast<LONG>(::GetTickCount() - started) > 60000) {
-            fprintf(stdout, "chaos: FAILED: step %llu (seed %llu) has not ended in 60 s; replay: %s\n", g_step, g_seed,
-                    g_journal ? g_journal->path().c_str() : "the replayed file");
+            fprintf(stdout, "chaos: FAILED: step %llu did not end in 60 s; ", g_step);
+            PrintOrigin();
+            CONTEXT context = {};
+            context.ContextFlags = CONTEXT_CONTROL | CONTEXT_INTEGER;
+            if (g_mainThread && ::SuspendThread(g_mainThread) != static_cast<DWORD>(-1) &&
+                ::GetThreadContext(g_mainThread, &context)) {
+                PrintLibraryStack(&context);
+            }
+            fprintf(stdout, "chaos: the host's thread is %lx of process %lx\n", static_cast<unsigned long>(g_mainThreadId),
+                    static_cast<unsigned long>(::GetCurrentProcessId()));
+            ::EnumThreadWindows(g_mainThreadId, &PrintWindowOwner, 0);
             fflush(stdout);
             ::ExitProcess(5);
         }
     }
 }
 
-// What of the library is on the crashed stack: every word that points into
-// LobbyUi.dll's image, for i686-w64-mingw32-addr2line against the unstripped
-// DLL. A scan, not an unwind, so some entries are stale.
-void PrintLibraryStack(const CONTEXT* context) {
-    HMODULE library = ::GetModuleHandleA("LobbyUi.dll");
-    if (!library || !context) return;
-    const unsigned char* base = reinterpret_cast<const unsigned char*>(library);
+// What of the library and of this host is on a stopped thread's stack: every
+// word that points into LobbyUi.dll's or chaos_host.exe's image, for
+// i686-w64-mingw32-addr2line against the unstripped files. A scan, not an
+// unwind, so some entries are stale.
+void PrintModuleWords(const CONTEXT* context, HMODULE module, const char* name) {
+    const unsigned char* base = reinterpret_cast<const unsigned char*>(module);
     const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
         base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const uintptr_t low = reinterpret_cast<uintptr_t>(base);
     const uintptr_t high = low + nt->OptionalHeader.SizeOfImage;
-    fprintf(stdout, "chaos: eip %08lx; LobbyUi.dll at %08lx; library words on the stack:", static_cast<unsigned long>(context->Eip),
-            static_cast<unsigned long>(low));
+    fprintf(stdout, "chaos: %s at %08lx; its words on the stack:", name, static_cast<unsigned long>(low));
     const uintptr_t* at = reinterpret_cast<const uintptr_t*>(context->Esp);
     MEMORY_BASIC_INFORMATION region;
     if (!::VirtualQuery(at, &region, sizeof region)) return;
@@ -116,10 +152,23 @@ void PrintLibraryStack(const CONTEXT* context) {
     fprintf(stdout, "\n");
 }
 
+void PrintLibraryStack(const CONTEXT* context) {
+    if (!context) return;
+    HMODULE atEip = nullptr;
+    char module[MAX_PATH] = "?";
+    if (::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                             reinterpret_cast<const char*>(context->Eip), &atEip)) {
+        ::GetModuleFileNameA(atEip, module, MAX_PATH);
+    }
+    fprintf(stdout, "chaos: eip %08lx in %s\n", static_cast<unsigned long>(context->Eip), module);
+    if (HMODULE library = ::GetModuleHandleA("LobbyUi.dll")) PrintModuleWords(context, library, "LobbyUi.dll");
+    PrintModuleWords(context, ::GetModuleHandleA(nullptr), "chaos_host.exe");
+}
+
 LONG WINAPI OnCrash(EXCEPTION_POINTERS* info) {
-    fprintf(stdout, "chaos: FAILED: exception 0x%08lx at step %llu (seed %llu); replay: %s\n",
-            info ? static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode) : 0ul, g_step, g_seed,
-            g_journal ? g_journal->path().c_str() : "?");
+    fprintf(stdout, "chaos: FAILED: exception 0x%08lx at step %llu; ",
+            info ? static_cast<unsigned long>(info->ExceptionRecord->ExceptionCode) : 0ul, g_step);
+    PrintOrigin();
     if (info) PrintLibraryStack(info->ContextRecord);
     fflush(stdout);
     ::ExitProcess(3);
@@ -242,6 +291,9 @@ int main(int argc, char** argv) {
     // CHAOS_DEBUGGER=1 leaves a crash to the system's debugger, for a backtrace.
     if (!getenv("CHAOS_DEBUGGER")) ::SetUnhandledExceptionFilter(&OnCrash);
     g_seed = seed;
+    ::DuplicateHandle(::GetCurrentProcess(), ::GetCurrentThread(), ::GetCurrentProcess(), &g_mainThread, 0, FALSE,
+                      DUPLICATE_SAME_ACCESS);
+    g_mainThreadId = ::GetCurrentThreadId();
     ::CreateThread(nullptr, 0, &Watchdog, nullptr, 0, nullptr);
 
     ChaosWorld world;

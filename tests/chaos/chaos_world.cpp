@@ -122,7 +122,6 @@ ChaosWorld::ChaosWorld() {
     MakeHosts();
     m_popup = ::CreateWindowExA(WS_EX_TOOLWINDOW, kHostClass, "popup", WS_POPUP, 0, 0, 120, 100, m_hostA, nullptr,
                                 wc.hInstance, nullptr);
-    m_ours.insert(m_popup);
 
     HDC screen = ::GetDC(nullptr);
     for (int i = 0; i < 3; ++i) {
@@ -158,12 +157,10 @@ void ChaosWorld::MakeHosts() {
     if (!::IsWindow(m_hostA)) {
         m_hostA = ::CreateWindowExA(0, kHostClass, "Chaos lobby", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE,
                                     20, 20, 900, 650, nullptr, nullptr, instance, nullptr);
-        m_ours.insert(m_hostA);
     }
     if (!::IsWindow(m_hostB)) {
         m_hostB = ::CreateWindowExA(0, kHostClass, "Chaos side", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 500, 400,
                                     nullptr, nullptr, instance, nullptr);
-        m_ours.insert(m_hostB);
     }
 }
 
@@ -734,6 +731,11 @@ void ChaosWorld::CheckLibraryMessage(UINT msg, WPARAM w, LPARAM l) {
 }
 
 LRESULT ChaosWorld::HostMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
+    // Known as the host's from its first message: a visible window is
+    // activated while it is being made, and a call-back from there must not
+    // take it for the library's (a caption drag would start the system's
+    // move loop, which waits for a real mouse).
+    if (msg == WM_NCCREATE) m_ours.insert(hwnd);
     const bool library = msg >= WM_USER && msg < 0x8000;
     if (library) {
         ++m_messages;
