@@ -340,7 +340,11 @@ int main(int argc, char** argv) {
         world.DestroyEverything();
         Pump();
         const GuiCounts after = Counts();
-        if (!ProcessHeapsValid()) {
+        const std::string left = world.LeftWindows();
+        if (!left.empty()) {
+            printf("chaos: FAILED: library windows outlived every Destroy call: %s (seed %llu)\n", left.c_str(), seed);
+            status = 1;
+        } else if (!ProcessHeapsValid()) {
             printf("chaos: FAILED: a damaged heap after the round (seed %llu)\n", seed);
             status = 1;
         } else if (after.gdi > before.gdi || after.user > before.user) {

@@ -606,6 +606,9 @@ void ChaosWorld::UserInput(const std::string& kind) {
         ::DeleteDC(memory);
         ::ReleaseDC(nullptr, screen);
     } else if (kind == "input:close") {
+        // The user closes the library's windows; the lobby's own stay, as a
+        // host keeps its main window for the session.
+        if (IsOurs(top)) return;
         if (m_random.Chance(50)) {
             ::SendMessageA(top, WM_CLOSE, 0, 0);
         } else {
@@ -753,7 +756,10 @@ LRESULT ChaosWorld::HostMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
         if (msg == LOBBYUI_MSG_PLAYER_LIST && w == LOBBYUI_PLAYER_LIST_IS_FRIEND) return m_random.Chance(30) ? 1 : 0;
         return 0;
     }
-    if (msg == WM_NCDESTROY) m_ours.erase(hwnd);
+    if (msg == WM_NCDESTROY) {
+        if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos:   host window %p destroyed\n", static_cast<void*>(hwnd));
+        m_ours.erase(hwnd);
+    }
     return ::DefWindowProcA(hwnd, msg, w, l);
 }
 
@@ -775,7 +781,8 @@ void ChaosWorld::CallBack(int) {
         if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos:   calls back %s\n", call.name);
         call.call(*this);
     } else if (what < 8) {
-        UserInput(DrawInput(m_random));
+        // Uniform here, unlike the steps' draw: kept replays depend on it.
+        UserInput(kInputs[m_random.Below(sizeof kInputs / sizeof kInputs[0])]);
     } else {
         NestedPump(1 + static_cast<int>(m_random.Below(30)));
     }
@@ -843,6 +850,18 @@ void ChaosWorld::DestroyEverything() {
         CR_E_BtnInterface_DeleteRE_Btn(button);
         GaveBack(button);
     }
+}
+
+std::string ChaosWorld::LeftWindows() const {
+    std::string left;
+    for (HWND hwnd : LibraryWindows()) {
+        char cls[64] = {0};
+        ::GetClassNameA(hwnd, cls, sizeof cls);
+        if (lstrcmpiA(cls, "IME") == 0 || lstrcmpiA(cls, "MSCTFIME UI") == 0) continue;
+        left += left.empty() ? "" : ", ";
+        left += cls;
+    }
+    return left;
 }
 
 void ChaosWorld::WarmUp() {

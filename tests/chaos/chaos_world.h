@@ -72,6 +72,9 @@ public:
     void WarmUp();
     // Destroys every dialog the host can reach, as a host does before unload.
     void DestroyEverything();
+    // The classes of the library's windows still there, the system's own
+    // per-thread windows aside: empty once every dialog was destroyed.
+    std::string LeftWindows() const;
     const std::string& Failure() const { return m_failure; }
     void Fail(const std::string& what);
     unsigned long long Messages() const { return m_messages; }
