@@ -87,7 +87,13 @@ protected:
     // A system message of the host's window that runs `inside` once.
     void ObserveOnce(UINT msg, std::function<void()> inside) {
         pending = std::move(inside);
-        host.Observe(msg, [this](WPARAM, LPARAM) { RunPendingOnce(); });
+        host.Observe(msg, [this](WPARAM, LPARAM) {
+            if (pending) {
+                ++calledBackFromSystem;
+                if (!codes.empty()) ++calledBackAfterReport;
+            }
+            RunPendingOnce();
+        });
     }
     void RunPendingOnce() {
         if (!pending) return;
@@ -184,6 +190,8 @@ protected:
     std::function<void()> pending;
     bool ran = false;
     int calledBack = 0;
+    int calledBackFromSystem = 0;   // of those, from the system message
+    int calledBackAfterReport = 0;  // and of those, after a 1225 came
     unsigned char lockInside = 0xFF;
     bool visibleInside = true;
 };
@@ -232,6 +240,10 @@ TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsHideComeBefo
         }
     }
     EXPECT_GE(calledBack, 56) << "the host hears too few activations to tell";
+    // The hide comes first: each call ran from the activation, none after
+    // the report.
+    EXPECT_EQ(calledBack, calledBackFromSystem);
+    EXPECT_EQ(0, calledBackAfterReport);
 }
 
 TEST_F(ClassicCreateCallbackTest, CallsFromTheActivationOfTheDialogsShowFindTheShowUnderWay) {
