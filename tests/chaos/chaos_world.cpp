@@ -41,6 +41,7 @@ const char* const kEvents[] = {
     "event:destroy-host", "event:hide-host",   "event:show-host",         "event:minimise-host",
     "event:restore-host", "event:move-host",   "event:resize-host",       "event:reparent-host",
     "event:garble-text-table", "event:restore-files", "event:garble-default-sav", "event:change-directory",
+    "event:lobby-panel",
 };
 
 const char kHostClass[] = "LobbyUiChaosHost";
@@ -146,7 +147,7 @@ ChaosWorld::ChaosWorld() {
 
 ChaosWorld::~ChaosWorld() {
     RestoreFiles();
-    for (HWND hwnd : {m_popup, m_hostB, m_hostA}) {
+    for (HWND hwnd : {m_popup, m_panel, m_hostB, m_hostA}) {
         if (::IsWindow(hwnd)) ::DestroyWindow(hwnd);
     }
     g_world = nullptr;
@@ -226,15 +227,7 @@ bool ChaosWorld::Run(const ChaosStep& step) {
     if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos: step %s\n", action.c_str());
     if (action.compare(0, 5, "call:") == 0) {
         const std::string name = action.substr(5);
-        bool found = false;
-        for (const HostCall& call : kHostCalls) {
-            if (name == call.name) {
-                call.call(*this);
-                found = true;
-                break;
-            }
-        }
-        if (!found) Fail("unknown host call " + name);
+        if (!CallByName(name)) Fail("unknown host call " + name);
     } else if (action.compare(0, 6, "input:") == 0) {
         UserInput(action);
     } else if (action.compare(0, 6, "event:") == 0) {
@@ -528,10 +521,29 @@ void ChaosWorld::UserInput(const std::string& kind) {
         ::SendMessageA(to, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(target));
     } else if (kind == "input:menu-command") {
         HMENU menu = CPartyDlg_DlgInerface_GetPopupMenuHandle();
+        // The choices are in the menu's popup, where it has one.
+        if (menu && ::GetMenuItemCount(menu) > 0 && ::GetSubMenu(menu, 0)) menu = ::GetSubMenu(menu, 0);
         int count = menu ? ::GetMenuItemCount(menu) : 0;
         UINT id = count > 0 ? ::GetMenuItemID(menu, static_cast<int>(m_random.Below(count)))
                             : 1011 + m_random.Below(5);
-        ::SendMessageA(top, WM_COMMAND, id, 0);
+        // A popup menu's choice goes to the window that tracked it: mostly
+        // a list the user right-clicked, else the window around the target.
+        std::vector<HWND> lists;
+        for (HWND hwnd : LibraryWindows()) {
+            char cls[16] = {0};
+            ::GetClassNameA(hwnd, cls, sizeof cls);
+            if (lstrcmpiA(cls, "ListBox") == 0 && ::IsWindowVisible(hwnd)) lists.push_back(hwnd);
+        }
+        HWND to = !lists.empty() && m_random.Chance(70) ? lists[m_random.Below(lists.size())] : top;
+        if (to != top) {
+            // The right-click on a row that opened the menu; an Escape
+            // already queued ends the menu's own loop.
+            const LPARAM row = MAKELPARAM(5 + m_random.Below(100), m_random.Below(80));
+            ::PostMessageA(to, WM_KEYDOWN, VK_ESCAPE, 1);
+            ::SendMessageA(to, WM_RBUTTONDOWN, MK_RBUTTON, row);
+            if (::IsWindow(to)) ::SendMessageA(to, WM_RBUTTONUP, 0, row);
+        }
+        if (::IsWindow(to)) ::SendMessageA(to, WM_COMMAND, id, 0);
     } else if (kind == "input:key") {
         const WPARAM keys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, VK_SPACE, VK_UP, VK_DOWN, VK_F4};
         WPARAM key = keys[m_random.Below(sizeof keys / sizeof keys[0])];
@@ -626,8 +638,39 @@ void ChaosWorld::RestoreFiles() {
     ::DeleteFileA("Default.sav");
 }
 
+bool ChaosWorld::CallByName(const std::string& name) {
+    for (const HostCall& call : kHostCalls) {
+        if (name == call.name) {
+            call.call(*this);
+            return true;
+        }
+    }
+    return false;
+}
+
 void ChaosWorld::HostEvent(const std::string& kind) {
-    if (kind == "event:destroy-host") {
+    if (kind == "event:lobby-panel") {
+        // A lobby keeps the player list and the base-data panel in a panel of
+        // its window, and they report to the windows above it: made at the
+        // top level they have nobody to report to.
+        MakeHosts();
+        if (!::IsWindow(m_panel)) {
+            m_panel = ::CreateWindowExA(0, kHostClass, "Chaos panel", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 10, 40, 700,
+                                        520, m_hostA, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        }
+        if (m_random.Chance(60)) {
+            CPartyDlg_DlgInerface_CreatePlayerLBDlg(m_panel);
+            CPartyDlg_DlgInerface_ShowPlayerLBDlg();
+            if (m_random.Chance(50)) CallByName("CBaseDataControl_SetTrackPopMenu");
+            const uint32_t players = 1 + m_random.Below(20);
+            for (uint32_t i = 0; i < players; ++i) CallByName("CPartyDlg_DlgInerface_AddPlayer");
+            CPartyDlg_DlgInerface_ShowPlayerLB();
+        } else {
+            CPBDDlg_Interface_CreatePBD_Dlg(m_panel);
+            CallByName("CPBDDlg_Interface_RefreshPBD_Dlg");
+            CPBDDlg_Interface_ShowPBD_Dlg();
+        }
+    } else if (kind == "event:destroy-host") {
         HWND gone = m_random.Chance(70) ? m_hostA : m_hostB;
         ::DestroyWindow(gone);
         m_deadWindows.push_back(gone);

@@ -119,6 +119,9 @@ private:
     void NestedPump(int count);
     void CallBack(int depth);
     void MakeHosts();
+    // Runs the host call of that name with drawn arguments; false when there
+    // is none.
+    bool CallByName(const std::string& name);
     std::vector<HWND> LibraryWindows() const;
     bool IsOurs(HWND hwnd) const;
     unsigned char* GuardedSlot(size_t size);
@@ -134,6 +137,7 @@ private:
 
     HWND m_hostA = nullptr;
     HWND m_hostB = nullptr;
+    HWND m_panel = nullptr;  // a child of m_hostA, made by the first lobby-panel event
     HWND m_popup = nullptr;
     std::vector<HWND> m_deadWindows;
     std::set<HWND> m_ours;
