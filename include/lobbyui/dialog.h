@@ -34,6 +34,14 @@ public:
         OnDestroying();
         return m_hWnd ? ::DestroyWindow(m_hWnd) : FALSE;
     }
+    // For a destroy that has to wait (the system's procedure of one of its
+    // controls is still running under the call): the dialog ends now as a
+    // destroy would end it, and hides; DestroyWindow follows later.
+    void Retire() {
+        if (!m_hWnd) return;
+        OnDestroying();
+        if (m_hWnd) ::ShowWindow(m_hWnd, SW_HIDE);
+    }
 
     // The window given to Create: where the dialog reports to its host.
     HWND GetOwnerHwnd() const { return m_hWndOwner; }

@@ -5,11 +5,14 @@
 // A Create whose window could not be made keeps nothing, so that the host's
 // next Create (with a parent that works) makes the dialog after all.
 // Portable: Dialog only needs a Create(Parent*) answering whether its window
-// was made, and DestroyWindow().
+// was made, DestroyWindow(), and Retire() for a destroy that has to wait
+// (win/system_code.h).
 #ifndef LOBBYUI_FRAME_DIALOG_SINGLETON_H
 #define LOBBYUI_FRAME_DIALOG_SINGLETON_H
 
 #include <utility>
+
+#include "win/system_code.h"
 
 template <class Dialog>
 class DialogSingleton {
@@ -39,10 +42,17 @@ public:
     void Destroy() {
         if (!m_dialog) return;
         Dialog* dialog = m_dialog;
-        // Cleared first: destroying the window may call back into the facade.
+        // Cleared first: destroying the window may call back into the facade,
+        // and a Create from there makes a new dialog.
         m_dialog = nullptr;
-        dialog->DestroyWindow();
-        delete dialog;
+        // Asked from inside a control's own procedure, the window has to
+        // outlive that procedure: the dialog ends and hides now, and goes
+        // when the procedure has returned.
+        if (InsideSystemCode()) dialog->Retire();
+        DestroyOutsideSystemCode([dialog] {
+            dialog->DestroyWindow();
+            delete dialog;
+        });
     }
 
     Dialog* Get() const { return m_dialog; }

@@ -25,6 +25,7 @@ struct FakeDialog {
         return p && p->id >= 0;
     }
     void DestroyWindow() { log->push_back("destroy-window"); }
+    void Retire() { log->push_back("retire"); }
 };
 std::vector<const char*>* FakeDialog::log = nullptr;
 
@@ -77,6 +78,33 @@ TEST_F(DialogSingletonTest, DestroyTwiceIsHarmlessAndCreateAfterDestroyMakesAFre
     facade.Destroy();
 }
 
+// A host destroying the dialog from a call-back made under a control's own
+// procedure: the dialog retires at once, the facade is free for a new one,
+// and the old window goes only when the outermost procedure has returned.
+TEST_F(DialogSingletonTest, ADestroyUnderAControlsOwnProcedureWaitsForItAndLeavesTheFacadeFree) {
+    Parent p{1};
+    facade.Create(&p);
+    log.clear();
+    {
+        SystemCodeScope outer;
+        {
+            SystemCodeScope inner;
+            facade.Destroy();
+            EXPECT_FALSE(facade.Exists());
+            facade.Create(&p);
+            RunWaitingDestroys();
+        }
+        RunWaitingDestroys();
+        EXPECT_EQ((std::vector<const char*>{"retire", "construct", "create"}), log);
+    }
+    RunWaitingDestroys();
+    EXPECT_EQ((std::vector<const char*>{"retire", "construct", "create", "destroy-window", "delete"}), log);
+    EXPECT_TRUE(facade.Exists());
+    log.clear();
+    facade.Destroy();
+    EXPECT_EQ((std::vector<const char*>{"destroy-window", "delete"}), log);
+}
+
 TEST_F(DialogSingletonTest, CreateWhoseWindowFailsKeepsNothingSoTheNextCreateWorks) {
     Parent broken{-1}, good{2};
     facade.Create(&broken);
@@ -102,6 +130,7 @@ struct DestroyedWhileMade {
         return false;
     }
     void DestroyWindow() {}
+    void Retire() {}
 };
 }  // namespace
 

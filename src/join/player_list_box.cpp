@@ -166,6 +166,7 @@ void CPlayerListBox::ReleaseRedraw() {
 }
 
 HWND CPlayerListBox::NotifyWindow() const {
+    if (m_bQuiet) return nullptr;
     HWND dialog = m_hWnd ? ::GetParent(m_hWnd) : nullptr;
     HWND parent = dialog ? ::GetParent(dialog) : nullptr;
     return parent ? ::GetParent(parent) : nullptr;

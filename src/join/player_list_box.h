@@ -59,8 +59,12 @@ public:
 
     // Asks the host whether the player is a friend (message 1229, code 4).
     bool IsFriend(const tagKWP_PLAYER_LIST_DATA_EXTRA& player) const;
-    // Where the rows report: the parent of the window the dialog was made in.
+    // Where the rows report: the parent of the window the dialog was made in;
+    // nobody once the list is quiet.
     HWND NotifyWindow() const;
+    // From now on the list asks and reports nothing: its dialog is being
+    // destroyed.
+    void Quiet() { m_bQuiet = true; }
 
     // Forgets the clicked record when its row goes: the host may free it.
     void ForgetRecord(const tagKWP_PLAYER_LIST_DATA_EXTRA* player);
@@ -93,6 +97,9 @@ private:
     void SwitchRedraw(bool on);
 
     tagKWP_PLAYER_LIST_DATA_EXTRA* m_pClicked = nullptr;
+    // Set when the dialog is being destroyed: rows still drawn until the
+    // window goes ask the host nothing, and nothing is reported.
+    bool m_bQuiet = false;
     // The list's window procedure below ours, for questions that change
     // nothing (see Ask).
     WNDPROC m_listProc = nullptr;

@@ -195,6 +195,14 @@ TEST_F(PlayerListCallbackTest, AHostCallingBackWhileTheListAsksAboutAFriendHasTh
              ::UpdateWindow(t.List());
          }},
         {"friend sort", 0, [](PlayerListCallbackTest& t) { ::SendMessageA(t.Dialog(), WM_COMMAND, ID_SORT_BY_FRIEND, 0); }},
+        // The list box redraws the rows whose selection changed from inside
+        // its own handling of the press, and reads its rows again after.
+        {"click on a row", 0,
+         [](PlayerListCallbackTest& t) {
+             const LPARAM bob = MAKELPARAM(20, 43 + 10);
+             ::SendMessageA(t.List(), WM_LBUTTONDOWN, MK_LBUTTON, bob);
+             if (t.List()) ::SendMessageA(t.List(), WM_LBUTTONUP, 0, bob);
+         }},
         {"sorted add", 1,
          [](PlayerListCallbackTest& t) {
              ThePlayerListState().currentSortCommand = ID_SORT_BY_FRIEND;

@@ -127,6 +127,10 @@ INT_PTR CPlayerListBoxDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     return CDragDialog::DialogProc(msg, w, l);
 }
 
+// The rows drawn while the window goes, or until a destroy that had to wait
+// happens, ask the host nothing: for the host the list is gone.
+void CPlayerListBoxDlg::OnDestroying() { m_list.Quiet(); }
+
 BOOL CPlayerListBoxDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {
     switch (id) {
     case IDC_PLAYER_LIST_SORT:

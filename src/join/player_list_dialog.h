@@ -59,6 +59,7 @@ protected:
     INT_PTR DialogProc(UINT msg, WPARAM w, LPARAM l) override;
     BOOL OnInitDialog() override;
     BOOL OnCommand(UINT id, UINT notifyCode, HWND control) override;
+    void OnDestroying() override;
 
 private:
     void OnSortButton();

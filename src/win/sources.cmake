@@ -1,4 +1,6 @@
 lobbyui_add_sources(
+  PORTABLE
+    system_code.cpp
   WIN32
     clock.cpp
     dc.cpp

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "win/system_code.h"
+
 namespace {
 const UINT_PTR kSubclassId = 0x4C6F6279;  // "Loby"
 }
@@ -36,7 +38,10 @@ BOOL CSubclassedWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALS
 
 LRESULT CSubclassedWnd::WindowProc(UINT, WPARAM, LPARAM) { return Default(); }
 
-LRESULT CSubclassedWnd::Default() { return ::DefSubclassProc(m_hWnd, m_msg, m_wParam, m_lParam); }
+LRESULT CSubclassedWnd::Default() {
+    SystemCodeScope systemCode;
+    return ::DefSubclassProc(m_hWnd, m_msg, m_wParam, m_lParam);
+}
 
 LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR ref) {
     CSubclassedWnd* self = reinterpret_cast<CSubclassedWnd*>(ref);
@@ -52,13 +57,17 @@ LRESULT CALLBACK CSubclassedWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM w, LPA
     LRESULT result = self->WindowProc(msg, w, l);
     // Deleted inside its own message (its dialog destroyed by the host):
     // nothing of the object may be touched any more.
-    if (watch.Gone()) return result;
-    self->m_msg = savedMsg;
-    self->m_wParam = savedW;
-    self->m_lParam = savedL;
-    if (msg == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hwnd, &CSubclassedWnd::SubclassProc, kSubclassId);
-        self->m_hWnd = nullptr;
+    if (!watch.Gone()) {
+        self->m_msg = savedMsg;
+        self->m_wParam = savedW;
+        self->m_lParam = savedL;
+        if (msg == WM_NCDESTROY) {
+            ::RemoveWindowSubclass(hwnd, &CSubclassedWnd::SubclassProc, kSubclassId);
+            self->m_hWnd = nullptr;
+        }
     }
+    // A destroy the host asked for under the control's own procedure happens
+    // now, and may delete this object: nothing of it is touched after.
+    RunWaitingDestroys();
     return result;
 }
