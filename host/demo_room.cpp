@@ -3,22 +3,9 @@
 #include <windows.h>
 
 #include <string.h>
+#include <wchar.h>
 
 namespace {
-
-// A small generator of its own, so the room does not depend on the C runtime's rand().
-class Random {
-public:
-    explicit Random(unsigned seed) : m_state(seed) {}
-    unsigned Next() {
-        m_state = m_state * 1664525u + 1013904223u;
-        return m_state >> 8;
-    }
-    unsigned Below(unsigned n) { return n ? Next() % n : 0; }
-
-private:
-    unsigned m_state;
-};
 
 const char* const kAdjectives[] = {"快乐", "逍遥", "江南", "飞天", "无敌", "幸运", "北方", "小小",
                                    "老", "大漠", "清风", "闪电", "笑傲", "开心", "西湖"};
@@ -65,10 +52,18 @@ std::string Utf8FromGbk(const char* gbk, size_t maxBytes) {
     return out;
 }
 
+std::wstring WideFromUtf8(const std::string& utf8) {
+    int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring out(static_cast<size_t>(n > 0 ? n : 1), L'\0');
+    if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &out[0], n);
+    out.resize(wcslen(out.c_str()));
+    return out;
+}
+
 DemoRoom::DemoRoom() : DemoRoom(20261207, kPlayerCount, 150) {}
 
 DemoRoom::DemoRoom(unsigned seed, unsigned playerCount, unsigned tableCount) {
-    Random random(seed);
+    DemoRandom random(seed);
     if (playerCount < 2) playerCount = 2;
     if (tableCount < 12) tableCount = 12;
     // Every fifth table is a gap where one closed, unless the room is full.
@@ -240,7 +235,7 @@ tagKWP_TABLE_SET_DEFAULT DemoRoom::CreateDefaults() {
 }
 
 tagKWP_PLAYER_LIST_DATA_EXTRA DemoRoom::MakePlayer(unsigned id, unsigned number) {
-    Random random(id * 2654435761u + number);
+    DemoRandom random(id * 2654435761u + number);
     tagKWP_PLAYER_LIST_DATA_EXTRA p;
     memset(&p, 0, sizeof p);
     p.uiPlayerID = id;

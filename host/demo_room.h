@@ -17,6 +17,23 @@
 std::string Gbk(const char* utf8);
 // GBK bytes to UTF-8, for the log.
 std::string Utf8FromGbk(const char* gbk, size_t maxBytes = 4096);
+// UTF-8 text as the wide text the lobby window draws.
+std::wstring WideFromUtf8(const std::string& utf8);
+
+// A small generator of the demo's own, so its rooms do not depend on the C
+// runtime's rand(): the same seed, the same room.
+class DemoRandom {
+public:
+    explicit DemoRandom(unsigned seed) : m_state(seed) {}
+    unsigned Next() {
+        m_state = m_state * 1664525u + 1013904223u;
+        return m_state >> 8;
+    }
+    unsigned Below(unsigned n) { return n ? Next() % n : 0; }
+
+private:
+    unsigned m_state;
+};
 
 class DemoRoom {
 public:

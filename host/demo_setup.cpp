@@ -199,3 +199,13 @@ void DemoSession::OnTableClicked(unsigned table, void* session) {
     if (CPT_MapInerface::GetTable_A_Struct(table).bHavePassword) CPartyDlg_DlgInerface::ShowPWDlg(static_cast<unsigned short>(table));
 #endif
 }
+
+std::string NoticePage() {
+    char path[MAX_PATH] = {0};
+    ::GetFullPathNameA("web\\notice.html", MAX_PATH, path, nullptr);
+    std::string url = std::string("file:///") + path;
+    for (char& ch : url) {
+        if (ch == '\\') ch = '/';
+    }
+    return url;
+}

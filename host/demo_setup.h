@@ -15,6 +15,10 @@
 #include "demo_room.h"
 #include "lobby_window.h"
 
+// The notice page the demo ships in its folder (web\notice.html), as the
+// file address a web dialog opens.
+std::string NoticePage();
+
 class DemoSession {
 public:
     DemoSession(DemoRoom& room, LobbyWindow& lobby);

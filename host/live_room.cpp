@@ -8,19 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "demo_room.h"
+
 namespace {
-
-class Random {
-public:
-    explicit Random(unsigned seed) : m_state(seed) {}
-    unsigned Next() {
-        m_state = m_state * 1664525u + 1013904223u;
-        return m_state >> 8;
-    }
-
-private:
-    unsigned m_state;
-};
 
 const char* const kNames[] = {"\xBF\xEC\xC0\xD6\xD7\xC0", "\xB8\xDF\xCA\xD6\xB9\xFD\xD5\xD0",
                               "\xD0\xC2\xCA\xD6\xC1\xB7\xCF\xB0", "\xB2\xBB\xB7\xFE\xC0\xB4\xD5\xBD"};
@@ -40,7 +30,7 @@ void LiveRoom::Stop() {
 }
 
 void LiveRoom::Run() {
-    Random random(::GetTickCount());
+    DemoRandom random(::GetTickCount());
     using Clock = std::chrono::steady_clock;
     const auto period = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / m_rate));
     // A late wake-up catches up, but never with more than a tenth of a

@@ -36,17 +36,6 @@ BOOL CALLBACK FindVisibleDialogWith(HWND hwnd, LPARAM l) {
     return FALSE;
 }
 
-// The page the web dialog opens, as a file address in the demo's folder.
-std::string NoticePage() {
-    char path[MAX_PATH] = {0};
-    ::GetFullPathNameA("web\\notice.html", MAX_PATH, path, nullptr);
-    std::string url = std::string("file:///") + path;
-    for (char& ch : url) {
-        if (ch == '\\') ch = '/';
-    }
-    return url;
-}
-
 const int kJoinFindPartner = 252;
 const unsigned kTablesRepaintMs = 50;  // the join dialog's button that slides the search panel out
 

@@ -34,14 +34,6 @@ LRESULT Attach(HWND hwnd, LPARAM l) {
     return 0;
 }
 
-std::wstring Wide(const std::string& utf8) {
-    int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring out(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-    if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &out[0], n);
-    out.resize(wcslen(out.c_str()));
-    return out;
-}
-
 void Fill(HDC dc, const RECT& r, COLORREF colour) {
     HBRUSH brush = ::CreateSolidBrush(colour);
     ::FillRect(dc, &r, brush);
@@ -304,7 +296,7 @@ LRESULT CALLBACK LobbyWindow::HolderProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l
         ::SelectObject(dc, self->m_smallFont);
         tagKWP_PLAYER_LIST_DATA_EXTRA* me = nullptr;
         if (CPT_MapInerface::GetAPlayerData(me, self->m_room.localPlayerId())) {
-            Text(dc, box.left + 10, box.top + 34, Wide(Utf8FromGbk(me->acNickName, sizeof me->acNickName)), RGB(200, 0, 200));
+            Text(dc, box.left + 10, box.top + 34, WideFromUtf8(Utf8FromGbk(me->acNickName, sizeof me->acNickName)), RGB(200, 0, 200));
             wchar_t line[64];
             swprintf(line, 64, L"等级 %u   淘豆 %d", me->ucLevel, me->iBeans);
             Text(dc, box.left + 10, box.top + 56, line, kInk);
@@ -438,7 +430,7 @@ void LobbyWindow::PaintView(HDC dc) {
     RECT clip = kLogPanel;
     clip.right -= 6;
     for (size_t i = first; i < messages.size(); ++i, y += 19) {
-        std::wstring text = Wide(messages[i].text);
+        std::wstring text = WideFromUtf8(messages[i].text);
         RECT row = {kLogPanel.left + 8, y, clip.right, y + 18};
         ::SetTextColor(dc, kInk);
         ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &row, DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);

@@ -6,14 +6,6 @@
 
 namespace {
 
-std::wstring Wide(const std::string& utf8) {
-    int n = ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring out(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-    if (n > 0) ::MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &out[0], n);
-    out.resize(wcslen(out.c_str()));
-    return out;
-}
-
 std::string Bounded(const char* text, size_t size) { return std::string(text, strnlen(text, size)); }
 
 }  // namespace
@@ -118,7 +110,7 @@ void SimServer::SwitchServer(size_t index) {
     DemoRoom room(20261207 + static_cast<unsigned>(index) * 7919, players, tables);
     m_model.Load(room);
     std::string name = Utf8FromGbk(servers[index].name, sizeof servers[index].name);
-    m_lobby.SetRoomName(Wide("斗地主 · " + name));
+    m_lobby.SetRoomName(WideFromUtf8("斗地主 · " + name));
     Note("entered the room of " + name + ": " + std::to_string(m_model.PlayerCount()) + " players, " +
          std::to_string(m_model.TableCount()) + " tables");
     RefreshBaseData();

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "demo_setup.h"
 #include "tour.h"
 
 namespace {
@@ -126,17 +127,6 @@ void AddSettingsDialogSteps(std::vector<TourStep>& steps) {
 
 #if defined(LOBBYUI_DEMO_WEB)
 CDialog* g_webDialog = nullptr;
-
-// The page the demo ships, as a file address.
-std::string NoticePage() {
-    char path[MAX_PATH] = {0};
-    ::GetFullPathNameA("web\\notice.html", MAX_PATH, path, nullptr);
-    std::string url = std::string("file:///") + path;
-    for (char& ch : url) {
-        if (ch == '\\') ch = '/';
-    }
-    return url;
-}
 
 std::string WebDialogShown(TourContext& c) {
     HWND d = g_webDialog->m_hWnd;
