@@ -17,26 +17,6 @@ namespace {
 
 typedef CPSDlg_Interface Score;
 
-struct TooltipSearch {
-    HWND owner;
-    HWND found;
-};
-BOOL CALLBACK MatchTooltip(HWND h, LPARAM p) {
-    TooltipSearch* s = reinterpret_cast<TooltipSearch*>(p);
-    char name[32] = {0};
-    ::GetClassNameA(h, name, sizeof name);
-    if (::GetWindow(h, GW_OWNER) == s->owner && strcmp(name, TOOLTIPS_CLASSA) == 0) {
-        s->found = h;
-        return FALSE;
-    }
-    return TRUE;
-}
-HWND FindTooltip(HWND owner) {
-    TooltipSearch search = {owner, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &MatchTooltip, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 class ScoreDialog : public DialogUnderTest {
 public:
     explicit ScoreDialog(HostWindow& host) : m_host(host) {}
@@ -85,7 +65,7 @@ TEST_P(ScoreDoorTest, AHostCallingBackFromTheActivationFindsWhatItsLastCallAsked
     // Whatever dialog is left has the tooltip it made, even one made while
     // the one before it was being destroyed.
     if (HWND d = dialog.Window()) {
-        EXPECT_TRUE(FindTooltip(d)) << "the dialog lost its tooltip";
+        EXPECT_TRUE(FindOwnedTooltip(d)) << "the dialog lost its tooltip";
     }
 }
 

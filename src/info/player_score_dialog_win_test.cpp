@@ -15,6 +15,7 @@
 #include <lobbyui/frame.h>
 #include <lobbyui/player_info.h>
 
+#include "dialog_controls.h"
 #include "host_window.h"
 #include "join/join_table_test_support.h"
 #include "metafile_recorder.h"
@@ -85,29 +86,8 @@ protected:
         Score::CreatePS_Dlg(host.wnd());
         dialog = FindOwnedDialog(host.hwnd(), IDC_PS_NEXT_PAGE);
         ASSERT_TRUE(dialog);
-        tooltip = FindTooltip(dialog);
+        tooltip = FindOwnedTooltip(dialog);
         ASSERT_TRUE(tooltip);
-    }
-
-    struct TooltipSearch {
-        HWND owner;
-        HWND found;
-    };
-    static BOOL CALLBACK MatchTooltip(HWND h, LPARAM p) {
-        TooltipSearch* s = reinterpret_cast<TooltipSearch*>(p);
-        char name[32] = {0};
-        ::GetClassNameA(h, name, sizeof name);
-        if (::GetWindow(h, GW_OWNER) == s->owner && strcmp(name, TOOLTIPS_CLASSA) == 0) {
-            s->found = h;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    // The score dialog's tooltip window: a pop-up it owns.
-    static HWND FindTooltip(HWND owner) {
-        TooltipSearch search = {owner, nullptr};
-        ::EnumThreadWindows(::GetCurrentThreadId(), &MatchTooltip, reinterpret_cast<LPARAM>(&search));
-        return search.found;
     }
 
     void Show(const tagKWP_MERIT_DETAIL& merit, const char* name = "Pat") {

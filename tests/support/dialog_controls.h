@@ -5,6 +5,7 @@
 #define LOBBYUI_TESTS_DIALOG_CONTROLS_H
 
 #include <windows.h>
+#include <commctrl.h>
 
 struct OwnedDialogSearch {
     HWND owner;
@@ -25,6 +26,29 @@ inline BOOL CALLBACK MatchOwnedDialog(HWND h, LPARAM p) {
 inline HWND FindOwnedDialog(HWND owner, int controlId) {
     OwnedDialogSearch search = {owner, controlId, nullptr};
     ::EnumThreadWindows(::GetCurrentThreadId(), &MatchOwnedDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+struct OwnedTooltipSearch {
+    HWND owner;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchOwnedTooltip(HWND h, LPARAM p) {
+    OwnedTooltipSearch* s = reinterpret_cast<OwnedTooltipSearch*>(p);
+    char name[32] = {0};
+    ::GetClassNameA(h, name, sizeof name);
+    if (::GetWindow(h, GW_OWNER) == s->owner && lstrcmpA(name, TOOLTIPS_CLASSA) == 0) {
+        s->found = h;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The tooltip window of this thread that owner owns: a pop-up, not a child.
+inline HWND FindOwnedTooltip(HWND owner) {
+    OwnedTooltipSearch search = {owner, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &MatchOwnedTooltip, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
