@@ -37,6 +37,14 @@ INT_PTR CDragDialog::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         // class arrow over the host's choice.
         SetMsgResult(ApplyHostCursor() ? TRUE : FALSE);
         return TRUE;
+    case WM_SYSCOMMAND:
+        if ((w & 0xFFF0) != SC_CLOSE) return CDialog::DialogProc(msg, w, l);
+        // The close box closes once, here. The default course would close
+        // again through WM_CLOSE, after the first close's hide had let the
+        // host in: a show the host made there would be hidden at once, and
+        // the locks it raised dropped under it.
+        OnClose();
+        return TRUE;
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(l) != m_hWnd) m_drag.OnCaptureLost();
         return CDialog::DialogProc(msg, w, l);

@@ -1,7 +1,8 @@
 // CDragDialog: the base of the library's movable dialogs. The caption is the
 // only grab handle; the system's own move loop never starts, so a drag moves
 // the window in throttled steps while the mouse moves (see DragTracker). A
-// close box in the caption works as the system's does.
+// close box in the caption works as the system's does, and its close ends in
+// the dialog's OnClose once, whatever the host does while it runs.
 #ifndef LOBBYUI_FRAME_DRAG_DIALOG_H
 #define LOBBYUI_FRAME_DRAG_DIALOG_H
 

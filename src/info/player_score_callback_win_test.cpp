@@ -42,6 +42,7 @@ const Door kDoors[] = {
     {"Show", [](DialogUnderTest& d) { d.Show(); }, WM_KILLFOCUS, DoorStart::kHiddenHostFocused, Seen::kShown},
     {"Hide", [](DialogUnderTest& d) { d.Hide(); }, WM_ACTIVATE, DoorStart::kShownDialogFocused, Seen::kHidden},
     {"Hide", [](DialogUnderTest& d) { d.Hide(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kHidden},
+    {"CloseBox", &PressCloseBox, WM_ACTIVATE, DoorStart::kShownDialogFocused, Seen::kHidden},
     {"Destroy", [](DialogUnderTest& d) { d.Destroy(); }, WM_ACTIVATE, DoorStart::kShownDialogFocused, Seen::kGone},
     {"Destroy", [](DialogUnderTest& d) { d.Destroy(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kGone},
 };

@@ -213,17 +213,6 @@ void CPlayerScoreDlg::OnOK() { Hide(); }
 
 void CPlayerScoreDlg::OnCancel() { Hide(); }
 
-INT_PTR CPlayerScoreDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) {
-        // The hide may let the host destroy the dialog; the command's
-        // default course then has no window left to run on.
-        LifeWatch watch(*this);
-        Hide();
-        if (watch.Gone()) return TRUE;
-    }
-    return CDragDialog::DialogProc(msg, w, l);
-}
-
 void CPlayerScoreDlg::Paint(CDC& dc) {
     SelectGuard font(dc, m_font);
     dc.SetBkMode(TRANSPARENT);

@@ -35,7 +35,6 @@ public:
     bool ContestDataReceived() const { return m_bContestReceived; }
 
 protected:
-    INT_PTR DialogProc(UINT msg, WPARAM w, LPARAM l) override;
     BOOL OnInitDialog() override;
     BOOL OnCommand(UINT id, UINT notifyCode, HWND control) override;
     void OnOK() override;

@@ -41,7 +41,7 @@ const Seen kHidden = {true, false, 0};
 const Seen kGone = {false, false, 0};
 const CallOutcomes<Seen> kOutcomes = {kHidden, kGone, kShown, kShown};
 
-enum Phase { kShow, kConfirm, kCancel, kDestroyPhase };
+enum Phase { kShow, kConfirm, kCancel, kCloseBox, kDestroyPhase };
 
 class PasswordCallbackTest : public ::testing::Test {
 protected:
@@ -146,9 +146,9 @@ TEST_F(PasswordCallbackTest, AHostCallingBackInside1228HasTheLastWordAndHearsOne
 }
 
 void PasswordCallbackTest::RunActivationCases(int minimumFired) {
-    const char* const phaseNames[] = {"show", "confirm", "Escape", "destroy"};
+    const char* const phaseNames[] = {"show", "confirm", "Escape", "close box", "destroy"};
     int firedCases = 0;
-    const std::initializer_list<Phase> phases = {kShow, kConfirm, kCancel, kDestroyPhase};
+    const std::initializer_list<Phase> phases = {kShow, kConfirm, kCancel, kCloseBox, kDestroyPhase};
     ForEveryMessageActAndCall(phases, phaseNames, [&](UINT event, Phase phase, HostCall call) {
         Fresh();
         if (phase != kShow) ShowWithText(42, "pw");
@@ -158,6 +158,7 @@ void PasswordCallbackTest::RunActivationCases(int minimumFired) {
             if (phase == kShow) ShowWithText(42, "pw");
             if (phase == kConfirm) Confirm(Dialog());
             if (phase == kCancel) Escape(Dialog());
+            if (phase == kCloseBox) ::SendMessageA(Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
             if (phase == kDestroyPhase) Party::DestroyPWDlg();
         });
 
@@ -185,7 +186,7 @@ void PasswordCallbackTest::RunActivationCases(int minimumFired) {
 // that re-shows a new dialog, or presses the dying one, from the activation
 // the destroy causes keeps the lock its show raised and hears nothing.
 TEST_F(PasswordCallbackTest, AHostCallingBackFromActivationAndFocusHasTheLastWord) {
-    RunActivationCases(5 * 7);
+    RunActivationCases(6 * 7);
 }
 
 TEST_F(PasswordCallbackTest, ADialogDestroyedWhileShownDropsTheLockAndSaysNothing) {

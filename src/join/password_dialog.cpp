@@ -45,10 +45,10 @@ void CPW_InputDlg::ShowFor(unsigned short tableNum) {
     m_edit.SetFocus();
 }
 
-bool CPW_InputDlg::HideAndUnlock() {
+void CPW_InputDlg::HideAndUnlock() {
     m_outcome.Take();
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-    return ShowWindowSurvives(SW_HIDE);
+    ShowWindow(SW_HIDE);
 }
 
 void CPW_InputDlg::Confirm() {
@@ -91,13 +91,6 @@ void CPW_InputDlg::OnDestroying() {
 
 // The window can also go without DestroyWindow, with its parent.
 void CPW_InputDlg::OnDestroy() { OnDestroying(); }
-
-INT_PTR CPW_InputDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
-    // The system close hides first; its default processing then ends in
-    // the cancel handling, which sends nothing either.
-    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE && !HideAndUnlock()) return TRUE;
-    return CDragDialog::DialogProc(msg, w, l);
-}
 
 namespace {
 DialogSingleton<CPW_InputDlg> g_passwordDialog;

@@ -17,13 +17,11 @@ public:
     // Lays the dialog out for the table, empties the edit, raises the
     // party-button lock and shows it with the keyboard in the edit.
     void ShowFor(unsigned short tableNum);
-    // Hides it and drops the lock; sends nothing. Answers whether the dialog
-    // survived the hide.
-    bool HideAndUnlock();
+    // Hides it and drops the lock; sends nothing.
+    void HideAndUnlock();
     unsigned short TableNumber() const { return m_usTableNum; }
 
 protected:
-    INT_PTR DialogProc(UINT msg, WPARAM w, LPARAM l) override;
     BOOL OnInitDialog() override;
     BOOL OnCommand(UINT id, UINT notifyCode, HWND control) override;
     void OnOK() override;

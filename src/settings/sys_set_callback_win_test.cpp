@@ -87,6 +87,7 @@ const Door kDoors[] = {
     {"Switch", [](DialogUnderTest&) { Settings::SwitchShowDlg(); }, WM_KILLFOCUS, DoorStart::kHiddenHostFocused, Seen::kShown},
     {"Hide", [](DialogUnderTest& d) { d.Hide(); }, WM_ACTIVATE, DoorStart::kShownDialogFocused, Seen::kHidden},
     {"Hide", [](DialogUnderTest& d) { d.Hide(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kHidden},
+    {"CloseBox", &PressCloseBox, WM_ACTIVATE, DoorStart::kShownDialogFocused, Seen::kHidden},
     {"Destroy", [](DialogUnderTest& d) { d.Destroy(); }, WM_ACTIVATE, DoorStart::kShownDialogFocused, Seen::kGone},
     {"Destroy", [](DialogUnderTest& d) { d.Destroy(); }, WM_SETFOCUS, DoorStart::kShownDialogFocused, Seen::kGone},
 };

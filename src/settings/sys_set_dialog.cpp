@@ -151,17 +151,6 @@ void CSysSetDlg::OnOK() { Hide(); }
 
 void CSysSetDlg::OnCancel() { Hide(); }
 
-INT_PTR CSysSetDlg::DialogProc(UINT msg, WPARAM w, LPARAM l) {
-    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) {
-        // The hide may let the host destroy the dialog; the command's
-        // default course then has no window left to run on.
-        LifeWatch watch(*this);
-        Hide();
-        if (watch.Gone()) return TRUE;
-    }
-    return CDragDialog::DialogProc(msg, w, l);
-}
-
 namespace {
 DialogSingleton<CSysSetDlg> g_sysSetDialog;
 }

@@ -34,7 +34,6 @@ public:
     void Paint(CDC& dc) override;
 
 protected:
-    INT_PTR DialogProc(UINT msg, WPARAM w, LPARAM l) override;
     BOOL OnInitDialog() override;
     BOOL OnCommand(UINT id, UINT notifyCode, HWND control) override;
     void OnOK() override;

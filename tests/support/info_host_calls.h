@@ -118,6 +118,11 @@ struct Door {
     Seen after;  // the state the door leaves when the host does nothing
 };
 
+// The caption's close box, as the system sends its command.
+inline void PressCloseBox(DialogUnderTest& dialog) {
+    if (HWND window = dialog.Window()) ::SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
 // Names the cases of a suite of doors: the door, the message, the call.
 template <size_t N>
 CaseName NamedByDoor(const Door (&doors)[N]) {
