@@ -6,7 +6,8 @@
 // next Create (with a parent that works) makes the dialog after all.
 // Portable: Dialog only needs a Create(Parent*) answering whether its window
 // was made, DestroyWindow(), and Retire() for a destroy that has to wait
-// (win/system_code.h).
+// (win/system_code.h): one asked for inside a control's own procedure, or
+// while the dialog's window is being made.
 #ifndef LOBBYUI_FRAME_DIALOG_SINGLETON_H
 #define LOBBYUI_FRAME_DIALOG_SINGLETON_H
 
@@ -31,12 +32,25 @@ public:
         // Stored before the window is made: initialisation may already call
         // back into the facade.
         m_dialog = dialog;
-        const bool made = dialog->Create(parent);
-        // A Destroy reached from inside the creation has deleted it already.
-        if (m_dialog != dialog || made) return;
-        m_dialog = nullptr;
-        dialog->DestroyWindow();
-        delete dialog;
+        bool made = false;
+        {
+            // The making is the system's code too: a child dialog's creation
+            // tells the host (WM_PARENTNOTIFY) before the dialog has
+            // initialised, and a Destroy from there must not free the object
+            // the creation goes on to initialise. It waits until the window
+            // is made.
+            SystemCodeScope making;
+            made = dialog->Create(parent);
+        }
+        if (m_dialog == dialog && !made) {
+            m_dialog = nullptr;
+            DestroyOutsideSystemCode([dialog] {
+                dialog->DestroyWindow();
+                delete dialog;
+            });
+        }
+        // A Destroy asked for during the making goes now.
+        RunWaitingDestroys();
     }
 
     void Destroy() {

@@ -119,26 +119,40 @@ TEST_F(DialogSingletonTest, CreateWhoseWindowFailsKeepsNothingSoTheNextCreateWor
 }
 
 namespace {
-// A dialog whose creation makes its host destroy it at once.
+// A dialog whose creation makes its host destroy it at once, as a host does
+// from the notice a child window's creation sends it, and which then goes on
+// initialising itself.
 struct DestroyedWhileMade;
 DialogSingleton<DestroyedWhileMade>* g_destroying = nullptr;
 int g_deleted = 0;
+bool g_deletedWhileMade = false;
 struct DestroyedWhileMade {
+    static bool windowMade;
+    std::vector<int> initialised;
     ~DestroyedWhileMade() { ++g_deleted; }
     bool Create(const Parent*) {
         g_destroying->Destroy();
-        return false;
+        g_deletedWhileMade = g_deleted != 0;
+        initialised.assign(64, 1);
+        return windowMade;
     }
     void DestroyWindow() {}
     void Retire() {}
 };
+bool DestroyedWhileMade::windowMade = false;
 }  // namespace
 
-TEST(DialogSingletonReentryTest, HostDestroyingTheDialogWhileItIsMadeDeletesItOnce) {
-    DialogSingleton<DestroyedWhileMade> facade;
-    g_destroying = &facade;
-    Parent p{1};
-    facade.Create(&p);
-    EXPECT_FALSE(facade.Exists());
-    EXPECT_EQ(1, g_deleted);
+TEST(DialogSingletonReentryTest, HostDestroyingTheDialogWhileItIsMadeDeletesItOnceCreationHasReturned) {
+    for (bool made : {false, true}) {
+        SCOPED_TRACE(made ? "window made" : "window not made");
+        DialogSingleton<DestroyedWhileMade> facade;
+        g_destroying = &facade;
+        g_deleted = 0;
+        DestroyedWhileMade::windowMade = made;
+        Parent p{1};
+        facade.Create(&p);
+        EXPECT_FALSE(g_deletedWhileMade);
+        EXPECT_FALSE(facade.Exists());
+        EXPECT_EQ(1, g_deleted);
+    }
 }

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <lobbyui/party_dialogs.h>
+#include <lobbyui/player_info.h>
 
 #include "frame/drag_dialog.h"
+#include "heap_check.h"
 #include "host_window.h"
 #include "test_resources.h"
 
@@ -156,4 +158,38 @@ TEST(CWndViewTest, FromHandleGivesOneLastingViewPerHandle) {
     EXPECT_EQ(host.hwnd(), view->m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
     EXPECT_EQ(nullptr, HwndOf(nullptr));
+}
+
+// The player list and the base-data panel are child windows: making one
+// tells the host (WM_PARENTNOTIFY) before the dialog has initialised. A host
+// that destroys the dialog there has it gone once the creation has returned,
+// and the creation goes on with an object that is still whole.
+TEST(DestroyDuringCreateTest, AChildDialogDestroyedFromItsOwnCreationNoticeGoesOnceMade) {
+    const struct {
+        const char* name;
+        void (*create)(CWnd*);
+        void (*destroy)();
+    } dialogs[] = {
+        {"player list", &CPartyDlg_DlgInerface::CreatePlayerLBDlg, &CPartyDlg_DlgInerface::DestroyPlayerLBDlg},
+        {"base data", &CPBDDlg_Interface::CreatePBD_Dlg, &CPBDDlg_Interface::DestroyPDB_Dlg},
+    };
+    for (const auto& dialog : dialogs) {
+        SCOPED_TRACE(dialog.name);
+        HostWindow host;
+        int notices = 0;
+        host.Observe(WM_PARENTNOTIFY, [&](WPARAM w, LPARAM) {
+            if (LOWORD(w) != WM_CREATE || notices++) return;
+            dialog.destroy();
+        });
+        dialog.create(host.wnd());
+        host.StopObserving();
+        EXPECT_EQ(1, notices);
+        EXPECT_EQ(nullptr, ::GetWindow(host.hwnd(), GW_CHILD)) << "destroyed once made";
+        ASSERT_TRUE(ProcessHeapsValid());
+
+        dialog.create(host.wnd());
+        EXPECT_NE(nullptr, ::GetWindow(host.hwnd(), GW_CHILD)) << "made again";
+        dialog.destroy();
+        EXPECT_EQ(nullptr, ::GetWindow(host.hwnd(), GW_CHILD));
+    }
 }
