@@ -157,7 +157,7 @@ void CR_E_BtnInterface::DeleteRE_Btn(CButton* button) {
     // Taken back before the window goes: its destruction moves the focus,
     // and a host calling back from there finds the button already gone.
     if (!LiveButtons().TakeBack(button)) return;
-    delete static_cast<RoomEntranceBtn*>(button);
+    LiveButtons().End(static_cast<RoomEntranceBtn*>(button));
 }
 
 HWND HandedOutWindow(const CButton* button) {

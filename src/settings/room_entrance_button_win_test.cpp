@@ -15,6 +15,7 @@
 #include "host_window.h"
 #include "metafile_recorder.h"
 #include "res/settings_ids.h"
+#include "settings/handed_out_windows.h"
 #include "test_util.h"
 
 namespace {
@@ -312,4 +313,24 @@ TEST(RoomEntranceButtonFacade, WithoutAParentWindowTheHostStillGetsAButtonEveryF
         CR_E_BtnInterface::DeleteRE_Btn(button);  // given back twice: the second is ignored
     }
     EXPECT_TRUE(ProcessHeapsValid());
+}
+
+// The next button made may not take a given-back one's address: the old
+// handle would then read as the new button's window, and a second give-back
+// of it would delete the new button.
+TEST(RoomEntranceButtonFacade, AGivenBackButtonNamesNoButtonMadeAfterIt) {
+    HostWindow host;
+    CImageList faces(MakeFaces(0));
+    CButton* givenBack = CR_E_BtnInterface::CreateNewRE_Btn(&faces, host.wnd());
+    CR_E_BtnInterface::DeleteRE_Btn(givenBack);
+    for (int i = 0; i < 16; ++i) {
+        CButton* made = CR_E_BtnInterface::CreateNewRE_Btn(&faces, host.wnd());
+        ASSERT_NE(givenBack, made);
+        HWND window = made->m_hWnd;
+        EXPECT_EQ(nullptr, HandedOutWindow(givenBack));
+        CR_E_BtnInterface::DeleteRE_Btn(givenBack);
+        EXPECT_EQ(window, HandedOutWindow(made));
+        CR_E_BtnInterface::DeleteRE_Btn(made);
+        EXPECT_FALSE(::IsWindow(window));
+    }
 }

@@ -78,6 +78,6 @@ void CWebDlgInterface::DestroyWebDlg(CDialog* dialog) {
     // A window the host already destroyed (with its parent, say) is gone;
     // the object is freed all the same.
     dialog->DestroyWindow();
-    delete dialog;
+    LiveWebDialogs().End(static_cast<CWebDlg*>(dialog));
 }
 

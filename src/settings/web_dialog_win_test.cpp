@@ -15,6 +15,7 @@
 #include "host_window.h"
 #include "frame/lobby_app.h"
 #include "res/settings_ids.h"
+#include "settings/handed_out_windows.h"
 #include "support/html_trace.h"
 #include "support/texts_gbk.h"
 
@@ -165,6 +166,24 @@ TEST_F(WebDialogTest, DialogsLiveApartAndEnterAndEscapeDoNotCloseThem) {
     // The host may move and resize it; the page keeps filling it.
     ::MoveWindow(secondWindow, 5, 6, 250, 150, TRUE);
     EXPECT_EQ(CRect(0, 0, 250, 150), ChildRect(::GetDlgItem(secondWindow, IDC_WEB_BROWSER), secondWindow));
+}
+
+// A given-back dialog's address is not the next dialog's: the old handle
+// would read as the new dialog's window, and giving it back again would
+// destroy the new one.
+TEST_F(WebDialogTest, AGivenBackDialogNamesNoDialogMadeAfterIt) {
+    CDialog* givenBack = CWebDlgInterface::CreateNewWebDlg(kUrl, CRect(0, 0, 100, 50), host.wnd());
+    CWebDlgInterface::DestroyWebDlg(givenBack);
+    for (int i = 0; i < 8; ++i) {
+        CDialog* dialog = CWebDlgInterface::CreateNewWebDlg(kUrl, CRect(0, 0, 100, 50), host.wnd());
+        ASSERT_NE(givenBack, dialog);
+        HWND window = dialog->m_hWnd;
+        EXPECT_EQ(nullptr, HandedOutWindow(givenBack));
+        CWebDlgInterface::DestroyWebDlg(givenBack);
+        EXPECT_EQ(window, HandedOutWindow(dialog));
+        CWebDlgInterface::DestroyWebDlg(dialog);
+        EXPECT_FALSE(::IsWindow(window));
+    }
 }
 
 TEST_F(WebDialogTest, BadRectanglesParentsAndPointersAreHarmless) {
