@@ -93,6 +93,8 @@ private:
     static INT_PTR CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
     INT_PTR ReflectToChild(UINT msg, WPARAM w, LPARAM l);
     BOOL RestoreFocus(bool selectText);
+    // A control of this dialog that is shown and enabled itself.
+    bool TakesFocus(HWND control) const;
 
     HWND m_hWndFocus = nullptr;  // the control that had the keyboard when the dialog last lost it
 };

@@ -240,6 +240,24 @@ TEST_F(JoinTableTest, JoinLockedTableOpensPasswordDialogAndSendsNothingThenThePa
     EXPECT_EQ(0, Party::GetIfPartyBtnLock());
 }
 
+// The host answers a join with the message view (the table filled up in
+// the meantime): the keyboard must not come back to the join button that
+// view hides, where a second Space would join again.
+TEST_F(JoinTableTest, AViewShownFromInsideTheJoinReportTakesTheKeyboardOnlyOnWhatItOffers) {
+    Show(JTAT_JOIN, MakeTable(7, 101));
+    HWND join = ::GetDlgItem(dialog, IDC_JT_JOIN);
+    ::SetFocus(join);
+    ASSERT_EQ(join, ::GetFocus());
+    host.Answer(LOBBYUI_MSG_JOIN_TABLE, [&](WPARAM code, LPARAM) -> LRESULT {
+        if (code == LOBBYUI_JOIN_TABLE_JOIN) Show(JTAT_MESSAGE, MakeTable(7, 101));
+        return 0;
+    });
+    Click(dialog, IDC_JT_JOIN);
+    ASSERT_TRUE(::IsWindowVisible(dialog));
+    ASSERT_FALSE(::IsWindowVisible(join));
+    EXPECT_EQ(::GetDlgItem(dialog, IDC_JT_CLOSE), ::GetFocus());
+}
+
 TEST_F(JoinTableTest, OnlyJoinCloseAndTheSearchButtonsClickOncePerPress) {
     const int first = 40;
     const std::vector<int> click = {first + 9}, silence;

@@ -110,12 +110,20 @@ INT_PTR CDialog::ReflectToChild(UINT msg, WPARAM w, LPARAM l) {
 // there would have the system write into freed memory. So the library's
 // dialogs give the focus back themselves, and stop if the host's answer
 // ended them.
+bool CDialog::TakesFocus(HWND control) const {
+    if (!control || !::IsWindow(control) || !::IsChild(m_hWnd, control)) return false;
+    return (::GetWindowLongA(control, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
+}
+
 BOOL CDialog::RestoreFocus(bool selectText) {
     if (::IsIconic(m_hWnd)) return TRUE;
     HWND target = m_hWndFocus;
     m_hWndFocus = nullptr;
-    if (!target || !::IsWindow(target) || !::IsChild(m_hWnd, target)) target = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
-    if (!target || !::IsWindow(target)) return TRUE;
+    // A show may have hidden or disabled the control that had the keyboard
+    // (the join button of a table that turned out full): the keyboard
+    // must not press what the dialog no longer offers.
+    if (!TakesFocus(target)) target = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    if (!TakesFocus(target)) return TRUE;
     if (selectText && (::SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) {
         LifeWatch watch(*this);
         ::SendMessageA(target, EM_SETSEL, 0, -1);
