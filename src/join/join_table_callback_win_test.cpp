@@ -191,43 +191,44 @@ TEST_F(JoinTableCallbackTest, AHostCallingBackInsideTheDialogsMessagesHasTheLast
     });
 }
 
-// A locked table's join opens the password dialog as its one report; a host
-// that destroys or re-shows the join dialog from the password dialog's
-// activation keeps what it did.
-TEST_F(JoinTableCallbackTest, JoiningALockedTableHandsOverToThePasswordDialogWhateverTheHostDoesMeanwhile) {
-    for (HostCall call :
-         {HostCall::kHide, HostCall::kDestroy, HostCall::kRecreate, HostCall::kShowAgain, HostCall::kPressAgain}) {
-        SCOPED_TRACE(NameOf(call));
-        Fresh();
-        Party::CreatePWDlg(host.wnd());
-        tagKWP_TABLE_LIST_DATA locked = MakeTable(42, 101);
-        locked.bHavePassword = 1;
-        Party::ShowJTDlg(JTAT_JOIN, &locked);
-        HWND password = FindOwnedDialog(host.hwnd(), IDC_PW_EDIT);
-        ASSERT_TRUE(password);
-        CallBackFromSystemMessage(
-            {&host}, WM_ACTIVATE, [&] { Call(call, [&] { if (Dialog()) PressJoin(Dialog()); }, true); },
-            [&] { PressJoin(Dialog()); });
-        EXPECT_TRUE(host.received().empty()) << "the password dialog speaks for the join";
-        EXPECT_TRUE(::IsWindowVisible(password));
-        if (call == HostCall::kRecreate || call == HostCall::kShowAgain) {
-            EXPECT_TRUE(::IsWindowVisible(Dialog()));
-            EXPECT_EQ(8, Party::GetJTFocusTableIndx());
-        } else if (call == HostCall::kDestroy) {
-            EXPECT_FALSE(Dialog());
-        } else {
-            EXPECT_FALSE(::IsWindowVisible(Dialog()));
-        }
-        EXPECT_EQ(1, Party::GetIfPartyBtnLock()) << "raised by whichever dialog shows last";
-        if (call != HostCall::kRecreate && call != HostCall::kShowAgain) {
-            // A closed join dialog holds no lock: hiding or destroying it
-            // leaves the password dialog's.
+// A locked table's join opens the password dialog as its one report, and
+// shows it before the join dialog goes: no activation or focus message
+// reaches the lobby in between, so no host call can come between the two
+// and the lock is never seen down. A join dialog made without a parent hands
+// over all the same. The host's own HideJTDlg then drops the lock, whoever
+// raised it.
+TEST_F(JoinTableCallbackTest, JoiningALockedTableHandsOverToThePasswordDialogWithoutLettingTheHostIn) {
+    tagKWP_TABLE_LIST_DATA locked = MakeTable(42, 101);
+    locked.bHavePassword = 1;
+    for (bool parentless : {false, true}) {
+        for (UINT msg : kActivationAndFocus) {
+            SCOPED_TRACE(std::string(parentless ? "without a parent / " : "under the host / ") + NameOfSystemMessage(msg));
+            Fresh();
+            if (parentless) {
+                Party::DestroyJTDlg();
+                Party::CreateJTDlg(nullptr);
+            }
+            Party::CreatePWDlg(host.wnd());
+            HWND join = FindOwnedDialog(parentless ? nullptr : host.hwnd(), IDC_JT_JOIN);
+            HWND password = FindOwnedDialog(host.hwnd(), IDC_PW_EDIT);
+            ASSERT_TRUE(join && password);
+            Party::ShowJTDlg(JTAT_JOIN, &locked);
+            PumpMessages();
+            ASSERT_EQ(join, ::GetActiveWindow());
+            const bool called = CallBackFromSystemMessage({&host}, msg, [&] { Party::DestroyJTDlg(); },
+                                                          [&] { PressJoin(join); });
+            EXPECT_FALSE(called) << "the lobby heard of the hand-over";
+            EXPECT_TRUE(host.received().empty()) << "the password dialog speaks for the join";
+            EXPECT_FALSE(::IsWindowVisible(join));
+            EXPECT_TRUE(::IsWindowVisible(password));
+            EXPECT_EQ(password, ::GetActiveWindow());
+            EXPECT_EQ(1, Party::GetIfPartyBtnLock());
+
             Party::HideJTDlg();
-            Party::DestroyJTDlg();
-            EXPECT_EQ(1, Party::GetIfPartyBtnLock()) << "the password dialog still shows";
+            EXPECT_EQ(0, Party::GetIfPartyBtnLock()) << "HideJTDlg";
+            Party::DestroyPWDlg();
+            ASSERT_TRUE(ProcessHeapsValid());
         }
-        Party::DestroyPWDlg();
-        ASSERT_TRUE(ProcessHeapsValid());
     }
 }
 

@@ -162,30 +162,35 @@ void CJoinTable::EndShow(EndReport report) {
     const bool owed = m_outcome.Take();
     const HWND host = m_hWndOwner;
     const unsigned short table = m_stFocusTable.usTableNum;
-    const bool locked = m_stFocusTable.bHavePassword != 0;
-    // Only a show holds the lock: a dialog already closed leaves it to
-    // whoever raised it since (the password dialog, say).
-    if (owed) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
+    const bool handOver = owed && report == kEndJoined && m_stFocusTable.bHavePassword != 0;
+    // A show's own way out drops only the lock that show raised: a dialog
+    // already closed leaves it to whoever raised it since (the password
+    // dialog, say). The host's hide drops it whoever raised it.
+    if (owed || report == kEndHostHide) CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
     m_stFocusTable.usTableNum = 0;
     m_bPanelOut = false;
     LifeWatch watch(*this);
+    if (handOver) {
+        // The password dialog comes up first and takes the lock at once, so
+        // the lobby is never active, nor unlocked, between the two dialogs.
+        CPartyDlg_DlgInerface::ShowPWDlg(table);
+        // A host that destroyed or showed this dialog again from the
+        // password dialog's activation keeps what it did.
+        if (watch.Gone() || m_outcome.Owed()) return;
+    }
     // Either hide may hand the activation to a host window that destroys us.
     if (m_pPanel) m_pPanel->ResetAndHide();
     if (!watch.Gone()) ShowWindow(SW_HIDE);
     if (!owed || !host) return;
     // The last act, from the copies: whatever the host does next stands.
     switch (report) {
-    case kEndSilently:
-        break;
     case kEndJoined:
-        if (locked) {
-            CPartyDlg_DlgInerface::ShowPWDlg(table);
-        } else {
-            ::SendMessageA(host, LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_JOIN, static_cast<LPARAM>(table));
-        }
+        if (!handOver) ::SendMessageA(host, LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_JOIN, static_cast<LPARAM>(table));
         break;
     case kEndClosed:
         ::SendMessageA(host, LOBBYUI_MSG_JOIN_TABLE, LOBBYUI_JOIN_TABLE_CLOSED, 0);
+        break;
+    default:
         break;
     }
 }

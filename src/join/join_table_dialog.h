@@ -45,7 +45,7 @@ public:
 
     // The facade's calls.
     void ShowTable(int type, const tagKWP_TABLE_LIST_DATA* table);
-    void HideTable() { EndShow(kEndSilently); }
+    void HideTable() { EndShow(kEndHostHide); }
     void SetFocusTable(const tagKWP_TABLE_LIST_DATA& table);
     void SetActiveType(int type);
     int ActiveType() const { return m_eActiveType; }
@@ -75,13 +75,14 @@ protected:
 private:
     // How a show ends, as the host hears it.
     enum EndReport {
-        kEndSilently,  // Enter, HideJTDlg
+        kEndSilently,  // Enter
+        kEndHostHide,  // HideJTDlg: silent too, and the lock drops even with no show open
         kEndJoined,    // join: 1226/35, or the password dialog for a locked table
         kEndClosed,    // close button, Escape, system close: 1226/1324
     };
     // The one way out of a show: drops the lock, forgets the table, slides
     // the panel in and hides, and only then tells the host, from copies on
-    // the stack. A show ends once; later ways out find nothing owed and
+    // the stack; a locked table's password dialog shows before the hide. A show ends once; later ways out find nothing owed and
     // send nothing.
     void EndShow(EndReport report);
     // Ends a show without a report, dropping its lock.
