@@ -41,7 +41,9 @@ lobbyui_warnings(LobbyUi)
 # under their plain names. src/capi/LobbyUi.def gives each with its @n, which
 # --kill-at drops from the exported name; no C++ export has one, so those stay
 # as they are. After the link, ld's list of every export and that .def make
-# lib/LobbyUi.def and LobbyUi.lib, the import library Visual C++'s linker takes.
+# lib/LobbyUi.def and LobbyUi.lib, the import library Visual C++'s linker takes,
+# and add the C functions' _Name@n to ld's libLobbyUi.dll.a, which a C host
+# built by MinGW links as -lLobbyUi.
 set(LOBBYUI_C_DEF ${PROJECT_SOURCE_DIR}/src/capi/LobbyUi.def)
 target_sources(LobbyUi PRIVATE ${PROJECT_SOURCE_DIR}/src/capi/c_handles.cpp
   ${PROJECT_SOURCE_DIR}/src/capi/room_c.cpp ${PROJECT_SOURCE_DIR}/src/capi/party_dialogs_c.cpp
@@ -49,9 +51,13 @@ target_sources(LobbyUi PRIVATE ${PROJECT_SOURCE_DIR}/src/capi/c_handles.cpp
   ${LOBBYUI_C_DEF})
 target_link_options(LobbyUi PRIVATE -Wl,--kill-at -Wl,--output-def,${CMAKE_BINARY_DIR}/lib/LobbyUi.exports.def)
 find_program(LOBBYUI_DLLTOOL NAMES llvm-dlltool-14 llvm-dlltool REQUIRED)
+if(NOT CMAKE_DLLTOOL)
+  message(FATAL_ERROR "no dlltool of the MinGW binutils (i686-w64-mingw32-dlltool) was found")
+endif()
 add_custom_command(TARGET LobbyUi POST_BUILD
   COMMAND ${CMAKE_COMMAND} -Dexports=${CMAKE_BINARY_DIR}/lib/LobbyUi.exports.def -Dc_def=${LOBBYUI_C_DEF}
     -Ddef=${CMAKE_BINARY_DIR}/lib/LobbyUi.def -Dlib=${CMAKE_BINARY_DIR}/lib/LobbyUi.lib -Ddlltool=${LOBBYUI_DLLTOOL}
+    -Dimplib=$<TARGET_LINKER_FILE:LobbyUi> -Dgnu_dlltool=${CMAKE_DLLTOOL} -Dar=${CMAKE_AR}
     -P ${PROJECT_SOURCE_DIR}/cmake/ImportLibraries.cmake
   BYPRODUCTS ${CMAKE_BINARY_DIR}/lib/LobbyUi.def ${CMAKE_BINARY_DIR}/lib/LobbyUi.lib)
 

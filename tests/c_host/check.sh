@@ -1,10 +1,12 @@
 #!/bin/sh
 # Builds the C host (c_host.c) against a LobbyUi package and runs it under Wine.
 #   check.sh mingw BUILD SOURCE  installs BUILD; gcc -std=c99 through find_package(LobbyUi)
+#                                with LobbyUi::C and with LobbyUi::LobbyUi, and by hand
+#                                with -lLobbyUi
 #   check.sh msvc BUILD SOURCE   installs BUILD; clang in the Visual C++ ABI, lld-link and
 #                                LobbyUi.lib, with no MinGW runtime in the executable
 #   check.sh zip BUILD SOURCE    makes the release archive with cpack, unpacks it, and
-#                                builds both hosts from it
+#                                builds the hosts from it
 set -eu
 kind="$1"; build="$2"; source_dir="$3"
 work="$build/c-host-check/$kind"
@@ -27,11 +29,23 @@ run_host() {
   (cd "$run" && "$build/wine-run" "./$(basename "$exe")")
 }
 
+# target: the package's CMake target the host links, LobbyUi::C (LobbyUi.lib)
+# or LobbyUi::LobbyUi (libLobbyUi.dll.a).
 mingw_host() {
-  prefix="$1"; out="$2"
+  prefix="$1"; out="$2"; target="$3"
   cmake -S "$here/project" -B "$out" -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-i686.cmake" \
-    -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+    -DCMAKE_PREFIX_PATH="$prefix" -DLOBBYUI_TARGET="$target" >/dev/null
   cmake --build "$out" >/dev/null
+  run_host "$out/c_host.exe" "$prefix"
+}
+
+# As MinGW users link a DLL: -L lib -lLobbyUi, which ld resolves through
+# libLobbyUi.dll.a.
+plain_mingw_host() {
+  prefix="$1"; out="$2"
+  mkdir -p "$out"
+  i686-w64-mingw32-gcc -std=c99 -Wall -Wextra -pedantic -Werror -I"$prefix/include" "$here/c_host.c" \
+    -L"$prefix/lib" -lLobbyUi -lcomctl32 -o "$out/c_host.exe"
   run_host "$out/c_host.exe" "$prefix"
 }
 
@@ -61,7 +75,9 @@ msvc_host() {
 case "$kind" in
   mingw)
     cmake --install "$build" --prefix "$work/prefix" >/dev/null
-    mingw_host "$work/prefix" "$work/build"
+    mingw_host "$work/prefix" "$work/build" LobbyUi::C
+    mingw_host "$work/prefix" "$work/build-dll-a" LobbyUi::LobbyUi
+    plain_mingw_host "$work/prefix" "$work/plain"
     ;;
   msvc)
     cmake --install "$build" --prefix "$work/prefix" >/dev/null
@@ -83,9 +99,12 @@ case "$kind" in
     [ -z "$extra" ] || fail "bin/ of the archive holds more than the DLLs a host ships: $extra"
     "$objdump" -h "$prefix/bin/LobbyUi.dll" | grep -q '\.debug_info' && fail "the archive's LobbyUi.dll is not stripped"
     msvc_host "$prefix" "$work/msvc"
-    mingw_host "$prefix" "$work/mingw"
+    mingw_host "$prefix" "$work/mingw" LobbyUi::C
+    plain_mingw_host "$prefix" "$work/plain"
     ;;
   *)
     fail "usage: check.sh mingw|msvc|zip BUILD SOURCE"
     ;;
 esac
+# Reached only when every host above was built and ran to its end.
+echo "c host check ok"

@@ -1,5 +1,6 @@
-// Links LobbyUi through its import library and calls into it; prints
-// "consumer ok" when every call answered as documented.
+// Links LobbyUi through its import library and calls into it, through the
+// C++ facades and a C function; prints "consumer ok" when every call
+// answered as documented.
 //
 // Like a real lobby client it owns its sound class and declares it itself,
 // with the layout the library reads, before including the umbrella header.
@@ -29,6 +30,7 @@ public:
 static_assert(sizeof(DIRSOUND) == 9412, "the host's sound object");
 
 #include <lobbyui/lobbyui.h>
+#include <lobbyui/lobbyui_c.h>
 
 #include <stdio.h>
 
@@ -42,6 +44,10 @@ int main() {
     CBaseDataControl::SetSoundPointer(&sound);
     bool soundHandedIn = CBaseDataControl::GetSoundPointer() == &sound && sound.Loaded() == 0;
     CBaseDataControl::SetSoundPointer(nullptr);
+    // The C interface from the same import library: its __stdcall names are
+    // imported beside the C++ ones and reach the same DLL.
+    CBaseDataControl_SetGameID(4242);
+    bool cInterface = CBaseDataControl::GetGameID() == 4242 && CBaseDataControl_GetGameID() == 4242;
     // What the library hands back as a dialog or a button is a window the
     // host reaches through the public headers alone.
     HWND lobby = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
@@ -55,9 +61,9 @@ int main() {
     bool buttonReached = room && ::GetDlgCtrlID(room->m_hWnd) == 9999 && ::GetParent(room->GetSafeHwnd()) == lobby;
     CR_E_BtnInterface::DeleteRE_Btn(room);
     ::DestroyWindow(lobby);
-    if (!hooked || !sameView || !soundHandedIn || !pageReached || !pageClosed || !buttonReached) {
-        printf("consumer failed: hooked=%d sameView=%d sound=%d page=%d/%d button=%d\n", hooked, sameView,
-               soundHandedIn, pageReached, pageClosed, buttonReached);
+    if (!hooked || !sameView || !soundHandedIn || !cInterface || !pageReached || !pageClosed || !buttonReached) {
+        printf("consumer failed: hooked=%d sameView=%d sound=%d c=%d page=%d/%d button=%d\n", hooked, sameView,
+               soundHandedIn, cInterface, pageReached, pageClosed, buttonReached);
         return 1;
     }
     printf("consumer ok\n");
