@@ -442,32 +442,44 @@ TEST_F(NewCreateCallbackTest, ADialogMadeAgainHasNoShowOfTheOldOneToEnd) {
     EXPECT_TRUE(host.received().empty()) << "nor to send for table 0";
 }
 
-TEST_F(NewCreateCallbackTest, TheHostsShowAgainBringsBackOnlyAShowItHidItself) {
+// The host's lock flag decides whether HideAltMCTDlg(true) brings the
+// dialog back. After a creation (which leaves the flag to the host) that is
+// a show of its own: it raises the locks, times out, and its way out drops
+// them. A cancel or close command reaching a dialog the host hid only starts
+// its time-out again: the show, its locks and the flag stay the host's.
+TEST_F(NewCreateCallbackTest, TheHostsShowAgainFollowsItsLockFlag) {
     Show();
     Party::SetIfLockCTDlgNew(1);
     Click(IDC_CTN_CREATE);
     EXPECT_EQ(1, Party::GetIfLockCTDlgNew()) << "a creation leaves the host's lock flag to the host";
     Party::HideAltMCTDlg(true);
-    EXPECT_FALSE(Party::IsWindowVisibleCT()) << "the created show stays ended";
-    EXPECT_EQ(0, Party::GetIfPartyBtnLock());
-    EXPECT_FALSE(Party::GetIsCreateLock());
-
-    Show();
-    Party::HideAltMCTDlg(false);
-    Party::HideAltMCTDlg(true);
     EXPECT_TRUE(Party::IsWindowVisibleCT());
     EXPECT_EQ(1, Party::GetIfPartyBtnLock());
-
-    // A press on a dialog the host has hidden ends its show and its locks, unreported.
-    Party::HideAltMCTDlg(false);
+    EXPECT_TRUE(Party::GetIsCreateLock());
     host.Clear();
-    Click(IDC_CTN_CANCEL);
-    EXPECT_TRUE(host.received().empty());
+    Tick(180);
+    EXPECT_EQ(1u, host.ReceivedOf(LOBBYUI_MSG_CREATE_TABLE).size()) << "timed out";
     EXPECT_EQ(0, Party::GetIfPartyBtnLock());
     EXPECT_FALSE(Party::GetIsCreateLock());
-    Party::SetIfLockCTDlgNew(1);
-    Party::HideAltMCTDlg(true);
-    EXPECT_FALSE(Party::IsWindowVisibleCT());
-    Tick(400);
-    EXPECT_TRUE(host.received().empty());
+
+    for (int id : {IDC_CTN_CANCEL, IDC_CTN_CLOSE}) {
+        SCOPED_TRACE(id);
+        Show();
+        Party::SetIfLockCTDlgNew(1);
+        Party::HideAltMCTDlg(false);
+        Tick(100);
+        host.Clear();
+        Click(id);
+        EXPECT_TRUE(host.received().empty());
+        EXPECT_EQ(1, Party::GetIfLockCTDlgNew());
+        EXPECT_EQ(1, Party::GetIfPartyBtnLock());
+        EXPECT_TRUE(Party::GetIsCreateLock());
+        Tick(181);
+        EXPECT_TRUE(host.received().empty()) << "the time-out counts from the press";
+        Party::HideAltMCTDlg(true);
+        EXPECT_TRUE(Party::IsWindowVisibleCT());
+        Click(id);
+        EXPECT_EQ(1u, host.ReceivedOf(LOBBYUI_MSG_CREATE_TABLE).size());
+        EXPECT_EQ(0, Party::GetIfPartyBtnLock());
+    }
 }

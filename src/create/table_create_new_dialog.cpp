@@ -9,6 +9,7 @@
 #include "create/saved_defaults.h"
 #include "create/table_create_new_rules.h"
 #include "create/table_create_rules.h"
+#include "frame/way_out.h"
 #include "res/create_new_ids.h"
 #include "support/html_trace.h"
 #include "support/lobby_sound.h"
@@ -17,6 +18,12 @@
 #include "win/module.h"
 
 namespace {
+
+// What the requests sent carried: the host may read one until the next show.
+SentRecords<tagKWP_CREATE_TABLE_REQ>& SentRequests() {
+    static SentRecords<tagKWP_CREATE_TABLE_REQ> sent;
+    return sent;
+}
 
 const COLORREF kLimitColour = RGB(255, 0, 0);
 // The title strip that moves the window, edges included.
@@ -180,6 +187,7 @@ void CTableCreateNew::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned s
     // Everything the show announces is in place before the window shows: its
     // activation lets the host in, and what the host does there stands.
     m_show.Begin();
+    SentRequests().NewShow();
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
     CPartyDlg_DlgInerface::SetIsCreatelock(true);
     if (!ShowWindowSurvives(SW_SHOW)) return;
@@ -191,10 +199,17 @@ void CTableCreateNew::HideAndForget() { EndShow(Outcome::HostHide); }
 void CTableCreateNew::OnDestroying() { EndShow(Outcome::Destroyed); }
 
 void CTableCreateNew::ShowAgainForHost() {
-    // Only a show the host hid itself comes back; a created or closed one
-    // stays ended, whatever the host's lock flag says.
-    if (!m_hWnd || !m_ucLock || !m_show.Pending()) return;
-    m_show.SetHiddenByHost(false);
+    // The host's lock flag says whether the dialog may come back. One whose
+    // show has ended (a creation leaves the flag to the host) comes back as
+    // a show of its own, with the values it had, so that its next way out
+    // drops the locks it raises here and a time-out ends it.
+    if (!m_hWnd || !m_ucLock) return;
+    if (m_show.Pending()) {
+        m_show.SetHiddenByHost(false);
+    } else {
+        m_show.Begin();
+        SentRequests().NewShow();
+    }
     CPartyDlg_DlgInerface::SetIsCreatelock(true);
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
     ShowWindow(SW_SHOW);
@@ -223,7 +238,9 @@ HWND CTableCreateNew::ReportTarget() const { return m_hWndOwner ? ::GetParent(m_
 void CTableCreateNew::SettleEnd(Outcome outcome) {
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
     CPartyDlg_DlgInerface::SetIsCreatelock(false);
-    TheNewCreateValues().bRestore = false;
+    // The restore flag is the host's, like the minimised flag: only a way
+    // out the host hears of, or asks for, clears it.
+    if (outcome != Outcome::Destroyed) TheNewCreateValues().bRestore = false;
     // The minimised flag is the host's; an outcome it hears of clears it.
     if (outcome == Outcome::Created || outcome == Outcome::Closed) CPartyDlg_DlgInerface::SetIfMinWin(false);
     // A creation leaves the host's lock flag and request number to the host.
@@ -238,13 +255,12 @@ void CTableCreateNew::EndShow(Outcome outcome) {
     if (!owed && outcome != Outcome::HostHide) return;
     SettleEnd(outcome);
     const bool report = owed && (outcome == Outcome::Created || outcome == Outcome::Closed);
-    // The request as it goes out, saved before the host can show the dialog
-    // again and load other defaults.
-    tagKWP_CREATE_TABLE_REQ request;
-    memcpy(&request, &m_request, sizeof request);
+    // The request as it goes out, copied before the host can show the
+    // dialog again and load other defaults.
+    SentRecords<tagKWP_CREATE_TABLE_REQ>::Sending request(SentRequests(), m_request);
     if (report && outcome == Outcome::Created) {
-        const WorkingDefaults sent = {static_cast<int32_t>(request.uiScore), request.ucSettingA, request.ucSettingB};
-        SaveSavedDefaults(sent);
+        const tagKWP_CREATE_TABLE_REQ& sent = *request.Carried();
+        SaveSavedDefaults({static_cast<int32_t>(sent.uiScore), sent.ucSettingA, sent.ucSettingB});
     }
     const HWND target = ReportTarget();
     if (outcome != Outcome::Destroyed && m_hWnd && !ShowWindowSurvives(SW_HIDE) && !report) return;
@@ -253,7 +269,7 @@ void CTableCreateNew::EndShow(Outcome outcome) {
     unsigned char closed[4] = {0, 0, 0, 0};
     const bool created = outcome == Outcome::Created;
     ::SendMessageA(target, LOBBYUI_MSG_CREATE_TABLE, created ? LOBBYUI_CREATE_TABLE_REQUEST : LOBBYUI_CREATE_TABLE_CLOSED,
-                   created ? reinterpret_cast<LPARAM>(&request) : reinterpret_cast<LPARAM>(closed));
+                   created ? reinterpret_cast<LPARAM>(request.Carried()) : reinterpret_cast<LPARAM>(closed));
 }
 
 void CTableCreateNew::Confirm() {
@@ -297,12 +313,12 @@ void CTableCreateNew::Close(bool whileHidden) {
 
 void CTableCreateNew::OnCancelCommand() {
     PlayLobbySound(kSoundClick);
-    // A dialog the host has hidden reports nothing, but the press still
-    // ends its show, and with it the locks it holds.
+    // A dialog the host has hidden stays the host's to bring back or hide
+    // for good: a press that reaches it only starts its time-out again.
     if (IsWindowVisible()) {
         EndShow(Outcome::Closed);
     } else {
-        EndShow(Outcome::Dropped);
+        m_show.RestartTimeout();
     }
 }
 

@@ -74,10 +74,10 @@ private:
     // password box as the table number allows. Painting only draws.
     void LayOut();
     void LayOutPasswordBox();
-    // How a show ends. Created and Closed report 34 and 37; Dropped ends a
-    // show the host had hidden, Destroyed one whose window is going, and
-    // HostHide is HideCTDlgNew, which settles the locks even with no show.
-    enum class Outcome { Created, Closed, Dropped, Destroyed, HostHide };
+    // How a show ends. Created and Closed report 34 and 37; Destroyed ends
+    // one whose window is going, and HostHide is HideCTDlgNew, which settles
+    // the locks even with no show.
+    enum class Outcome { Created, Closed, Destroyed, HostHide };
     // The one way out: settles what the outcome announces (time-out stopped,
     // locks dropped, defaults saved), hides, and sends the report as its
     // very last act, from copies on the stack. A show reports once: every

@@ -68,6 +68,8 @@ public:
         return m_outcome.Take();
     }
     void SetHiddenByHost(bool hidden) { m_hiddenByHost = hidden && Pending(); }
+    // The time-out counts from nothing again; the show stays open.
+    void RestartTimeout() { m_ticks = -1; }
     bool HiddenByHost() const { return m_hiddenByHost; }
     TimeoutAction Tick(bool visible, bool minimised) {
         return Pending() ? TimeoutTick(m_ticks, visible, minimised, m_hiddenByHost) : TimeoutAction::None;

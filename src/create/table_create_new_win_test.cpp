@@ -520,6 +520,33 @@ TEST_F(NewCreateTest, HostHideAndShowAgainKeepTheDialogAsItWas) {
     EXPECT_TRUE(host.received().empty());
 }
 
+// The restore flag, like the minimised flag, is the host's: destroying the
+// dialog leaves it as the host set it.
+TEST_F(NewCreateTest, DestroyingTheDialogLeavesTheHostsRestoreFlag) {
+    Show(150);
+    Party::SetIsRestore(true);
+    Party::DestroyCTDlgNew();
+    EXPECT_TRUE(Party::GetIsRestore());
+}
+
+// A host may keep the request's pointer (post it to itself, say) and read it
+// until the dialog is next shown, even once it has destroyed the dialog.
+TEST_F(NewCreateTest, TheRequestSentStaysReadableUntilTheNextShow) {
+    const tagKWP_CREATE_TABLE_REQ* kept = nullptr;
+    host.Answer(kCreate, [&kept](WPARAM code, LPARAM data) {
+        if (code == kCreated) kept = reinterpret_cast<const tagKWP_CREATE_TABLE_REQ*>(data);
+        return LRESULT(0);
+    });
+    Show(150);
+    Type(IDC_CTN_NAME, "Kept");
+    const tagKWP_CREATE_TABLE_REQ sent = ConfirmAndRead();
+    ASSERT_TRUE(kept);
+    Tick(5);
+    Party::DestroyCTDlgNew();
+    EXPECT_EQ(0, memcmp(&sent, kept, sizeof sent));
+    EXPECT_STREQ("Kept", kept->acTableName);
+}
+
 TEST_F(NewCreateTest, MinimisedAndHostHiddenCountTwiceATick) {
     Show(150);
     Party::SetIfMinWin(true);
