@@ -8,6 +8,7 @@
 #include "create/table_create_new_rules.h"
 #include "create/word_filter.h"
 #include "frame/dialog_singleton.h"
+#include "frame/way_out.h"
 #include "info/csv_text.h"
 #include "res/create_classic_ids.h"
 #include "support/html_trace.h"
@@ -19,6 +20,12 @@
 #include "support/window_placement.h"
 
 namespace {
+
+// What the requests sent carried: the host may read one until the next show.
+SentRecords<tagKWP_CREATE_TABLE_REQ>& SentRequests() {
+    static SentRecords<tagKWP_CREATE_TABLE_REQ> sent;
+    return sent;
+}
 
 struct ControlPlace {
     UINT id;
@@ -131,6 +138,7 @@ void CTableCreate::ShowFor(const tagKWP_TABLE_SET_DEFAULT& record, unsigned shor
     // All of the show's state comes before the window shows: the activation
     // lets the host in, and a close from there must find a show to end.
     m_outcome.Begin();
+    SentRequests().NewShow();
     m_iTimeoutCounter = 1;
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
     Place();
@@ -269,14 +277,14 @@ void CTableCreate::EndShow(WPARAM code) {
         return;
     }
     CPartyDlg_DlgInerface::SetIfPartyBtnLock(0);
-    // The report goes from copies on the stack: the hide lets the host in,
-    // and it may destroy, re-create or show the dialog again there.
-    const tagKWP_CREATE_TABLE_REQ request = m_form.Request();
+    // The report goes from copies: the hide lets the host in, and it may
+    // destroy, re-create or show the dialog again there.
+    SentRecords<tagKWP_CREATE_TABLE_REQ>::Sending request(SentRequests(), m_form.Request());
     const unsigned char closed[4] = {0, 0, 0, 0};
     const HWND host = ::GetParent(m_hWnd);
     ShowWindow(SW_HIDE);
     if (!host) return;
-    const void* record = code == LOBBYUI_CREATE_TABLE_REQUEST ? static_cast<const void*>(&request) : closed;
+    const void* record = code == LOBBYUI_CREATE_TABLE_REQUEST ? static_cast<const void*>(request.Carried()) : closed;
     ::SendMessageA(host, LOBBYUI_MSG_CREATE_TABLE, code, reinterpret_cast<LPARAM>(record));
 }
 
@@ -338,13 +346,6 @@ INT_PTR CTableCreate::DialogProc(UINT msg, WPARAM w, LPARAM l) {
     if (msg == WM_CTLCOLORSTATIC && IsLabel(reinterpret_cast<HWND>(l))) {
         ::SetBkMode(reinterpret_cast<HDC>(w), TRANSPARENT);
         return reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
-    }
-    if (msg == WM_SYSCOMMAND && (w & 0xFFF0) == SC_CLOSE) {
-        // Closed here and ended here: the default processing would close
-        // once more through WM_CLOSE, and undo a show the host made inside
-        // its handler of this close.
-        Close();
-        return TRUE;
     }
     return CDragDialog::DialogProc(msg, w, l);
 }

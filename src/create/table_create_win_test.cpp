@@ -328,6 +328,25 @@ TEST_F(ClassicCreateTest, CreateSendsEveryByteOfTheRequestAndHides) {
     EXPECT_EQ(34u, Only().first);
 }
 
+// A host may keep the request's pointer (post it to itself, say) and read
+// it until the dialog is next shown, even once it has destroyed the dialog.
+TEST_F(ClassicCreateTest, TheRequestSentStaysReadableUntilTheNextShow) {
+    const unsigned char* kept = nullptr;
+    host.Answer(kCreate, [&kept](WPARAM code, LPARAM record) -> LRESULT {
+        if (code == 34) kept = reinterpret_cast<const unsigned char*>(record);
+        return 0;
+    });
+    Show(101);
+    Type(IDC_TC_NAME, "Kept");
+    Click(dialog, IDC_TC_CREATE);
+    ASSERT_TRUE(kept);
+    Party::HideCTDlg();
+    Party::DestroyCTDlg();
+    Bytes expected = BaseRequest(101);
+    Put(expected, 8, "Kept");
+    EXPECT_EQ(expected, Bytes(kept, kept + 56));
+}
+
 TEST_F(ClassicCreateTest, APasswordIsCutOnACharacterAndATableUpTo100SendsNoneWhateverItsBoxShows) {
     Show(101);
     Press(dialog, IDC_TC_PASSWORD_ON);
