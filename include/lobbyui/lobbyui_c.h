@@ -14,7 +14,26 @@
      T&          T*: NULL makes the call do nothing and answer 0
      CButton*    LOBBYUI_HBUTTON, CDialog* (web) LOBBYUI_HWEBDLG: opaque
    Records are the same tag... structures, laid out byte for byte as the C++
-   headers check; the messages the library sends are in lobbyui/messages.h. */
+   headers check; the messages the library sends are in lobbyui/messages.h.
+
+   Threads: the dialogs, room-entrance buttons and web dialogs belong to the
+   thread that made them, the host's user-interface thread; call their
+   functions there only. That includes every function that takes or gives a
+   LOBBYUI_HBUTTON or LOBBYUI_HWEBDLG: the library's lists of the buttons
+   and web dialogs it handed out have no lock. The room's players may be
+   fed from any thread (see the room below).
+
+   Calling back: any function may be called from inside any message the
+   library sends or makes Windows send. A Destroy... called while the
+   system's own procedure of one of the library's controls is running (1229
+   code 4 while the player list's list box draws a row, a report of a press
+   of a new create-table dialog's button) ends the dialog at once (its show
+   ended, hidden, quiet, its getters answering as for no dialog) and
+   destroys its window once the outermost such procedure has returned;
+   IsWindow finds the window until then. A Destroy... called while the
+   dialog's window is being made (from the WM_PARENTNOTIFY that making the
+   player list or the base-data panel sends the host) ends it the same way,
+   and its Create... destroys it before returning. */
 #ifndef LOBBYUI_LOBBYUI_C_H
 #define LOBBYUI_LOBBYUI_C_H
 
@@ -53,7 +72,16 @@ extern "C" {
 
 /* The room and its table finder (lobbyui/room.h). A record the C++ function
    returns by value is written to *out instead; a null out writes nothing. A
-   null out of GetAPlayerData and GetPlayerDataAndNext answers 0. */
+   null out of GetAPlayerData and GetPlayerDataAndNext answers 0.
+   The player functions, AddNewPlayerToMap to RemoveAllPlayerFromTable, take
+   the room's lock and may be called from any thread. The table array
+   (InitArray to GetTable_A_Struct) and the searches have no lock: one
+   thread at a time, the host's own lock around them if it feeds tables from
+   another thread.
+   GetAPlayerData and GetPlayerDataAndNext set *out to the library's own
+   record of the player, not a copy: it stays as it is until that player is
+   removed, and is then reused for a player added later, so a host feeding
+   the room from another thread copies it under its own lock. */
 LOBBYUI_C_API void WINAPI CPT_MapInerface_InitArray(tagKWP_ALL_TABLE_INFO* tables);
 LOBBYUI_C_API void WINAPI CPT_MapInerface_PlayerCreatAndLeaveTable(tagKWP_SERVER_UPDATE_TABLE* update);
 LOBBYUI_C_API void WINAPI CPT_MapInerface_PlayerAddAndLeave(tagKWP_SERVER_TABLE_STATUS_CHANGE* change);
@@ -118,7 +146,13 @@ LOBBYUI_C_API void* WINAPI CBaseDataControl_GetTrackPopMenu(void);
 LOBBYUI_C_API void WINAPI CBaseDataControl_TrackPopMenu(POINT pt, HWND owner, HMENU menu);
 
 /* The party flags, the player list, the join-table, password and both
-   create-table dialogs (lobbyui/party_dialogs.h). */
+   create-table dialogs (lobbyui/party_dialogs.h).
+   AddPlayer keeps the host's pointer, not a copy: the list reads the record
+   whenever it draws, sorts or reports that row (1229 codes 1 to 4 point to
+   its acNickName), so it must stay valid and in place until RemoveAPlayer
+   has removed the row or the player list has been destroyed (its window
+   gone, as above). GetPopupMenuHandle gives the player list's own menu:
+   it goes with the list and is not the host's to destroy. */
 LOBBYUI_C_API void WINAPI CPartyDlg_DlgInerface_SetIfPartyBtnLock(unsigned char lock);
 LOBBYUI_C_API unsigned char WINAPI CPartyDlg_DlgInerface_GetIfPartyBtnLock(void);
 LOBBYUI_C_API void WINAPI CPartyDlg_DlgInerface_SetIsCreatelock(int lock);

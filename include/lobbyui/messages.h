@@ -46,7 +46,8 @@
    is one of the codes below. */
 #define LOBBYUI_MSG_PLAYER_LIST 1229                /* WM_USER + 205 */
 /* Menu command "whisper". lParam: the player's nickname (acNickName of
-   tagKWP_PLAYER_LIST_DATA_EXTRA, up to 40 bytes, maybe unterminated). */
+   tagKWP_PLAYER_LIST_DATA_EXTRA, up to 40 bytes, maybe unterminated), in
+   the host's own record that AddPlayer was given, not a copy. */
 #define LOBBYUI_PLAYER_LIST_WHISPER 1
 /* Menu command "befriend". lParam: the nickname, as for code 1. */
 #define LOBBYUI_PLAYER_LIST_BEFRIEND 2
