@@ -1,6 +1,7 @@
 /* The window messages LobbyUi sends its host, with their codes. Every one is
    a synchronous SendMessageA: a record pointer in lParam is valid only until
-   the host's window procedure returns. Valid C as well as C++. */
+   the host's window procedure returns, except the create request of
+   1225/34, valid until that dialog is next shown. Valid C as well as C++. */
 #ifndef LOBBYUI_MESSAGES_H
 #define LOBBYUI_MESSAGES_H
 

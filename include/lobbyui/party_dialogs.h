@@ -93,7 +93,7 @@ public:
     // Classic create-table dialog. It reports to its owner, the window given
     // to CreateCTDlg (for a child window, that window's top-level ancestor):
     // 1225 with 34 and a pointer to the 56-byte tagKWP_CREATE_TABLE_REQ
-    // (valid during the send only) when the user creates, 1225 with 37 and a
+    // (valid until the dialog is next shown) when the user creates, 1225 with 37 and a
     // pointer to four zero bytes when it closes without creating (cancel,
     // close box, Escape or IDOK, HideCTDlg, or 180 ticks of its one-second
     // timer after ShowCTDlg); Enter presses create, the default button.
@@ -117,8 +117,8 @@ public:
     static void SetLobbyYuCoinUse(bool use);
 
     // New create-table dialog. It reports to the parent of the window given
-    // to CteateCTDlgNew: 1225 with 34 and the create request (valid during
-    // the send), 1225 with 37 and a 4-byte block of zeros when it closes
+    // to CteateCTDlgNew: 1225 with 34 and the create request (valid until
+    // the dialog is next shown), 1225 with 37 and a 4-byte block of zeros when it closes
     // without creating (cancel, close box, time-out). It remembers the last
     // score and settings in .\Default.sav and draws itself from the files
     // under \bmp of the current directory. The restore flag lives without
@@ -129,8 +129,9 @@ public:
     static void DestroyCTDlgNew();
     static void InvalidateNew();
     static bool IsWindowVisibleCT();
-    // false: hide a shown dialog for a while (its time-out goes on);
-    // true: show it again, when the host's lock flag is set.
+    // false: hide a shown dialog for a while (its time-out goes on; a
+    // cancel reaching it only restarts the time-out); true: show it again,
+    // when the host's lock flag is set (after a creation, as a new show).
     static void HideAltMCTDlg(bool show);
     static void SetIsRestore(bool restore);
     static bool GetIsRestore();
