@@ -56,6 +56,18 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
     return ::DefWindowProcA(hwnd, msg, w, l);
 }
 
+// The invariants follow the library's dialogs through every message sent on
+// this thread and every message a loop takes from the queue.
+LRESULT CALLBACK WatchSent(int code, WPARAM w, LPARAM l) {
+    if (code == HC_ACTION && g_world) g_world->Sent(*reinterpret_cast<const CWPSTRUCT*>(l));
+    return ::CallNextHookEx(nullptr, code, w, l);
+}
+
+LRESULT CALLBACK WatchDequeued(int code, WPARAM w, LPARAM l) {
+    if (code == HC_ACTION && w == PM_REMOVE && g_world) g_world->Dequeued();
+    return ::CallNextHookEx(nullptr, code, w, l);
+}
+
 // A popup menu shown by the library would hold the thread in its own loop.
 void CALLBACK EndMenus(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
 
@@ -143,6 +155,8 @@ ChaosWorld::ChaosWorld() {
     m_cursor = ::LoadCursorA(nullptr, IDC_HAND);
     ::SetTimer(nullptr, 0, 200, &EndMenus);
     ::SetWindowsHookExA(WH_MSGFILTER, &EndModalLoops, nullptr, ::GetCurrentThreadId());
+    ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchSent, nullptr, ::GetCurrentThreadId());
+    ::SetWindowsHookExA(WH_GETMESSAGE, &WatchDequeued, nullptr, ::GetCurrentThreadId());
 }
 
 ChaosWorld::~ChaosWorld() {
@@ -223,6 +237,8 @@ void ChaosWorld::Fail(const std::string& what) {
 
 bool ChaosWorld::Run(const ChaosStep& step) {
     m_random = ChaosRandom(step.seed);
+    m_childNewsRandom = ChaosRandom(~step.seed);
+    for (Standing& standing : m_standing) standing = Standing();
     const std::string& action = step.action;
     if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos: step %s\n", action.c_str());
     if (action.compare(0, 5, "call:") == 0) {
@@ -310,7 +326,7 @@ LOBBYUI_HBUTTON ChaosWorld::Button() {
     switch (m_random.Below(8)) {
     case 0: return nullptr;
     case 1:
-        if (!m_gaveBackButtons.empty()) return m_gaveBackButtons[m_random.Below(m_gaveBackButtons.size())];
+        if (!m_gaveBackButtons.empty()) return m_gaveBackButtons[m_random.Below(m_gaveBackButtons.size())].handle;
         return nullptr;
     case 2: return reinterpret_cast<LOBBYUI_HBUTTON>(GuardedSlot(64));  // never handed out
     default:
@@ -322,7 +338,7 @@ LOBBYUI_HWEBDLG ChaosWorld::WebDialog() {
     switch (m_random.Below(8)) {
     case 0: return nullptr;
     case 1:
-        if (!m_gaveBackWebDialogs.empty()) return m_gaveBackWebDialogs[m_random.Below(m_gaveBackWebDialogs.size())];
+        if (!m_gaveBackWebDialogs.empty()) return m_gaveBackWebDialogs[m_random.Below(m_gaveBackWebDialogs.size())].handle;
         return nullptr;
     case 2: return reinterpret_cast<LOBBYUI_HWEBDLG>(GuardedSlot(64));
     default:
@@ -408,26 +424,51 @@ void* ChaosWorld::PopMenuRecord() {
     return record;
 }
 
+namespace {
+
+// The library keeps a given-back object's memory from reuse for its latest
+// 256 give-backs of that kind, no longer: a handle given back before those
+// may honestly come back for a new object, and from then on it is live, not
+// given back.
+template <class Handle>
+void HandedAgain(std::vector<GivenBack<Handle>>& gaveBack, unsigned long long giveBacks, Handle handle) {
+    auto old = std::find_if(gaveBack.begin(), gaveBack.end(), [handle](const GivenBack<Handle>& given) {
+        return given.handle == handle;
+    });
+    if (old != gaveBack.end() && old->serial + 256 <= giveBacks) gaveBack.erase(old);
+}
+
+template <class Handle>
+void GiveBack(std::vector<Handle>& live, std::vector<GivenBack<Handle>>& gaveBack, unsigned long long& giveBacks,
+              Handle handle) {
+    auto at = std::find(live.begin(), live.end(), handle);
+    if (at == live.end()) return;
+    live.erase(at);
+    // Given back once more: only the latest give-back counts.
+    gaveBack.erase(std::remove_if(gaveBack.begin(), gaveBack.end(),
+                                  [handle](const GivenBack<Handle>& given) { return given.handle == handle; }),
+                   gaveBack.end());
+    gaveBack.push_back(GivenBack<Handle>{handle, ++giveBacks});
+}
+
+}  // namespace
+
 void ChaosWorld::Handed(LOBBYUI_HBUTTON button) {
-    if (button) m_buttons.push_back(button);
+    if (!button) return;
+    HandedAgain(m_gaveBackButtons, m_buttonGiveBacks, button);
+    m_buttons.push_back(button);
 }
 
 void ChaosWorld::Handed(LOBBYUI_HWEBDLG dialog) {
-    if (dialog) m_webDialogs.push_back(dialog);
+    if (!dialog) return;
+    HandedAgain(m_gaveBackWebDialogs, m_webDialogGiveBacks, dialog);
+    m_webDialogs.push_back(dialog);
 }
 
-void ChaosWorld::GaveBack(LOBBYUI_HBUTTON button) {
-    auto live = std::find(m_buttons.begin(), m_buttons.end(), button);
-    if (live == m_buttons.end()) return;
-    m_buttons.erase(live);
-    m_gaveBackButtons.push_back(button);
-}
+void ChaosWorld::GaveBack(LOBBYUI_HBUTTON button) { GiveBack(m_buttons, m_gaveBackButtons, m_buttonGiveBacks, button); }
 
 void ChaosWorld::GaveBack(LOBBYUI_HWEBDLG dialog) {
-    auto live = std::find(m_webDialogs.begin(), m_webDialogs.end(), dialog);
-    if (live == m_webDialogs.end()) return;
-    m_webDialogs.erase(live);
-    m_gaveBackWebDialogs.push_back(dialog);
+    GiveBack(m_webDialogs, m_gaveBackWebDialogs, m_webDialogGiveBacks, dialog);
 }
 
 void ChaosWorld::HostSet(const char* function, long long value) { m_hostSet[function] = value; }
@@ -501,24 +542,24 @@ void ChaosWorld::UserInput(const std::string& kind) {
         char cls[32] = {0};
         ::GetClassNameA(target, cls, sizeof cls);
         if (lstrcmpiA(cls, "Button") == 0) {
-            ::SendMessageA(target, BM_CLICK, 0, 0);
+            UserSends(target, BM_CLICK, 0, 0);
         } else {
-            ::SendMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-            if (::IsWindow(target)) ::SendMessageA(target, WM_LBUTTONUP, 0, at);
+            UserSends(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            if (::IsWindow(target)) UserSends(target, WM_LBUTTONUP, 0, at);
         }
     } else if (kind == "input:double-click") {
-        ::SendMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        if (::IsWindow(target)) ::SendMessageA(target, WM_LBUTTONUP, 0, at);
-        if (::IsWindow(target)) ::SendMessageA(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-        if (::IsWindow(target)) ::SendMessageA(target, WM_LBUTTONUP, 0, at);
+        UserSends(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        if (::IsWindow(target)) UserSends(target, WM_LBUTTONUP, 0, at);
+        if (::IsWindow(target)) UserSends(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+        if (::IsWindow(target)) UserSends(target, WM_LBUTTONUP, 0, at);
     } else if (kind == "input:right-click") {
-        ::SendMessageA(target, WM_RBUTTONDOWN, MK_RBUTTON, at);
-        if (::IsWindow(target)) ::SendMessageA(target, WM_RBUTTONUP, 0, at);
+        UserSends(target, WM_RBUTTONDOWN, MK_RBUTTON, at);
+        if (::IsWindow(target)) UserSends(target, WM_RBUTTONUP, 0, at);
     } else if (kind == "input:command") {
         const int id = m_random.Chance(30) ? static_cast<int>(1 + m_random.Below(2)) : ::GetDlgCtrlID(target);
         HWND to = (::GetWindowLongA(target, GWL_STYLE) & WS_CHILD) ? ::GetParent(target) : target;
         if (m_random.Chance(30)) to = top;
-        ::SendMessageA(to, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(target));
+        UserSends(to, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(target));
     } else if (kind == "input:menu-command") {
         HMENU menu = CPartyDlg_DlgInerface_GetPopupMenuHandle();
         // The choices are in the menu's popup, where it has one.
@@ -540,27 +581,31 @@ void ChaosWorld::UserInput(const std::string& kind) {
             // already queued ends the menu's own loop.
             const LPARAM row = MAKELPARAM(5 + m_random.Below(100), m_random.Below(80));
             ::PostMessageA(to, WM_KEYDOWN, VK_ESCAPE, 1);
-            ::SendMessageA(to, WM_RBUTTONDOWN, MK_RBUTTON, row);
-            if (::IsWindow(to)) ::SendMessageA(to, WM_RBUTTONUP, 0, row);
+            UserSends(to, WM_RBUTTONDOWN, MK_RBUTTON, row);
+            if (::IsWindow(to)) UserSends(to, WM_RBUTTONUP, 0, row);
         }
-        if (::IsWindow(to)) ::SendMessageA(to, WM_COMMAND, id, 0);
+        if (::IsWindow(to)) UserSends(to, WM_COMMAND, id, 0);
     } else if (kind == "input:key") {
         const WPARAM keys[] = {VK_TAB, VK_RETURN, VK_ESCAPE, VK_SPACE, VK_UP, VK_DOWN, VK_F4};
         WPARAM key = keys[m_random.Below(sizeof keys / sizeof keys[0])];
         MSG m = {target, WM_KEYDOWN, key, 1, 0, {0, 0}};
         // As a host's loop does for the library's modeless dialogs.
-        const bool handled = !IsOurs(top) && ::IsDialogMessageA(top, &m);
-        if (!handled && ::IsWindow(target)) ::SendMessageA(target, WM_KEYDOWN, key, 1);
-        if (::IsWindow(target)) ::SendMessageA(target, WM_KEYUP, key, 0xC0000001);
+        bool handled = false;
+        if (!IsOurs(top)) {
+            Busy user(*this, Doing::kUser);
+            handled = ::IsDialogMessageA(top, &m) != 0;
+        }
+        if (!handled && ::IsWindow(target)) UserSends(target, WM_KEYDOWN, key, 1);
+        if (::IsWindow(target)) UserSends(target, WM_KEYUP, key, 0xC0000001);
     } else if (kind == "input:chars") {
         int n = 1 + static_cast<int>(m_random.Below(20));
         for (int i = 0; i < n && ::IsWindow(target); ++i) {
             WPARAM c = m_random.Chance(50) ? '0' + m_random.Below(10) : 'a' + m_random.Below(26);
             if (m_random.Chance(20)) {
-                ::SendMessageA(target, WM_CHAR, 0xB0 + m_random.Below(0x40), 1);
+                UserSends(target, WM_CHAR, 0xB0 + m_random.Below(0x40), 1);
                 c = 0xA1 + m_random.Below(0x5E);
             }
-            ::SendMessageA(target, WM_CHAR, c, 1);
+            UserSends(target, WM_CHAR, c, 1);
         }
     } else if (kind == "input:paste") {
         // A user pastes into an edit box, never into a caption or a button.
@@ -574,15 +619,15 @@ void ChaosWorld::UserInput(const std::string& kind) {
         target = edits[m_random.Below(edits.size())];
         std::string text(1 + m_random.Below(4000), 'x');
         for (char& c : text) c = static_cast<char>(m_random.Chance(30) ? 0xB0 + m_random.Below(0x40) : '0' + m_random.Below(40));
-        ::SendMessageA(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        UserSends(target, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         HWND parent = ::GetParent(target);
         if (parent && ::IsWindow(target))
-            ::SendMessageA(parent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(target), EN_CHANGE), reinterpret_cast<LPARAM>(target));
+            UserSends(parent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(target), EN_CHANGE), reinterpret_cast<LPARAM>(target));
     } else if (kind == "input:mouse-move") {
         for (int i = 0; i < 8 && ::IsWindow(target); ++i) {
-            ::SendMessageA(target, WM_MOUSEMOVE, 0, MAKELPARAM(m_random.Below(client.right + 10), m_random.Below(client.bottom + 10)));
+            UserSends(target, WM_MOUSEMOVE, 0, MAKELPARAM(m_random.Below(client.right + 10), m_random.Below(client.bottom + 10)));
         }
-        if (::IsWindow(target)) ::SendMessageA(target, WM_MOUSELEAVE, 0, 0);
+        if (::IsWindow(target)) UserSends(target, WM_MOUSELEAVE, 0, 0);
     } else if (kind == "input:drag") {
         // A press where the window itself says its caption is; a host window
         // is left alone, since the system's move loop waits for a real mouse.
@@ -591,28 +636,30 @@ void ChaosWorld::UserInput(const std::string& kind) {
         const LPARAM screen = MAKELPARAM(window.left + static_cast<int>(m_random.Below(window.right - window.left + 1)),
                                          window.top + static_cast<int>(m_random.Below(30)));
         if (!IsOurs(top) && ::SendMessageA(top, WM_NCHITTEST, 0, screen) == HTCAPTION && ::IsWindow(top)) {
-            ::SendMessageA(top, WM_NCLBUTTONDOWN, HTCAPTION, screen);
+            UserSends(top, WM_NCLBUTTONDOWN, HTCAPTION, screen);
             for (int i = 0; i < 5 && ::IsWindow(top); ++i) {
-                ::SendMessageA(top, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10 + 7 * i, 5 + 3 * i));
+                UserSends(top, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10 + 7 * i, 5 + 3 * i));
             }
-            if (::IsWindow(top)) ::SendMessageA(top, WM_LBUTTONUP, 0, at);
+            if (::IsWindow(top)) UserSends(top, WM_LBUTTONUP, 0, at);
+            Busy user(*this, Doing::kUser);
             ::ReleaseCapture();
         }
     } else if (kind == "input:wheel") {
-        ::SendMessageA(target, WM_MOUSEWHEEL, MAKEWPARAM(0, m_random.Chance(50) ? 120 : -360), at);
+        UserSends(target, WM_MOUSEWHEEL, MAKEWPARAM(0, m_random.Chance(50) ? 120 : -360), at);
     } else if (kind == "input:ticks") {
         const UINT_PTR id = 1 + m_random.Below(4);
         int n = 1 + static_cast<int>(m_random.Below(m_random.Chance(20) ? 200 : 12));
-        for (int i = 0; i < n && ::IsWindow(top); ++i) ::SendMessageA(top, WM_TIMER, id, 0);
+        for (int i = 0; i < n && ::IsWindow(top); ++i) UserSends(top, WM_TIMER, id, 0);
     } else if (kind == "input:paint") {
         ::InvalidateRect(target, nullptr, TRUE);
+        Busy user(*this, Doing::kUser);
         ::UpdateWindow(target);
     } else if (kind == "input:print") {
         HDC screen = ::GetDC(nullptr);
         HDC memory = ::CreateCompatibleDC(screen);
         HBITMAP canvas = ::CreateCompatibleBitmap(screen, 800, 600);
         HGDIOBJ old = ::SelectObject(memory, canvas);
-        ::SendMessageA(target, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+        UserSends(target, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
         ::SelectObject(memory, old);
         ::DeleteObject(canvas);
         ::DeleteDC(memory);
@@ -622,13 +669,13 @@ void ChaosWorld::UserInput(const std::string& kind) {
         // host keeps its main window for the session.
         if (IsOurs(top)) return;
         if (m_random.Chance(50)) {
-            ::SendMessageA(top, WM_CLOSE, 0, 0);
+            UserSends(top, WM_CLOSE, 0, 0);
         } else {
-            ::SendMessageA(top, WM_SYSCOMMAND, SC_CLOSE, 0);
+            UserSends(top, WM_SYSCOMMAND, SC_CLOSE, 0);
         }
     } else if (kind == "input:init-dialog") {
         // A host poking a live dialog: the lParam is nothing of the library's.
-        ::SendMessageA(top, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(GuardedSlot(16)));
+        UserSends(top, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(GuardedSlot(16)));
     }
 }
 
@@ -641,6 +688,7 @@ void ChaosWorld::RestoreFiles() {
 bool ChaosWorld::CallByName(const std::string& name) {
     for (const HostCall& call : kHostCalls) {
         if (name == call.name) {
+            Calling calling(*this, call.name);
             call.call(*this);
             return true;
         }
@@ -653,24 +701,33 @@ void ChaosWorld::HostEvent(const std::string& kind) {
         // A lobby keeps the player list and the base-data panel in a panel of
         // its window, and they report to the windows above it: made at the
         // top level they have nobody to report to.
-        MakeHosts();
-        if (!::IsWindow(m_panel)) {
-            m_panel = ::CreateWindowExA(0, kHostClass, "Chaos panel", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 10, 40, 700,
-                                        520, m_hostA, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        {
+            Busy windows(*this, Doing::kHostWindows);
+            MakeHosts();
+            if (!::IsWindow(m_panel)) {
+                m_panel = ::CreateWindowExA(0, kHostClass, "Chaos panel", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 10, 40,
+                                            700, 520, m_hostA, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+            }
         }
         if (m_random.Chance(60)) {
-            CPartyDlg_DlgInerface_CreatePlayerLBDlg(m_panel);
-            CPartyDlg_DlgInerface_ShowPlayerLBDlg();
+            AsHost("CPartyDlg_DlgInerface_CreatePlayerLBDlg", [this] { CPartyDlg_DlgInerface_CreatePlayerLBDlg(m_panel); });
+            AsHost("CPartyDlg_DlgInerface_ShowPlayerLBDlg", [] { CPartyDlg_DlgInerface_ShowPlayerLBDlg(); });
             if (m_random.Chance(50)) CallByName("CBaseDataControl_SetTrackPopMenu");
             const uint32_t players = 1 + m_random.Below(20);
             for (uint32_t i = 0; i < players; ++i) CallByName("CPartyDlg_DlgInerface_AddPlayer");
-            CPartyDlg_DlgInerface_ShowPlayerLB();
+            AsHost("CPartyDlg_DlgInerface_ShowPlayerLB", [] { CPartyDlg_DlgInerface_ShowPlayerLB(); });
         } else {
-            CPBDDlg_Interface_CreatePBD_Dlg(m_panel);
+            AsHost("CPBDDlg_Interface_CreatePBD_Dlg", [this] { CPBDDlg_Interface_CreatePBD_Dlg(m_panel); });
             CallByName("CPBDDlg_Interface_RefreshPBD_Dlg");
-            CPBDDlg_Interface_ShowPBD_Dlg();
+            AsHost("CPBDDlg_Interface_ShowPBD_Dlg", [] { CPBDDlg_Interface_ShowPBD_Dlg(); });
         }
-    } else if (kind == "event:destroy-host") {
+        return;
+    }
+    // The host's own work on its windows: what it does to the library's
+    // dialogs with them (a minimise hides the owned ones, a destroy takes
+    // them along) is its doing, whatever it allowed from inside.
+    Busy windows(*this, Doing::kHostWindows);
+    if (kind == "event:destroy-host") {
         HWND gone = m_random.Chance(70) ? m_hostA : m_hostB;
         ::DestroyWindow(gone);
         m_deadWindows.push_back(gone);
@@ -787,10 +844,20 @@ LRESULT ChaosWorld::HostMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
         ++m_messages;
         CheckLibraryMessage(msg, w, l);
     }
+    // The system's news of the library's windows: activation and focus, and
+    // a library child window made or destroyed under one of the host's (the
+    // player list and the base-data panel tell their parent before they
+    // initialise). The host's own child windows are no news.
+    const bool childNews = msg == WM_PARENTNOTIFY && (LOWORD(w) == WM_CREATE || LOWORD(w) == WM_DESTROY) &&
+                           !IsOurs(reinterpret_cast<HWND>(l));
     const bool windowsNews = msg == WM_ACTIVATE || msg == WM_NCACTIVATE || msg == WM_SETFOCUS ||
-                             msg == WM_KILLFOCUS || msg == WM_ACTIVATEAPP;
+                             msg == WM_KILLFOCUS || msg == WM_ACTIVATEAPP || childNews;
     if (getenv("CHAOS_TRACE") && (library || windowsNews)) fprintf(stderr, "chaos:   host receives %u %lu\n", msg, static_cast<unsigned long>(w));
-    if ((library || windowsNews) && m_depth < 3 && m_random.Chance(library ? 35 : 10)) {
+    // The odds of calling back from a child's news come from a generator of
+    // their own, so that steps kept from before the host heard that news
+    // still draw what they drew.
+    ChaosRandom& odds = childNews ? m_childNewsRandom : m_random;
+    if ((library || windowsNews) && m_depth < 3 && odds.Chance(library ? 35 : 10)) {
         ++m_depth;
         CallBack(m_depth);
         --m_depth;
@@ -822,6 +889,7 @@ void ChaosWorld::CallBack(int) {
     if (what < 6) {
         const HostCall& call = kHostCalls[m_random.Below(sizeof kHostCalls / sizeof kHostCalls[0])];
         if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos:   calls back %s\n", call.name);
+        Calling calling(*this, call.name);
         call.call(*this);
     } else if (what < 8) {
         // Uniform here, unlike the steps' draw: kept replays depend on it.
@@ -872,17 +940,21 @@ void ChaosWorld::CheckInvariants() {
         for (HWND hwnd : LibraryWindows()) any = any || ::IsWindowVisible(hwnd);
         if (!any) Fail("a dialog reports itself visible while no library window is");
     }
+    CheckStanding();
+    CheckPartyLock();
+    CheckFocus();
+    CheckGivenBack();
 }
 
 void ChaosWorld::DestroyEverything() {
-    CPartyDlg_DlgInerface_DestroyPlayerLBDlg();
-    CPartyDlg_DlgInerface_DestroyJTDlg();
-    CPartyDlg_DlgInerface_DestroyPWDlg();
-    CPartyDlg_DlgInerface_DestroyCTDlg();
-    CPartyDlg_DlgInerface_DestroyCTDlgNew();
-    CPSDlg_Interface_DestroyPS_Dlg();
-    CPBDDlg_Interface_DestroyPDB_Dlg();
-    CSysSetDlg_Interface_DestroyDlg();
+    AsHost("CPartyDlg_DlgInerface_DestroyPlayerLBDlg", [] { CPartyDlg_DlgInerface_DestroyPlayerLBDlg(); });
+    AsHost("CPartyDlg_DlgInerface_DestroyJTDlg", [] { CPartyDlg_DlgInerface_DestroyJTDlg(); });
+    AsHost("CPartyDlg_DlgInerface_DestroyPWDlg", [] { CPartyDlg_DlgInerface_DestroyPWDlg(); });
+    AsHost("CPartyDlg_DlgInerface_DestroyCTDlg", [] { CPartyDlg_DlgInerface_DestroyCTDlg(); });
+    AsHost("CPartyDlg_DlgInerface_DestroyCTDlgNew", [] { CPartyDlg_DlgInerface_DestroyCTDlgNew(); });
+    AsHost("CPSDlg_Interface_DestroyPS_Dlg", [] { CPSDlg_Interface_DestroyPS_Dlg(); });
+    AsHost("CPBDDlg_Interface_DestroyPDB_Dlg", [] { CPBDDlg_Interface_DestroyPDB_Dlg(); });
+    AsHost("CSysSetDlg_Interface_DestroyDlg", [] { CSysSetDlg_Interface_DestroyDlg(); });
     while (!m_webDialogs.empty()) {
         LOBBYUI_HWEBDLG dialog = m_webDialogs.back();
         CWebDlgInterface_DestroyWebDlg(dialog);
@@ -908,15 +980,16 @@ std::string ChaosWorld::LeftWindows() const {
 }
 
 void ChaosWorld::WarmUp() {
-    CPartyDlg_DlgInerface_CreatePlayerLBDlg(m_hostA);
-    CPartyDlg_DlgInerface_ShowPlayerLBDlg();
-    CPartyDlg_DlgInerface_CreateJTDlg(m_hostA);
-    CPartyDlg_DlgInerface_CreatePWDlg(m_hostA);
-    CPartyDlg_DlgInerface_CreateCTDlg(m_hostA);
-    CPartyDlg_DlgInerface_CteateCTDlgNew(m_hostA);
-    CPSDlg_Interface_CreatePS_Dlg(m_hostA);
-    CPBDDlg_Interface_CreatePBD_Dlg(m_hostA);
-    CSysSetDlg_Interface_CreateDlg(m_hostA);
+    HWND host = m_hostA;
+    AsHost("CPartyDlg_DlgInerface_CreatePlayerLBDlg", [host] { CPartyDlg_DlgInerface_CreatePlayerLBDlg(host); });
+    AsHost("CPartyDlg_DlgInerface_ShowPlayerLBDlg", [] { CPartyDlg_DlgInerface_ShowPlayerLBDlg(); });
+    AsHost("CPartyDlg_DlgInerface_CreateJTDlg", [host] { CPartyDlg_DlgInerface_CreateJTDlg(host); });
+    AsHost("CPartyDlg_DlgInerface_CreatePWDlg", [host] { CPartyDlg_DlgInerface_CreatePWDlg(host); });
+    AsHost("CPartyDlg_DlgInerface_CreateCTDlg", [host] { CPartyDlg_DlgInerface_CreateCTDlg(host); });
+    AsHost("CPartyDlg_DlgInerface_CteateCTDlgNew", [host] { CPartyDlg_DlgInerface_CteateCTDlgNew(host); });
+    AsHost("CPSDlg_Interface_CreatePS_Dlg", [host] { CPSDlg_Interface_CreatePS_Dlg(host); });
+    AsHost("CPBDDlg_Interface_CreatePBD_Dlg", [host] { CPBDDlg_Interface_CreatePBD_Dlg(host); });
+    AsHost("CSysSetDlg_Interface_CreateDlg", [host] { CSysSetDlg_Interface_CreateDlg(host); });
     RECT place = {10, 10, 300, 200};
     Handed(CWebDlgInterface_CreateNewWebDlg("about:blank", &place, m_hostA));
     Handed(CR_E_BtnInterface_CreateNewRE_Btn(m_imageLists[0], m_hostA));

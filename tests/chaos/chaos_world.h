@@ -47,6 +47,22 @@ inline bool PeekSteadyMessage(MSG* m) {
     return false;
 }
 
+// The dialogs a host makes once each. Through the exports a host cannot ask
+// for their windows, so the chaos host notes the dialog window each Create
+// call made.
+enum ChaosDialog {
+    kPlayerListDialog, kJoinTableDialog, kPasswordDialog, kClassicCreateDialog, kNewCreateDialog,
+    kScoreDialog, kBaseDataDialog, kSettingsDialog, kDialogCount
+};
+
+// Handles the host gave back, with the number of give-backs of their kind
+// when each went.
+template <class Handle>
+struct GivenBack {
+    Handle handle;
+    unsigned long long serial;
+};
+
 // One step as the journal and the replay file write it: an action's name and
 // the seed its arguments are drawn from.
 struct ChaosStep {
@@ -106,8 +122,42 @@ public:
 
     // The host window's procedure: checks and may call back.
     LRESULT HostMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
+    // What the thread's hooks see: every message sent to a window, and every
+    // message a loop takes from the queue.
+    void Sent(const CWPSTRUCT& message);
+    void Dequeued();
+
+    // One host call from start to end, as the invariants follow it.
+    class Calling;
 
 private:
+    // What a host call does to one of the dialogs.
+    enum class Verb { kNone, kCreate, kShow, kHide, kDestroy, kOther };
+    struct CallKind {
+        int dialog;  // kDialogCount for none
+        Verb verb;
+    };
+    static CallKind KindOf(const char* name);
+    // What the thread is doing, innermost last: a host call, the user's
+    // message, or the host's own operation on its windows.
+    struct Doing {
+        enum What { kHostCall, kUser, kHostWindows } what;
+        CallKind call;
+        bool madeWindow;
+        unsigned long long at;  // when it started
+    };
+    class Busy;
+    // A call the host makes other than through the table of host calls.
+    template <class Call> void AsHost(const char* name, Call&& call);
+    int DialogOf(HWND hwnd) const;
+    bool InsideLibraryWindow(HWND hwnd) const;
+    LRESULT UserSends(HWND hwnd, UINT msg, WPARAM w, LPARAM l);
+    bool Shown(HWND hwnd) const;
+    void CheckStanding();
+    void CheckPartyLock();
+    void CheckFocus();
+    void CheckGivenBack();
+
     template <class T> static long long ToNumber(T value) { return static_cast<long long>(value); }
     template <class T> static long long ToNumber(T* value) { return static_cast<long long>(reinterpret_cast<uintptr_t>(value)); }
     static long long ToNumber(HWND__* value) { return static_cast<long long>(reinterpret_cast<uintptr_t>(value)); }
@@ -131,6 +181,7 @@ private:
     void RestoreFiles();
 
     ChaosRandom m_random;
+    ChaosRandom m_childNewsRandom;
     std::string m_failure;
     int m_depth = 0;
     unsigned long long m_messages = 0;
@@ -147,10 +198,31 @@ private:
     HMENU m_menu = nullptr;
     HMENU m_destroyedMenu = nullptr;
     std::vector<LOBBYUI_HBUTTON> m_buttons;
-    std::vector<LOBBYUI_HBUTTON> m_gaveBackButtons;
+    std::vector<GivenBack<LOBBYUI_HBUTTON>> m_gaveBackButtons;
+    unsigned long long m_buttonGiveBacks = 0;
     std::vector<LOBBYUI_HWEBDLG> m_webDialogs;
-    std::vector<LOBBYUI_HWEBDLG> m_gaveBackWebDialogs;
+    std::vector<GivenBack<LOBBYUI_HWEBDLG>> m_gaveBackWebDialogs;
+    unsigned long long m_webDialogGiveBacks = 0;
     std::map<std::string, long long> m_hostSet;
+
+    // The order of things within a step: every host call, user message and
+    // message taken from the queue starts at a new tick of m_clock.
+    std::vector<Doing> m_doing;
+    unsigned long long m_clock = 0;
+    unsigned long long m_userAt = 0;  // the last user message or message taken from the queue
+    HWND m_dialogWindow[kDialogCount] = {};
+    // The last show, hide or destroy the host made from inside a call-back,
+    // per dialog, while nothing after it has touched that dialog.
+    struct Standing {
+        Verb asked = Verb::kNone;
+        HWND window = nullptr;
+        unsigned long long at = 0;
+    } m_standing[kDialogCount];
+    // When each dialog's window last came on screen, and when the party-button
+    // lock last had a reason to drop: a host write, a host hide or destroy of
+    // a dialog that holds it, such a dialog leaving the screen.
+    unsigned long long m_shownAt[kDialogCount] = {};
+    unsigned long long m_lockDroppableAt = 0;
 
     // Guarded slots: each record ends where a no-access page begins. They are
     // never freed, since the library may keep a host record it was handed.
@@ -161,6 +233,42 @@ private:
     std::string m_textTable;
     std::string m_startDirectory;
 };
+
+// One host call from its start to its end, as the invariants follow it.
+class ChaosWorld::Calling {
+public:
+    Calling(ChaosWorld& world, const char* name);
+    ~Calling();
+    Calling(const Calling&) = delete;
+    Calling& operator=(const Calling&) = delete;
+
+private:
+    ChaosWorld& m_world;
+    const char* m_name;
+    CallKind m_kind;
+    unsigned long long m_at;
+};
+
+// The user's message, or the host's own work on its windows, while it runs.
+class ChaosWorld::Busy {
+public:
+    Busy(ChaosWorld& world, Doing::What what) : m_world(world) {
+        const unsigned long long at = ++m_world.m_clock;
+        if (what == Doing::kUser) m_world.m_userAt = at;
+        m_world.m_doing.push_back(Doing{what, CallKind{kDialogCount, Verb::kNone}, false, at});
+    }
+    ~Busy() { m_world.m_doing.pop_back(); }
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+
+private:
+    ChaosWorld& m_world;
+};
+
+template <class Call> void ChaosWorld::AsHost(const char* name, Call&& call) {
+    Calling calling(*this, name);
+    call();
+}
 
 template <class T> T ChaosWorld::Number() {
     switch (m_random.Below(10)) {
