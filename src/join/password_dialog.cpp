@@ -82,7 +82,15 @@ BOOL CPW_InputDlg::OnCommand(UINT id, UINT notifyCode, HWND control) {
 
 void CPW_InputDlg::OnOK() { Confirm(); }
 
-void CPW_InputDlg::OnCancel() { HideAndUnlock(); }
+void CPW_InputDlg::OnCancel() {
+    // Only a show holds the lock: a close reaching a dialog whose show has
+    // ended leaves it to whichever dialog raised it since.
+    if (m_outcome.Owed()) {
+        HideAndUnlock();
+    } else {
+        ShowWindow(SW_HIDE);
+    }
+}
 
 void CPW_InputDlg::OnDestroying() {
     // Destroyed while shown: the lock it raised goes with it, unreported.

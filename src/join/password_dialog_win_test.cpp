@@ -126,6 +126,14 @@ TEST_F(PasswordDialogTest, EscapeSystemCloseAndHideSendNothingAndReleaseTheLock)
         EXPECT_EQ(0, CPartyDlg_DlgInerface::GetIfPartyBtnLock()) << names[path];
     }
     EXPECT_TRUE(host.received().empty());
+
+    // A close reaching the dialog once its show has ended leaves the lock to
+    // whichever dialog raised it since.
+    CPartyDlg_DlgInerface::SetIfPartyBtnLock(1);
+    ::SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ::SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ::SendMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(1, CPartyDlg_DlgInerface::GetIfPartyBtnLock());
 }
 
 TEST_F(PasswordDialogTest, ConfirmAndEnterClickWhileShowingAndEveryWayOutIsSilent) {
