@@ -302,8 +302,16 @@ int main(int argc, char** argv) {
         if (!quiet) printf("chaos: replaying %zu steps of %s\n", steps.size(), replay);
         int status = RunSteps(world, steps, heapEvery ? 1 : 0, quiet);
         if (status == 0 && !ProcessHeapsValid()) status = 1;
-        if (!quiet) printf("chaos: replay %s\n", status ? "FAILED" : "passed");
+        // A round ends by destroying everything, and so does its replay:
+        // a window that outlives it fails the replay as it failed the round.
         world.DestroyEverything();
+        Pump();
+        const std::string left = world.LeftWindows();
+        if (status == 0 && !left.empty()) {
+            if (!quiet) printf("chaos: library windows outlived every Destroy call: %s\n", left.c_str());
+            status = 1;
+        }
+        if (!quiet) printf("chaos: replay %s\n", status ? "FAILED" : "passed");
         return status;
     }
 

@@ -531,6 +531,11 @@ void ChaosWorld::UserInput(const std::string& kind) {
     ::GetClientRect(target, &client);
     const LPARAM at = MAKELPARAM(m_random.Below(client.right + 20), m_random.Below(client.bottom + 20));
     HWND top = ::GetAncestor(target, GA_ROOT);
+    // The mouse never reaches a disabled window: a press sent to one anyway
+    // would give it the focus, which no user can.
+    const bool mouse = kind == "input:click" || kind == "input:double-click" || kind == "input:right-click" ||
+                       kind == "input:drag";
+    if (mouse && !::IsWindowEnabled(target)) return;
     // A press may start a modal loop of the system's (a caption drag, a
     // scroll bar's tracking) that waits for a real mouse: a release and an
     // Escape already queued end it as a user letting go would.
@@ -857,7 +862,10 @@ LRESULT ChaosWorld::HostMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
     // their own, so that steps kept from before the host heard that news
     // still draw what they drew.
     ChaosRandom& odds = childNews ? m_childNewsRandom : m_random;
-    if ((library || windowsNews) && m_depth < 3 && odds.Chance(library ? 35 : 10)) {
+    // A host tearing down before unload calls nothing back: a dialog it made
+    // again there would outlive the teardown by its own doing. The odds are
+    // drawn all the same, so that the steps after stay what they were.
+    if ((library || windowsNews) && m_depth < 3 && odds.Chance(library ? 35 : 10) && !m_unloading) {
         ++m_depth;
         CallBack(m_depth);
         --m_depth;
@@ -947,6 +955,7 @@ void ChaosWorld::CheckInvariants() {
 }
 
 void ChaosWorld::DestroyEverything() {
+    m_unloading = true;
     AsHost("CPartyDlg_DlgInerface_DestroyPlayerLBDlg", [] { CPartyDlg_DlgInerface_DestroyPlayerLBDlg(); });
     AsHost("CPartyDlg_DlgInerface_DestroyJTDlg", [] { CPartyDlg_DlgInerface_DestroyJTDlg(); });
     AsHost("CPartyDlg_DlgInerface_DestroyPWDlg", [] { CPartyDlg_DlgInerface_DestroyPWDlg(); });
@@ -965,6 +974,7 @@ void ChaosWorld::DestroyEverything() {
         CR_E_BtnInterface_DeleteRE_Btn(button);
         GaveBack(button);
     }
+    m_unloading = false;
 }
 
 std::string ChaosWorld::LeftWindows() const {

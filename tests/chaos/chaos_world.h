@@ -184,6 +184,7 @@ private:
     ChaosRandom m_childNewsRandom;
     std::string m_failure;
     int m_depth = 0;
+    bool m_unloading = false;  // inside DestroyEverything
     unsigned long long m_messages = 0;
 
     HWND m_hostA = nullptr;
