@@ -33,70 +33,30 @@ DemoSession::DemoSession(DemoRoom& room, LobbyWindow& lobby) : m_room(room), m_l
 
 DemoSession::~DemoSession() {
     // Dialogs go before the pictures and windows they were lent.
-#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
     CPartyDlg_DlgInerface::DestroyCTDlg();
-#endif
-#if defined(LOBBYUI_DEMO_SCORE)
     CPSDlg_Interface::DestroyPS_Dlg();
-#endif
-#if defined(LOBBYUI_DEMO_BASE_PANEL)
     CPBDDlg_Interface::DestroyPDB_Dlg();
-#endif
-#if defined(LOBBYUI_DEMO_SYS_SET)
     CSysSetDlg_Interface::DestroyDlg();
-#endif
-#if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::DestroyPWDlg();
-#endif
-#if defined(LOBBYUI_DEMO_JOIN_TABLE)
     CPartyDlg_DlgInerface::DestroyJTDlg();
-#endif
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
     CPartyDlg_DlgInerface::DestroyPlayerLBDlg();
-#endif
-#if defined(LOBBYUI_DEMO_NEW_CREATE)
     CPartyDlg_DlgInerface::DestroyCTDlgNew();
-#endif
     RXCursorfun(nullptr);
     for (CImageList* list : m_imageLists) delete list;
 }
 
 std::vector<std::string> DemoSession::Dialogs() {
-    std::vector<std::string> names;
-#if defined(LOBBYUI_DEMO_BASE_DATA)
-    names.push_back("popup menu (CBaseDataControl)");
-#endif
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
-    names.push_back("player list");
-#endif
-#if defined(LOBBYUI_DEMO_JOIN_TABLE)
-    names.push_back("join table with find-partner panel");
-#endif
-#if defined(LOBBYUI_DEMO_PASSWORD)
-    names.push_back("password");
-#endif
-#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
-    names.push_back("classic create table");
-#endif
-#if defined(LOBBYUI_DEMO_SCORE)
-    names.push_back("player score");
-#endif
-#if defined(LOBBYUI_DEMO_BASE_PANEL)
-    names.push_back("base-data panel");
-#endif
-#if defined(LOBBYUI_DEMO_SYS_SET)
-    names.push_back("system settings");
-#endif
-#if defined(LOBBYUI_DEMO_WEB)
-    names.push_back("web page");
-#endif
-#if defined(LOBBYUI_DEMO_ROOM_BUTTON)
-    names.push_back("room-entrance buttons");
-#endif
-#if defined(LOBBYUI_DEMO_NEW_CREATE)
-    names.push_back("new create table");
-#endif
-    return names;
+    return {"popup menu (CBaseDataControl)",
+            "player list",
+            "join table with find-partner panel",
+            "password",
+            "classic create table",
+            "player score",
+            "base-data panel",
+            "system settings",
+            "web page",
+            "room-entrance buttons",
+            "new create table"};
 }
 
 void DemoSession::LoadPlayerListPictures() {
@@ -119,14 +79,11 @@ void DemoSession::Start() {
     CPartyDlg_DlgInerface::SetMultiplelmt(3);
     LoadPlayerListPictures();
 
-#if defined(LOBBYUI_DEMO_BASE_DATA)
     CBaseDataControl::SetGameID(m_room.localPlayerId());
     CBaseDataControl::SetAutoValue(1);
     CBaseDataControl::SetSoundFirstIndex(0);
     CBaseDataControl::SetTrackPopMenu(m_lobby.popupRecord());
-#endif
 
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
     // The list reports to its parent's parent: the main window.
     CPartyDlg_DlgInerface::CreatePlayerLBDlg(CWnd::FromHandle(m_lobby.lobbyView()));
     CPartyDlg_DlgInerface::SetLBScoreLooby(true);
@@ -134,44 +91,29 @@ void DemoSession::Start() {
         CPartyDlg_DlgInerface::SetPlayerLBImgList(m_imageLists[i], kStrips[i].group);
     }
     CPartyDlg_DlgInerface::SetPlayerLB_BG_Bitmap(&m_listBackground);
-#endif
 
-#if defined(LOBBYUI_DEMO_JOIN_TABLE)
     CPartyDlg_DlgInerface::CreateJTDlg(CWnd::FromHandle(m_lobby.main()));
     tagKWP_TABLE_SET_DEFAULT defaults = DemoRoom::CreateDefaults();
     CPartyDlg_DlgInerface::SetExpandInit(&defaults);
     CPartyDlg_DlgInerface::SetJNScoreLooby(true);
-#endif
 
-#if defined(LOBBYUI_DEMO_PASSWORD)
     CPartyDlg_DlgInerface::CreatePWDlg(CWnd::FromHandle(m_lobby.main()));
-#endif
 
-#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
-    // It reports to its owner: the main window.
+    // The classic create-table dialog reports to its owner: the main window.
     CPartyDlg_DlgInerface::CreateCTDlg(CWnd::FromHandle(m_lobby.main()));
-#endif
-#if defined(LOBBYUI_DEMO_SCORE)
     CPSDlg_Interface::CreatePS_Dlg(CWnd::FromHandle(m_lobby.main()));
-#endif
-#if defined(LOBBYUI_DEMO_BASE_PANEL)
     // The panel reports to its parent's parent: the lobby view.
     CPBDDlg_Interface::CreatePBD_Dlg(CWnd::FromHandle(m_lobby.baseDataHolder()));
-#endif
-#if defined(LOBBYUI_DEMO_SYS_SET)
     // The settings dialog reports to the lobby's main window.
     CSysSetDlg_Interface::CreateDlg(CWnd::FromHandle(m_lobby.main()));
-#endif
-#if defined(LOBBYUI_DEMO_NEW_CREATE)
     // The new create-table dialog reports to its window's parent: the main window.
     CPartyDlg_DlgInerface::CteateCTDlgNew(CWnd::FromHandle(m_lobby.lobbyView()));
-#endif
+
     m_lobby.SetTableClickHandler(&DemoSession::OnTableClicked, this);
     m_lobby.RepaintLobby();
 }
 
 void DemoSession::ShowPlayerList() {
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
     CPartyDlg_DlgInerface::ShowPlayerLBDlg();
     tagKWP_PLAYER_LIST_DATA_EXTRA* player = nullptr;
     // The records the list keeps are the library's own copies, alive until
@@ -184,20 +126,13 @@ void DemoSession::ShowPlayerList() {
     // Showing the dialog hides the contest button; a contest is on.
     CPartyDlg_DlgInerface::IsShowConTestBtn(1, 17);
     CPartyDlg_DlgInerface::RedrawPlayerLB(1);
-#endif
 }
 
-void DemoSession::OnTableClicked(unsigned table, void* session) {
-    (void)session;
-    (void)table;
-#if defined(LOBBYUI_DEMO_JOIN_TABLE)
+void DemoSession::OnTableClicked(unsigned table, void*) {
     tagKWP_TABLE_LIST_DATA record = CPT_MapInerface::GetTable_A_Struct(table);
     int seated = (record.uiSeatPlayerID[0] != 0) + (record.uiSeatPlayerID[1] != 0) + (record.uiSeatPlayerID[2] != 0);
     CPartyDlg_DlgInerface::ShowJTDlg(JTAT_JOIN, &record);
     CPartyDlg_DlgInerface::SetJTBtnStatus(seated < 3, 1, 1);
-#elif defined(LOBBYUI_DEMO_PASSWORD)
-    if (CPT_MapInerface::GetTable_A_Struct(table).bHavePassword) CPartyDlg_DlgInerface::ShowPWDlg(static_cast<unsigned short>(table));
-#endif
 }
 
 std::string NoticePage() {

@@ -2,10 +2,6 @@
 // room, hand over the shared values, the cursor and the player list's
 // pictures, create the dialogs under the right windows; and destroy them
 // before the library goes.
-//
-// Which dialogs there are depends on the library this demo is built with:
-// the build defines LOBBYUI_DEMO_<DIALOG> for each facade the library
-// implements (host/CMakeLists.txt), so the demo and its tour grow with it.
 #ifndef LOBBYUI_HOST_DEMO_SETUP_H
 #define LOBBYUI_HOST_DEMO_SETUP_H
 
@@ -29,7 +25,7 @@ public:
     // Everything a host does before the user sees the lobby.
     void Start();
     // Fills the player list with everyone in the room (the local player on
-    // top) and shows it; nothing when the library has no player list.
+    // top) and shows it.
     void ShowPlayerList();
     // The names of the dialogs this library offers, for the log.
     static std::vector<std::string> Dialogs();

@@ -108,7 +108,6 @@ int main(int argc, char** argv) {
         session.Start();
         std::string offered = "lobby_demo: the library offers:";
         for (const std::string& name : DemoSession::Dialogs()) offered += " [" + name + "]";
-        if (DemoSession::Dialogs().empty()) offered += " no dialog yet (room state only)";
         if (benchSeconds <= 0) log.Note(offered);
         if (tour) {
             TourContext context(session, room, lobby, log);

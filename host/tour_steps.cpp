@@ -1,6 +1,5 @@
-// The tour's steps, one block per dialog, in the order a user meets them.
-// A dialog's block is compiled when the library offers its facade
-// (LOBBYUI_DEMO_<DIALOG>, see demo_setup.h); a new dialog adds a block here.
+// The tour's steps, one block per dialog, in the order a user meets them;
+// a new dialog adds a block here.
 #include <lobbyui/base_data_control.h>
 #include <lobbyui/lobbyui.h>
 #include <lobbyui/messages.h>
@@ -11,10 +10,8 @@
 #include "tour.h"
 #include "tour_steps_create_new.h"
 
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
 // 750 players arrive in the player list and leave (tour_steps_full_room.cpp).
 void AddFullRoomSteps(std::vector<TourStep>& steps);
-#endif
 
 namespace {
 
@@ -24,7 +21,7 @@ const UINT kPassword = LOBBYUI_MSG_PASSWORD;
 const UINT kPlayerList = LOBBYUI_MSG_PLAYER_LIST;
 
 // The last message msg with code (kAnyCode: any) the host received, or null.
-[[maybe_unused]] const LoggedMessage* Last(TourContext& c, UINT msg, WPARAM code) {
+const LoggedMessage* Last(TourContext& c, UINT msg, WPARAM code) {
     const std::vector<LoggedMessage>& all = c.log.messages();
     for (auto m = all.rbegin(); m != all.rend(); ++m) {
         if (m->msg == msg && (code == kAnyCode || m->wParam == code)) return &*m;
@@ -32,7 +29,7 @@ const UINT kPlayerList = LOBBYUI_MSG_PLAYER_LIST;
     return nullptr;
 }
 
-[[maybe_unused]] uint32_t Read32(const std::vector<unsigned char>& record, size_t offset) {
+uint32_t Read32(const std::vector<unsigned char>& record, size_t offset) {
     uint32_t value = 0;
     if (record.size() >= offset + 4) memcpy(&value, &record[offset], 4);
     return value;
@@ -40,7 +37,7 @@ const UINT kPlayerList = LOBBYUI_MSG_PLAYER_LIST;
 
 // Presses button i (0 to 4) of the host's popup-menu window, as a user
 // choosing item i of the menu the library put there.
-[[maybe_unused]] void ChooseMenuItem(TourContext& c, int i) {
+void ChooseMenuItem(TourContext& c, int i) {
     HWND popup = c.lobby.popupMenu();
     c.Click(popup, 1011 + i);
 }
@@ -80,7 +77,6 @@ void AddLobbySteps(std::vector<TourStep>& steps) {
     steps.push_back({"lobby", [](TourContext&) {}, Expect::Nothing, {}, &RoomMirrored});
 }
 
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
 // Row r of the player list, in the list control's client coordinates.
 POINT PlayerRow(int r) {
     POINT p = {60, 43 * r + 20};
@@ -144,7 +140,6 @@ int StandingPlayerRow(TourContext& c) {
 
 void AddPlayerListSteps(std::vector<TourStep>& steps) {
     steps.push_back({"player-list", [](TourContext& c) { c.session.ShowPlayerList(); }, Expect::Dialog, {}});
-#if defined(LOBBYUI_DEMO_BASE_DATA)
     steps.push_back({"sort-menu", [](TourContext& c) { c.Click(c.Dialog("player-list"), 230); }, Expect::Window, {}});
     // The sort menu lists nickname, level, beans, table, friends, member.
     steps.push_back({"sorted-by-level", [](TourContext& c) { ChooseMenuItem(c, 1); }, Expect::Nothing, {},
@@ -185,7 +180,6 @@ void AddPlayerListSteps(std::vector<TourStep>& steps) {
                          c.RightClick(PlayerListBox(c), row.x, row.y);
                          ChooseMenuItem(c, 3);
                      }, Expect::Nothing, {{kPlayerList, 2}}});
-#endif
     // The server reports the local player's new beans and level.
     steps.push_back({"fresh-beans", [](TourContext& c) {
                          tagKWP_MERIT_DETAIL merit = {};
@@ -256,9 +250,7 @@ void AddPlayerListSteps(std::vector<TourStep>& steps) {
                          return std::string();
                      }});
 }
-#endif
 
-#if defined(LOBBYUI_DEMO_JOIN_TABLE)
 void ShowTable(unsigned number, unsigned char join) {
     tagKWP_TABLE_LIST_DATA table = CPT_MapInerface::GetTable_A_Struct(number);
     CPartyDlg_DlgInerface::ShowJTDlg(JTAT_JOIN, &table);
@@ -306,21 +298,13 @@ void AddJoinTableSteps(std::vector<TourStep>& steps) {
                          return ShowsTable(0);
                      }});
 }
-#endif
 
-#if defined(LOBBYUI_DEMO_PASSWORD)
 void AddPasswordSteps(std::vector<TourStep>& steps) {
-#if defined(LOBBYUI_DEMO_JOIN_TABLE)
     steps.push_back({"join-locked-table", [](TourContext& c) { ShowTable(c.room.PasswordTable(), 1); },
                      Expect::Dialog, {}});
     // Joining a locked table asks for the password instead of joining.
     steps.push_back({"password-dialog", [](TourContext& c) { c.Click(c.Dialog("join-locked-table"), 227); },
                      Expect::Dialog, {}});
-#else
-    steps.push_back({"password-dialog", [](TourContext& c) {
-                         CPartyDlg_DlgInerface::ShowPWDlg(static_cast<unsigned short>(c.room.PasswordTable()));
-                     }, Expect::Dialog, {}});
-#endif
     steps.push_back({"password-typed", [](TourContext& c) { c.Type(c.Dialog("password-dialog"), 215, "8888"); },
                      Expect::Nothing, {}});
     steps.push_back({"password-sent", [](TourContext& c) { c.Click(c.Dialog("password-dialog"), 217); },
@@ -335,13 +319,10 @@ void AddPasswordSteps(std::vector<TourStep>& steps) {
                                                                            : std::string();
                      }});
 }
-#endif
 
 }  // namespace
 
-#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
 void AddClassicCreateSteps(std::vector<TourStep>& steps);  // tour_steps_create.cpp
-#endif
 // The player information dialogs' steps (tour_steps_info.cpp).
 void AddPlayerInfoSteps(std::vector<TourStep>& steps);
 void AddSettingsSteps(std::vector<TourStep>& steps);  // tour_steps_settings.cpp
@@ -349,25 +330,13 @@ void AddSettingsSteps(std::vector<TourStep>& steps);  // tour_steps_settings.cpp
 std::vector<TourStep> TourSteps() {
     std::vector<TourStep> steps;
     AddLobbySteps(steps);
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
     AddPlayerListSteps(steps);
-#endif
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
     AddFullRoomSteps(steps);
-#endif
-#if defined(LOBBYUI_DEMO_JOIN_TABLE)
     AddJoinTableSteps(steps);
-#endif
-#if defined(LOBBYUI_DEMO_PASSWORD)
     AddPasswordSteps(steps);
-#endif
-#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
     AddClassicCreateSteps(steps);
-#endif
     AddPlayerInfoSteps(steps);
     AddSettingsSteps(steps);
-#if defined(LOBBYUI_DEMO_NEW_CREATE)
     AddNewCreateSteps(steps);
-#endif
     return steps;
 }

@@ -12,8 +12,6 @@
 #include "demo_setup.h"
 #include "tour.h"
 
-#if defined(LOBBYUI_DEMO_CLASSIC_CREATE)
-
 namespace {
 
 const UINT kCreate = LOBBYUI_MSG_CREATE_TABLE;
@@ -116,5 +114,3 @@ void AddClassicCreateSteps(std::vector<TourStep>& steps) {
                          return LockIs(0);
                      }});
 }
-
-#endif

@@ -15,8 +15,6 @@
 #include <lobbyui/lobbyui.h>
 #include <lobbyui/messages.h>
 
-#if defined(LOBBYUI_DEMO_NEW_CREATE)
-
 namespace {
 
 const UINT kCreate = LOBBYUI_MSG_CREATE_TABLE;
@@ -147,9 +145,3 @@ void AddNewCreateSteps(std::vector<TourStep>& steps) {
                          c.Click(c.Dialog("new-create-remembered"), kCreateButton);
                      }, Expect::Nothing, {{kCreate, 34}}, &RequestAsChosen});
 }
-
-#else
-
-void AddNewCreateSteps(std::vector<TourStep>&) {}
-
-#endif

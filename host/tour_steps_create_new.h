@@ -1,4 +1,4 @@
-// The tour's steps for the new create-table dialog (LOBBYUI_DEMO_NEW_CREATE).
+// The tour's steps for the new create-table dialog.
 #ifndef LOBBYUI_HOST_TOUR_STEPS_CREATE_NEW_H
 #define LOBBYUI_HOST_TOUR_STEPS_CREATE_NEW_H
 

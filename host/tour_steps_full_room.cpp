@@ -15,8 +15,6 @@
 #include "demo_room.h"
 #include "tour.h"
 
-#if defined(LOBBYUI_DEMO_PLAYER_LIST)
-
 namespace {
 
 const unsigned kArrivals = 750;
@@ -121,5 +119,3 @@ void AddFullRoomSteps(std::vector<TourStep>& steps) {
                          return std::string();
                      }});
 }
-
-#endif

@@ -18,10 +18,9 @@
 
 namespace {
 
-[[maybe_unused]] const UINT kPlayerList = LOBBYUI_MSG_PLAYER_LIST;
-[[maybe_unused]] const UINT kBaseDataButtons = LOBBYUI_MSG_BASE_DATA_BUTTON;
+const UINT kPlayerList = LOBBYUI_MSG_PLAYER_LIST;
+const UINT kBaseDataButtons = LOBBYUI_MSG_BASE_DATA_BUTTON;
 
-#if defined(LOBBYUI_DEMO_SCORE)
 // The player whose record the user asked for in the player list (the last
 // query block the host received), or the first player of the room at a
 // landlord level when there was none.
@@ -170,9 +169,7 @@ void AddScoreSteps(std::vector<TourStep>& steps) {
                          return CPSDlg_Interface::IfPS_DlgVisible() ? std::string("the score dialog stays") : std::string();
                      }});
 }
-#endif
 
-#if defined(LOBBYUI_DEMO_BASE_PANEL)
 tagKWPCEN_PREVIEW_DATA LocalPreview(TourContext& c) {
     tagKWPCEN_PREVIEW_DATA data = {};
     for (const tagKWP_PLAYER_LIST_DATA_EXTRA& p : c.room.players()) {
@@ -206,16 +203,10 @@ void AddBaseDataSteps(std::vector<TourStep>& steps) {
                          }, Expect::Nothing, {{kBaseDataButtons, code}}});
     }
 }
-#endif
 
 }  // namespace
 
 void AddPlayerInfoSteps(std::vector<TourStep>& steps) {
-    (void)steps;
-#if defined(LOBBYUI_DEMO_SCORE)
     AddScoreSteps(steps);
-#endif
-#if defined(LOBBYUI_DEMO_BASE_PANEL)
     AddBaseDataSteps(steps);
-#endif
 }

@@ -15,12 +15,12 @@
 
 namespace {
 
-[[maybe_unused]] const UINT kRoomButton = LOBBYUI_MSG_ROOM_BUTTON_PRESSED;
-[[maybe_unused]] const UINT kSettings = LOBBYUI_MSG_SYSTEM_SETTINGS;
+const UINT kRoomButton = LOBBYUI_MSG_ROOM_BUTTON_PRESSED;
+const UINT kSettings = LOBBYUI_MSG_SYSTEM_SETTINGS;
 
 // The values (wParam, lParam) of the messages msg that arrived since the
 // step's action began.
-[[maybe_unused]] std::vector<std::pair<WPARAM, LPARAM>> SentSince(TourContext& c, const std::string& step, UINT msg) {
+std::vector<std::pair<WPARAM, LPARAM>> SentSince(TourContext& c, const std::string& step, UINT msg) {
     std::vector<std::pair<WPARAM, LPARAM>> out;
     const std::vector<LoggedMessage>& all = c.log.messages();
     for (size_t i = c.chosen[step + ":first"]; i < all.size(); ++i) {
@@ -29,23 +29,22 @@ namespace {
     return out;
 }
 
-[[maybe_unused]] void MarkStart(TourContext& c, const std::string& step) { c.chosen[step + ":first"] = c.log.messages().size(); }
+void MarkStart(TourContext& c, const std::string& step) { c.chosen[step + ":first"] = c.log.messages().size(); }
 
-[[maybe_unused]] std::string Describe(const std::vector<std::pair<WPARAM, LPARAM>>& sent) {
+std::string Describe(const std::vector<std::pair<WPARAM, LPARAM>>& sent) {
     std::string out;
     for (const auto& s : sent) out += " " + std::to_string(s.first) + "/" + std::to_string(static_cast<long>(s.second));
     return out.empty() ? std::string(" nothing") : out;
 }
 
 // A window's rectangle in its parent's client coordinates.
-[[maybe_unused]] RECT InParent(HWND window) {
+RECT InParent(HWND window) {
     RECT r = {0, 0, 0, 0};
     ::GetWindowRect(window, &r);
     ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
-#if defined(LOBBYUI_DEMO_SYS_SET)
 HWND Settings(TourContext& c) { return c.Dialog("system-settings"); }
 
 bool Checked(HWND dialog, int id) { return ::SendMessageW(::GetDlgItem(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
@@ -123,9 +122,7 @@ void AddSettingsDialogSteps(std::vector<TourStep>& steps) {
                          return std::string();
                      }});
 }
-#endif
 
-#if defined(LOBBYUI_DEMO_WEB)
 CDialog* g_webDialog = nullptr;
 
 std::string WebDialogShown(TourContext& c) {
@@ -172,9 +169,7 @@ void AddWebDialogSteps(std::vector<TourStep>& steps) {
                                                                                            : std::string();
                      }});
 }
-#endif
 
-#if defined(LOBBYUI_DEMO_ROOM_BUTTON)
 // The host's server records: two bytes of its own, then the name.
 struct DemoServer {
     unsigned char head[2];
@@ -299,19 +294,11 @@ void AddRoomButtonSteps(std::vector<TourStep>& steps) {
                          return std::string();
                      }});
 }
-#endif
 
 }  // namespace
 
 void AddSettingsSteps(std::vector<TourStep>& steps) {
-#if defined(LOBBYUI_DEMO_SYS_SET)
     AddSettingsDialogSteps(steps);
-#endif
-#if defined(LOBBYUI_DEMO_WEB)
     AddWebDialogSteps(steps);
-#endif
-#if defined(LOBBYUI_DEMO_ROOM_BUTTON)
     AddRoomButtonSteps(steps);
-#endif
-    (void)steps;
 }
