@@ -83,19 +83,19 @@ std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
                Format(", button %p", record);
     }
     case LOBBYUI_MSG_CREATE_TABLE:
-        if (code == 34) return head + CreateRequest(static_cast<const tagKWP_CREATE_TABLE_REQ*>(record));
-        if (code == 37) return head + "create-table dialog closed without creating";
+        if (code == LOBBYUI_CREATE_TABLE_REQUEST) return head + CreateRequest(static_cast<const tagKWP_CREATE_TABLE_REQ*>(record));
+        if (code == LOBBYUI_CREATE_TABLE_CLOSED) return head + "create-table dialog closed without creating";
         return head + "create-table dialog, unknown code";
     case LOBBYUI_MSG_JOIN_TABLE:
-        if (code == 35) return head + Format("join open table %ld", static_cast<long>(lParam));
-        if (code == 1324) return head + "join-table dialog closed";
+        if (code == LOBBYUI_JOIN_TABLE_JOIN) return head + Format("join open table %ld", static_cast<long>(lParam));
+        if (code == LOBBYUI_JOIN_TABLE_CLOSED) return head + "join-table dialog closed";
         return head + "join-table dialog, unknown code";
     case LOBBYUI_MSG_PARTNER_SEARCH:
         switch (code) {
-        case 1: return head + "first partner search, nothing chosen";
-        case 2: return head + "second partner search, nothing chosen";
-        case 3: return head + "second partner search found a table: " + FinderResult();
-        case 4: return head + "first partner search found a table: " + FinderResult();
+        case LOBBYUI_PARTNER_SEARCH_FIRST_EMPTY: return head + "first partner search, nothing chosen";
+        case LOBBYUI_PARTNER_SEARCH_SECOND_EMPTY: return head + "second partner search, nothing chosen";
+        case LOBBYUI_PARTNER_SEARCH_SECOND_FOUND: return head + "second partner search found a table: " + FinderResult();
+        case LOBBYUI_PARTNER_SEARCH_FIRST_FOUND: return head + "first partner search found a table: " + FinderResult();
         default: return head + "partner search, unknown code";
         }
     case LOBBYUI_MSG_PASSWORD:
@@ -103,11 +103,11 @@ std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
                (record ? Quoted(static_cast<const char*>(record), 64) : std::string("(null)"));
     case LOBBYUI_MSG_PLAYER_LIST:
         switch (code) {
-        case 1: return head + "whisper to " + Quoted(static_cast<const char*>(record), 40);
-        case 2: return head + "befriend " + Quoted(static_cast<const char*>(record), 40);
-        case 3: return head + "block " + Quoted(static_cast<const char*>(record), 40);
-        case 4: return head + "is " + Quoted(static_cast<const char*>(record), 40) + " a friend?";
-        case 33: {
+        case LOBBYUI_PLAYER_LIST_WHISPER: return head + "whisper to " + Quoted(static_cast<const char*>(record), 40);
+        case LOBBYUI_PLAYER_LIST_BEFRIEND: return head + "befriend " + Quoted(static_cast<const char*>(record), 40);
+        case LOBBYUI_PLAYER_LIST_BLOCK: return head + "block " + Quoted(static_cast<const char*>(record), 40);
+        case LOBBYUI_PLAYER_LIST_IS_FRIEND: return head + "is " + Quoted(static_cast<const char*>(record), 40) + " a friend?";
+        case LOBBYUI_PLAYER_LIST_QUERY_RECORD: {
             if (!record) return head + "query record: (null)";
             const unsigned char* block = static_cast<const unsigned char*>(record);
             unsigned id;
@@ -115,7 +115,7 @@ std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
             return head + Format("query the record of player %u (flag %u), nickname ", id, block[4]) +
                    Quoted(reinterpret_cast<const char*>(block + 8), 15);
         }
-        case 58: {
+        case LOBBYUI_PLAYER_LIST_INVITE: {
             if (!record) return head + "invitation: (null)";
             const unsigned char* block = static_cast<const unsigned char*>(record);
             unsigned short table;
@@ -128,15 +128,23 @@ std::string MessageLog::Decode(UINT msg, WPARAM wParam, LPARAM lParam) {
         default: return head + "player list, unknown code";
         }
     case LOBBYUI_MSG_BASE_DATA_BUTTON:
-        if (code >= 1 && code <= 4) return head + Format("base-data button %u pressed", code);
+        if (code >= LOBBYUI_BASE_DATA_BUTTON_217 && code <= LOBBYUI_BASE_DATA_BUTTON_220) {
+            return head + Format("base-data button %u pressed", code);
+        }
         return head + "base-data panel, unknown code";
     case LOBBYUI_MSG_SYSTEM_SETTINGS: {
-        static const char* const kActions[] = {"", "sound up", "sound down", "music up", "music down",
-                                               "OS switch off", "OS switch on", "card-type switch off",
-                                               "card-type switch on"};
-        if (code >= 1 && code <= 4) return head + kActions[code] + Format(", volume now %ld", static_cast<long>(lParam));
-        if (code >= 5 && code <= 8) return head + kActions[code];
-        return head + "system settings, unknown code";
+        const std::string volume = Format(", volume now %ld", static_cast<long>(lParam));
+        switch (code) {
+        case LOBBYUI_SETTINGS_SOUND_UP: return head + "sound up" + volume;
+        case LOBBYUI_SETTINGS_SOUND_DOWN: return head + "sound down" + volume;
+        case LOBBYUI_SETTINGS_MUSIC_UP: return head + "music up" + volume;
+        case LOBBYUI_SETTINGS_MUSIC_DOWN: return head + "music down" + volume;
+        case LOBBYUI_SETTINGS_OS_OFF: return head + "OS switch off";
+        case LOBBYUI_SETTINGS_OS_ON: return head + "OS switch on";
+        case LOBBYUI_SETTINGS_CARD_TYPE_OFF: return head + "card-type switch off";
+        case LOBBYUI_SETTINGS_CARD_TYPE_ON: return head + "card-type switch on";
+        default: return head + "system settings, unknown code";
+        }
     }
     default:
         return Format("%u/%u not a library message", msg, code);
@@ -157,11 +165,13 @@ std::vector<unsigned char> MessageLog::CopyRecord(UINT msg, WPARAM wParam, LPARA
     const unsigned char* record = reinterpret_cast<const unsigned char*>(lParam);
     if (!record) return {};
     size_t size = 0;
-    if (msg == LOBBYUI_MSG_CREATE_TABLE && wParam == 34) size = sizeof(tagKWP_CREATE_TABLE_REQ);
-    else if (msg == LOBBYUI_MSG_CREATE_TABLE && wParam == 37) size = 4;
-    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam == 33) size = 24;
-    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam == 58) size = 12;
-    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam >= 1 && wParam <= 3) size = TextSize(record, 40);
+    if (msg == LOBBYUI_MSG_CREATE_TABLE && wParam == LOBBYUI_CREATE_TABLE_REQUEST) size = sizeof(tagKWP_CREATE_TABLE_REQ);
+    else if (msg == LOBBYUI_MSG_CREATE_TABLE && wParam == LOBBYUI_CREATE_TABLE_CLOSED) size = 4;
+    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam == LOBBYUI_PLAYER_LIST_QUERY_RECORD) size = 24;
+    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam == LOBBYUI_PLAYER_LIST_INVITE) size = 12;
+    else if (msg == LOBBYUI_MSG_PLAYER_LIST && wParam >= LOBBYUI_PLAYER_LIST_WHISPER && wParam <= LOBBYUI_PLAYER_LIST_BLOCK) {
+        size = TextSize(record, 40);
+    }
     else if (msg == LOBBYUI_MSG_PASSWORD) size = TextSize(record, 64);
     return std::vector<unsigned char>(record, record + size);
 }
