@@ -29,12 +29,7 @@ BOOL CPlayerBaseDataDlg::OnInitDialog() {
     Skin::ApplyWindowSkin(m_hWnd, "PlayerBaseData");
     m_groupIcons.Open("Icon_Big");
 
-    LOGFONTA lf;
-    memset(&lf, 0, sizeof lf);
-    lf.lfHeight = 13;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = GB2312_CHARSET;
-    lf.lfPitchAndFamily = VARIABLE_PITCH;
+    LOGFONTA lf = ChineseLogFont(13, FW_NORMAL);
     CopyToSlot(lf.lfFaceName, sizeof lf.lfFaceName, kGbkNewSongTypeface);
     m_font.CreateFontIndirect(&lf);
 

@@ -78,12 +78,7 @@ BOOL CPlayerScoreDlg::OnInitDialog() {
     m_groupCards.Open("DaiJinJuan");
     m_groupRings.Open("FingerRing");
 
-    LOGFONTA lf;
-    memset(&lf, 0, sizeof lf);
-    lf.lfHeight = 13;
-    lf.lfWeight = 500;
-    lf.lfCharSet = GB2312_CHARSET;
-    lf.lfPitchAndFamily = VARIABLE_PITCH;
+    LOGFONTA lf = ChineseLogFont(13, 500);
     CopyToSlot(lf.lfFaceName, sizeof lf.lfFaceName, faceReader.text);
     m_font.CreateFontIndirect(&lf);
 

@@ -80,12 +80,7 @@ BOOL CJoinTable::OnInitDialog() {
     m_groupSpecialRule.Open("SpecialRulePic");
     m_groupJoinScore.Open("JoinScore");
 
-    LOGFONTA lf;
-    memset(&lf, 0, sizeof lf);
-    lf.lfHeight = 12;
-    lf.lfWeight = FW_BOLD;
-    lf.lfCharSet = GB2312_CHARSET;
-    lf.lfPitchAndFamily = VARIABLE_PITCH;
+    LOGFONTA lf = ChineseLogFont(12, FW_BOLD);
     LoadTableText(35, lf.lfFaceName);
     m_font.CreateFontIndirect(&lf);
 

@@ -54,11 +54,7 @@ BOOL RoomEntranceBtn::Create(CWnd* parent) {
     m_tme.dwHoverTime = HOVER_DEFAULT;
     ::InvalidateRect(hwnd, nullptr, TRUE);
 
-    LOGFONTA lf = {};
-    lf.lfHeight = 13;
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = GB2312_CHARSET;
-    lf.lfPitchAndFamily = VARIABLE_PITCH;
+    LOGFONTA lf = ChineseLogFont(13, FW_NORMAL);
     lstrcpynA(lf.lfFaceName, kGbkNewSongTypeface, LF_FACESIZE);
     m_font.CreateFontIndirect(&lf);
     return TRUE;

@@ -8,6 +8,18 @@
 #include <lobbyui/geometry.h>
 #include <lobbyui/wnd.h>
 
+// Every font of the library: the Chinese character set (134) at a variable
+// pitch, so that the font mapper finds a face with the lobby's characters;
+// the caller names the face.
+inline LOGFONTA ChineseLogFont(int height, int weight) {
+    LOGFONTA lf = {};
+    lf.lfHeight = height;
+    lf.lfWeight = weight;
+    lf.lfCharSet = GB2312_CHARSET;
+    lf.lfPitchAndFamily = VARIABLE_PITCH;
+    return lf;
+}
+
 class CDC {
 public:
     HDC m_hDC = nullptr;
