@@ -21,7 +21,7 @@ lobbyui_warnings(lobbyui_core)
 
 find_package(GTest REQUIRED)
 add_executable(lobbyui_core_tests ${LOBBYUI_NATIVE_TESTS})
-target_include_directories(lobbyui_core_tests PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_include_directories(lobbyui_core_tests PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests/support)
 target_link_libraries(lobbyui_core_tests PRIVATE lobbyui_core GTest::gtest GTest::gtest_main)
 lobbyui_warnings(lobbyui_core_tests)
 add_test(NAME core_tests COMMAND lobbyui_core_tests)

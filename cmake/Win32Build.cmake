@@ -128,7 +128,7 @@ add_subdirectory(host)
 # The portable tests once more, as 32-bit Windows code: sizes of long, time and
 # path rules differ there, and the layouts must hold on the real target.
 add_executable(core_tests_win32 ${LOBBYUI_NATIVE_TESTS})
-target_include_directories(core_tests_win32 PRIVATE ${PROJECT_SOURCE_DIR}/src)
+target_include_directories(core_tests_win32 PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests/support)
 target_link_libraries(core_tests_win32 PRIVATE lobbyui_objects GTest::gtest GTest::gtest_main ${LOBBYUI_SYSTEM_LIBS})
 target_link_options(core_tests_win32 PRIVATE ${LOBBYUI_STATIC_RUNTIME})
 lobbyui_warnings(core_tests_win32)

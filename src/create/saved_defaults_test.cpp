@@ -1,7 +1,7 @@
 #include "create/saved_defaults.h"
 
 #include "create/saved_defaults_platform.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 
 #include <gtest/gtest.h>
 

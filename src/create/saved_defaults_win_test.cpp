@@ -12,7 +12,7 @@
 #include <string>
 
 #include "create/saved_defaults_platform.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 
 namespace {
 

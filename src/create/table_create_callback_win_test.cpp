@@ -17,7 +17,7 @@
 #include <lobbyui/party_dialogs.h>
 
 #include "callback_host.h"
-#include "join/join_table_test_support.h"
+#include "join_table_test_support.h"
 #include "res/create_classic_ids.h"
 
 namespace {

@@ -17,7 +17,7 @@
 
 #include "callback_host.h"
 #include "res/create_new_ids.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 
 namespace {
 

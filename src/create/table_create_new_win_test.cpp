@@ -19,7 +19,7 @@
 #include "host_window.h"
 #include "metafile_recorder.h"
 #include "res/create_new_ids.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 #include "support/texts_big5.h"
 #include "support/texts_gbk.h"
 #include "test_util.h"

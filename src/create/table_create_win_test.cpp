@@ -19,7 +19,7 @@
 #include "fake_direct_sound.h"
 #include "host_window.h"
 #include "info/text_table_platform.h"
-#include "join/join_table_test_support.h"
+#include "join_table_test_support.h"
 #include "res/create_classic_ids.h"
 #include "support/texts_big5.h"
 #include "support/texts_gbk.h"

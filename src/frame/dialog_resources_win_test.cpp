@@ -36,7 +36,7 @@
 #include "create/table_create_new_rules.h"
 #include "host_window.h"
 #include "resource.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 #include "test_util.h"
 #include "win/wnd_views.h"
 

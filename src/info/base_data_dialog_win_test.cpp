@@ -16,7 +16,7 @@
 
 #include "fake_direct_sound.h"
 #include "host_window.h"
-#include "join/join_table_test_support.h"
+#include "join_table_test_support.h"
 #include "metafile_recorder.h"
 #include "res/info_ids.h"
 

@@ -11,7 +11,7 @@
 
 #include "info_host_calls.h"
 #include "res/info_ids.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 
 #include "dialog_controls.h"
 #include "host_window.h"
-#include "join/join_table_test_support.h"
+#include "join_table_test_support.h"
 #include "metafile_recorder.h"
 #include "res/info_ids.h"
 

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "room/room_test_records.h"
+#include "room_test_records.h"
 
 namespace {
 

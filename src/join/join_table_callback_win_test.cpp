@@ -15,9 +15,9 @@
 #include <lobbyui/party_dialogs.h>
 
 #include "callback_host.h"
-#include "join/join_table_test_support.h"
+#include "join_table_test_support.h"
 #include "res/join_ids.h"
-#include "room/room_test_records.h"
+#include "room_test_records.h"
 
 namespace {
 

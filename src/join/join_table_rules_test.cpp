@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "room/room_test_records.h"
+#include "room_test_records.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 
 #include "fake_direct_sound.h"
 #include "host_window.h"
-#include "join/join_table_test_support.h"
+#include "join_table_test_support.h"
 #include "metafile_recorder.h"
 #include "res/join_ids.h"
-#include "room/room_test_records.h"
+#include "room_test_records.h"
 #include "support/texts_gbk.h"
 
 namespace {

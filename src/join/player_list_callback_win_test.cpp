@@ -19,7 +19,7 @@
 #include <lobbyui/party_dialogs.h>
 
 #include "callback_host.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 
 namespace {
 

@@ -29,7 +29,7 @@
 #include "metafile_recorder.h"
 #include "skin_fixture.h"
 #include "test_util.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 #include "support/texts_big5.h"
 #include "support/texts_gbk.h"
 

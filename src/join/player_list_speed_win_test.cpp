@@ -28,7 +28,7 @@
 
 #include "host_window.h"
 #include "info/text_table_platform.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 
 #include <lobbyui/room.h>
 
-#include "room/room_test_records.h"
-#include "support/test_log_capture.h"
+#include "room_test_records.h"
+#include "test_log_capture.h"
 
 // The map must not touch the heap once built: this program counts every
 // allocation while a test asks it to.

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "room/lobby_room.h"
-#include "room/room_test_records.h"
-#include "support/test_log_capture.h"
+#include "room_test_records.h"
+#include "test_log_capture.h"
 
 namespace {
 

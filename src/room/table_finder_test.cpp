@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <string.h>
 
-#include "room/room_test_records.h"
+#include "room_test_records.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "host_window.h"
 #include "test_util.h"
-#include "join/join_table_test_support.h"
+#include "join_table_test_support.h"
 #include "res/settings_ids.h"
 
 namespace {

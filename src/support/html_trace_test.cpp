@@ -1,6 +1,6 @@
 #include "support/html_trace.h"
 
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 #include "support/texts_gbk.h"
 
 #include <gtest/gtest.h>

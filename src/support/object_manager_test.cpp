@@ -9,7 +9,7 @@
 
 #include "support/debug_log.h"
 #include "support/debug_window.h"
-#include "support/test_log_capture.h"
+#include "test_log_capture.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // For the join dialogs' Win32 tests: a host with a text table and the
 // recording skin. The ways to reach a dialog's windows and controls are in
 // dialog_controls.h, for every dialog's tests.
-#ifndef LOBBYUI_JOIN_JOIN_TABLE_TEST_SUPPORT_H
-#define LOBBYUI_JOIN_JOIN_TABLE_TEST_SUPPORT_H
+#ifndef LOBBYUI_TESTS_JOIN_TABLE_TEST_SUPPORT_H
+#define LOBBYUI_TESTS_JOIN_TABLE_TEST_SUPPORT_H
 
 #include <windows.h>
 
@@ -14,7 +14,7 @@
 #include "dialog_controls.h"
 #include "frame/skin.h"
 #include "skin_fixture.h"
-#include "support/scratch_directory.h"
+#include "scratch_directory.h"
 
 // The text table the tests run with: texts the dialogs use, in ASCII so that
 // what is painted reads plainly; every other line is "t<N>".

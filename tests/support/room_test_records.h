@@ -1,6 +1,6 @@
 // For tests: records as the host would fill them.
-#ifndef LOBBYUI_ROOM_ROOM_TEST_RECORDS_H
-#define LOBBYUI_ROOM_ROOM_TEST_RECORDS_H
+#ifndef LOBBYUI_TESTS_ROOM_TEST_RECORDS_H
+#define LOBBYUI_TESTS_ROOM_TEST_RECORDS_H
 
 #include <string.h>
 

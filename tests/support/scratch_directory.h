@@ -1,8 +1,8 @@
 // For tests of code that reads and writes files relative to the current
 // directory: makes a fresh directory, works inside it while the object
 // lives, then returns to where it was and removes it.
-#ifndef LOBBYUI_SUPPORT_SCRATCH_DIRECTORY_H
-#define LOBBYUI_SUPPORT_SCRATCH_DIRECTORY_H
+#ifndef LOBBYUI_TESTS_SCRATCH_DIRECTORY_H
+#define LOBBYUI_TESTS_SCRATCH_DIRECTORY_H
 
 #include <stdint.h>
 #include <stdio.h>

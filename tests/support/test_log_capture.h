@@ -1,8 +1,8 @@
 // For tests: puts the process-wide debug log into its queue mode for the life
 // of the object and hands back what was queued, without the stamp. At the end
 // the manager releases the log, so later diagnostics are dropped again.
-#ifndef LOBBYUI_SUPPORT_TEST_LOG_CAPTURE_H
-#define LOBBYUI_SUPPORT_TEST_LOG_CAPTURE_H
+#ifndef LOBBYUI_TESTS_TEST_LOG_CAPTURE_H
+#define LOBBYUI_TESTS_TEST_LOG_CAPTURE_H
 
 #include <string.h>
 
