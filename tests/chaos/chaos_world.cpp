@@ -555,8 +555,12 @@ void ChaosWorld::UserInput(const std::string& kind) {
     } else if (kind == "input:double-click") {
         UserSends(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
         if (::IsWindow(target)) UserSends(target, WM_LBUTTONUP, 0, at);
-        if (::IsWindow(target)) UserSends(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-        if (::IsWindow(target)) UserSends(target, WM_LBUTTONUP, 0, at);
+        // The second press reaches only a window still on screen and
+        // enabled: the first may have hidden it (a slide-out arrow does).
+        if (::IsWindowVisible(target) && ::IsWindowEnabled(target)) {
+            UserSends(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+            if (::IsWindow(target)) UserSends(target, WM_LBUTTONUP, 0, at);
+        }
     } else if (kind == "input:right-click") {
         UserSends(target, WM_RBUTTONDOWN, MK_RBUTTON, at);
         if (::IsWindow(target)) UserSends(target, WM_RBUTTONUP, 0, at);
