@@ -11,6 +11,7 @@
 #include "frame/way_out.h"
 #include "info/csv_text.h"
 #include "res/create_classic_ids.h"
+#include "support/digit_pictures.h"
 #include "support/html_trace.h"
 #include "support/lobby_sound.h"
 #include "support/safe_format.h"
@@ -353,21 +354,21 @@ INT_PTR CTableCreate::DialogProc(UINT msg, WPARAM w, LPARAM l) {
 void CTableCreate::Paint(CDC& dc) {
     const tagKWP_CREATE_TABLE_REQ& request = m_form.Request();
     int digits[4];
-    FixedDigits(request.usTableNum, 3, digits);
-    for (int i = 0; i < 3; ++i) m_groupDigits.Draw(TableNumImage(digits[i]), dc, CRect(78 + 20 * i, 0, 97 + 20 * i, 27));
+    LastDigits(request.usTableNum, 3, digits);
+    for (int i = 0; i < 3; ++i) m_groupDigits.Draw(DigitPictureName(DigitNames::kTableNum, digits[i]), dc, CRect(78 + 20 * i, 0, 97 + 20 * i, 27));
 
-    FixedDigits(request.uiScore, 4, digits);
+    LastDigits(request.uiScore, 4, digits);
     for (int i = 0; i < 4; ++i) {
-        m_groupSettingDigits.Draw(TableNumImage(digits[i]), dc, CRect(110 + 13 * i, 104, 123 + 13 * i, 119));
+        m_groupSettingDigits.Draw(DigitPictureName(DigitNames::kTableNum, digits[i]), dc, CRect(110 + 13 * i, 104, 123 + 13 * i, 119));
     }
     m_groupCoin.Draw(m_bPremiumCoin ? "Yu_Coin" : "Game_Coin", dc, CRect(192, 102, 210, 121));
 
-    FixedDigits(request.ucSettingA, 2, digits);
-    m_groupSettingDigits.Draw(TableNumImage(digits[0]), dc, CRect(123, 135, 136, 150));
-    m_groupSettingDigits.Draw(TableNumImage(digits[1]), dc, CRect(136, 135, 149, 150));
-    FixedDigits(request.ucSettingB, 2, digits);
-    m_groupSettingDigits.Draw(TableNumImage(digits[0]), dc, CRect(123, 166, 136, 181));
-    m_groupSettingDigits.Draw(TableNumImage(digits[1]), dc, CRect(136, 166, 149, 181));
+    LastDigits(request.ucSettingA, 2, digits);
+    m_groupSettingDigits.Draw(DigitPictureName(DigitNames::kTableNum, digits[0]), dc, CRect(123, 135, 136, 150));
+    m_groupSettingDigits.Draw(DigitPictureName(DigitNames::kTableNum, digits[1]), dc, CRect(136, 135, 149, 150));
+    LastDigits(request.ucSettingB, 2, digits);
+    m_groupSettingDigits.Draw(DigitPictureName(DigitNames::kTableNum, digits[0]), dc, CRect(123, 166, 136, 181));
+    m_groupSettingDigits.Draw(DigitPictureName(DigitNames::kTableNum, digits[1]), dc, CRect(136, 166, 149, 181));
 
     m_groupRule.Draw("Pic1", dc, CRect(75, 358, 221, 376));
 }

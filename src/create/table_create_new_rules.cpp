@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "res/create_new_ids.h"
+#include "support/digit_pictures.h"
 #include "support/safe_format.h"
 #include "support/texts_gbk.h"
 
@@ -12,15 +13,6 @@ namespace {
 NewCreateValues s_values;
 
 int32_t Clamp(int32_t value, int32_t low, int32_t high) { return value < low ? low : value > high ? high : value; }
-
-// The last `count` decimal digits of a non-negative value, most significant first.
-void LastDigits(int32_t value, int count, int* digits) {
-    uint32_t rest = value < 0 ? 0u : static_cast<uint32_t>(value);
-    for (int i = count - 1; i >= 0; --i) {
-        digits[i] = static_cast<int>(rest % 10);
-        rest /= 10;
-    }
-}
 
 const char* const kPictureNames[kNewCreatePictureCount] = {
     "\\bmp\\bmp00025.bmp",  "\\bmp\\bmp00022.bmp",  "\\bmp\\bmp00023.bmp",  "\\bmp\\bmp00024.bmp",

@@ -125,19 +125,6 @@ bool CardTypeBoxEnabled(unsigned char enabledMask, int bit) {
     return enabledMask == 0 || (enabledMask & (1u << bit)) != 0;
 }
 
-void FixedDigits(unsigned int value, int count, int* digits) {
-    for (int i = count - 1; i >= 0; --i) {
-        digits[i] = static_cast<int>(value % 10);
-        value /= 10;
-    }
-}
-
-const char* TableNumImage(int digit) {
-    static const char* const kNames[10] = {"TableNum0", "TableNum1", "TableNum2", "TableNum3", "TableNum4",
-                                           "TableNum5", "TableNum6", "TableNum7", "TableNum8", "TableNum9"};
-    return digit >= 0 && digit <= 9 ? kNames[digit] : nullptr;
-}
-
 bool ClassicTimeoutTick(int& counter, bool visible) {
     if (!visible || counter <= 0) return false;
     ++counter;

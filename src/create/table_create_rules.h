@@ -75,12 +75,6 @@ void LoadName(int textNumber, char (&slot)[17]);
 // each by its bit, or all three when the mask is 0.
 bool CardTypeBoxEnabled(unsigned char enabledMask, int bit);
 
-// The digits of value, most significant first, with leading zeros; only the
-// low `count` digits fit.
-void FixedDigits(unsigned int value, int count, int* digits);
-// "TableNum0" to "TableNum9"; null outside 0..9.
-const char* TableNumImage(int digit);
-
 // The self-closing count: 1 at a show, -1 while hidden. Each tick of a
 // visible dialog adds one; true when the count passes 180 ticks, and the
 // count is then back at -1.

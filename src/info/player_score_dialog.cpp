@@ -11,6 +11,7 @@
 #include "info/csv_text.h"
 #include "info/tooltip_ctrl.h"
 #include "res/info_ids.h"
+#include "support/digit_pictures.h"
 #include "support/safe_format.h"
 #include "support/table_text.h"
 #include "support/window_placement.h"
@@ -307,8 +308,8 @@ void CPlayerScoreDlg::PaintItems(CDC& dc) {
         if (item.counted) {
             int tens = 0, ones = 0;
             CountDigits(item.count, &tens, &ones);
-            m_groupDigits.Draw(DigitImage(ones), dc, DigitRect(slot));
-            m_groupDigits.Draw(DigitImage(tens), dc, TensRect(slot));
+            m_groupDigits.Draw(DigitPictureName(DigitNames::kLowerNum, ones), dc, DigitRect(slot));
+            m_groupDigits.Draw(DigitPictureName(DigitNames::kLowerNum, tens), dc, TensRect(slot));
         }
         const int tip = TooltipSlotOf(item.tooltipText);
         TheScoreTooltip().UpdateTipText(tip >= 0 ? g_shared.tooltips[tip] : "", m_hWnd, tool);

@@ -3,6 +3,7 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "support/digit_pictures.h"
 #include "support/safe_format.h"
 
 namespace player_score {
@@ -91,16 +92,10 @@ size_t ItemGrid(const tagKWP_MERIT_DETAIL& merit, GridItem items[kSlots]) {
 }
 
 void CountDigits(int count, int* tens, int* ones) {
-    if (count < 0) count = 0;
-    if (count > 99) count = 99;
-    *tens = count / 10;
-    *ones = count % 10;
-}
-
-const char* DigitImage(int digit) {
-    static const char* const kNames[10] = {"num0", "num1", "num2", "num3", "num4",
-                                           "num5", "num6", "num7", "num8", "num9"};
-    return digit >= 0 && digit <= 9 ? kNames[digit] : nullptr;
+    int digits[2];
+    LastDigits(count > 99 ? 99 : count, 2, digits);
+    *tens = digits[0];
+    *ones = digits[1];
 }
 
 CRect IconRect(int slot) {

@@ -65,10 +65,9 @@ struct GridItem {
 // each card the player holds. At most seven, so they always fit the grid.
 size_t ItemGrid(const tagKWP_MERIT_DETAIL& merit, GridItem items[kSlots]);
 
-// The digit images "num0".."num9" of a count: capped at 99, and a count
-// below 0 reads as 0. The tens digit is drawn even when it is 0.
+// The two digits of a count: capped at 99, and a count below 0 reads as 0.
+// The tens digit is drawn even when it is 0.
 void CountDigits(int count, int* tens, int* ones);
-const char* DigitImage(int digit);
 
 // Slot k (0 to 11) lies in row k / 4 and column k % 4. The ones digit goes
 // into the digit rectangle, the tens digit 10 pixels to its left.

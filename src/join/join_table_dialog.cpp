@@ -9,6 +9,7 @@
 #include "join/join_table_rules.h"
 #include "res/join_ids.h"
 #include "room/lobby_room.h"
+#include "support/digit_pictures.h"
 #include "support/lobby_sound.h"
 #include "support/safe_format.h"
 #include "support/table_text.h"
@@ -432,22 +433,22 @@ void CJoinTable::PaintSeats(CDC& dc) {
 void CJoinTable::PaintTable(CDC& dc) {
     dc.SetTextColor(kTextColour);
     int digits[4];
-    TableNumberDigits(m_stFocusTable.usTableNum, digits);
+    LastDigits(m_stFocusTable.usTableNum, 3, digits);
     for (int i = 0; i < 3; ++i) {
-        m_groupFindPartner.Draw(DigitImageName(digits[i]), dc, CRect(37 + 11 * i, 5, 48 + 11 * i, 21));
+        m_groupFindPartner.Draw(DigitPictureName(DigitNames::kNum, digits[i]), dc, CRect(37 + 11 * i, 5, 48 + 11 * i, 21));
     }
     m_groupFindPartner.Draw(m_stFocusTable.bHavePassword ? "HavePassWord" : "NoPassWord", dc, CRect(5, 27, 70, 45));
 
-    SettingDigits(m_stFocusTable.ucSettingA, digits);
-    m_groupFindPartner.Draw(DigitImageName(digits[0]), dc, CRect(85, 50, 96, 66));
-    m_groupFindPartner.Draw(DigitImageName(digits[1]), dc, CRect(96, 50, 107, 66));
-    SettingDigits(m_stFocusTable.ucSettingB, digits);
-    m_groupFindPartner.Draw(DigitImageName(digits[0]), dc, CRect(174, 50, 185, 66));
-    m_groupFindPartner.Draw(DigitImageName(digits[1]), dc, CRect(185, 50, 196, 66));
+    LastDigits(m_stFocusTable.ucSettingA, 2, digits);
+    m_groupFindPartner.Draw(DigitPictureName(DigitNames::kNum, digits[0]), dc, CRect(85, 50, 96, 66));
+    m_groupFindPartner.Draw(DigitPictureName(DigitNames::kNum, digits[1]), dc, CRect(96, 50, 107, 66));
+    LastDigits(m_stFocusTable.ucSettingB, 2, digits);
+    m_groupFindPartner.Draw(DigitPictureName(DigitNames::kNum, digits[0]), dc, CRect(174, 50, 185, 66));
+    m_groupFindPartner.Draw(DigitPictureName(DigitNames::kNum, digits[1]), dc, CRect(185, 50, 196, 66));
 
-    ScoreDigits(m_stFocusTable.uiScore, digits);
+    LastDigitsUnpadded(m_stFocusTable.uiScore, 4, digits);
     for (int i = 0; i < 4; ++i) {
-        if (digits[i] >= 0) m_groupFindPartner.Draw(DigitImageName(digits[i]), dc, CRect(72 + 11 * i, 70, 83 + 11 * i, 86));
+        if (digits[i] >= 0) m_groupFindPartner.Draw(DigitPictureName(DigitNames::kNum, digits[i]), dc, CRect(72 + 11 * i, 70, 83 + 11 * i, 86));
     }
 
     RuleImage rules[3];

@@ -9,33 +9,6 @@ JoinTableFlags& TheJoinTableFlags() {
     return flags;
 }
 
-const char* DigitImageName(int digit) {
-    static const char* const kNames[10] = {"Num0", "Num1", "Num2", "Num3", "Num4",
-                                           "Num5", "Num6", "Num7", "Num8", "Num9"};
-    return digit >= 0 && digit <= 9 ? kNames[digit] : nullptr;
-}
-
-void TableNumberDigits(unsigned int number, int digits[3]) {
-    digits[0] = static_cast<int>(number / 100 % 10);
-    digits[1] = static_cast<int>(number / 10 % 10);
-    digits[2] = static_cast<int>(number % 10);
-}
-
-void SettingDigits(unsigned int value, int digits[2]) {
-    digits[0] = static_cast<int>(value / 10 % 10);
-    digits[1] = static_cast<int>(value % 10);
-}
-
-void ScoreDigits(unsigned int score, int places[4]) {
-    unsigned int divisor = 1000;
-    bool leading = true;
-    for (int i = 0; i < 4; ++i, divisor /= 10) {
-        int digit = static_cast<int>(score / divisor % 10);
-        if (digit != 0 || i == 3) leading = false;
-        places[i] = leading ? -1 : digit;
-    }
-}
-
 LevelTitle LevelTitleOf(unsigned int level) {
     // Named titles have slots of their own size; the rest count landlord
     // levels from 2 upward (level 11 is the second landlord level).

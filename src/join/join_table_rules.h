@@ -1,5 +1,4 @@
-// The join-table dialog's rules that need no window: which digit images a
-// number becomes, which title a level gets, what a seat shows, where the
+// The join-table dialog's rules that need no window: which title a level gets, what a seat shows, where the
 // special-rule images go, how each active type lays the buttons out, and
 // when a table record from the host counts as a change.
 #ifndef LOBBYUI_JOIN_JOIN_TABLE_RULES_H
@@ -19,17 +18,6 @@ struct JoinTableFlags {
     bool showBeans = true;    // seats show beans (true) or score (false)
 };
 JoinTableFlags& TheJoinTableFlags();
-
-// Digit images are "Num0" to "Num9"; a digit outside 0..9 names nothing.
-const char* DigitImageName(int digit);
-
-// Hundreds, tens and units of a table number, one image each.
-void TableNumberDigits(unsigned int number, int digits[3]);
-// Tens and units of a two-digit setting.
-void SettingDigits(unsigned int value, int digits[2]);
-// The stake in four right-aligned places: leading zeros are -1 (not drawn),
-// the units place always holds a digit. Only the low four digits fit.
-void ScoreDigits(unsigned int score, int places[4]);
 
 // The title under a player's beans line. A level either names a text of the
 // table (to be cut to slotSize bytes with its terminator) or is written as

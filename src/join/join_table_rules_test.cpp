@@ -9,41 +9,6 @@
 
 #include "room_test_records.h"
 
-namespace {
-
-std::vector<int> Places(const int* places, int count) { return std::vector<int>(places, places + count); }
-
-}  // namespace
-
-TEST(JoinTableDigitsTest, NumbersSplitIntoFixedPlacesAndTheStakeStaysRightAligned) {
-    int table[3];
-    TableNumberDigits(7, table);
-    EXPECT_EQ((std::vector<int>{0, 0, 7}), Places(table, 3));
-    TableNumberDigits(200, table);
-    EXPECT_EQ((std::vector<int>{2, 0, 0}), Places(table, 3));
-
-    int setting[2];
-    SettingDigits(5, setting);
-    EXPECT_EQ((std::vector<int>{0, 5}), Places(setting, 2));
-    SettingDigits(63, setting);
-    EXPECT_EQ((std::vector<int>{6, 3}), Places(setting, 2));
-
-    int score[4];
-    ScoreDigits(50, score);
-    EXPECT_EQ((std::vector<int>{-1, -1, 5, 0}), Places(score, 4));
-    ScoreDigits(0, score);
-    EXPECT_EQ((std::vector<int>{-1, -1, -1, 0}), Places(score, 4));
-    ScoreDigits(1005, score);
-    EXPECT_EQ((std::vector<int>{1, 0, 0, 5}), Places(score, 4));
-    ScoreDigits(123456, score);  // only four places: the low digits, never an image name out of range
-    EXPECT_EQ((std::vector<int>{3, 4, 5, 6}), Places(score, 4));
-
-    EXPECT_STREQ("Num0", DigitImageName(0));
-    EXPECT_STREQ("Num9", DigitImageName(9));
-    EXPECT_EQ(nullptr, DigitImageName(-1));
-    EXPECT_EQ(nullptr, DigitImageName(10));
-}
-
 TEST(JoinTableLevelTitleTest, NamedLevelsTakeTheirTextAndTheRestCountLandlordLevels) {
     EXPECT_EQ(36, LevelTitleOf(0).textNumber);
     EXPECT_EQ(45, LevelTitleOf(9).textNumber);
