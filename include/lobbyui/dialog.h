@@ -95,6 +95,8 @@ private:
     BOOL RestoreFocus(bool selectText);
     // A control of this dialog that is shown and enabled itself.
     bool TakesFocus(HWND control) const;
+    // After a command: the keyboard leaves a control the dialog no longer offers.
+    void KeepKeyboardOnWhatItOffers();
 
     HWND m_hWndFocus = nullptr;  // the control that had the keyboard when the dialog last lost it
 };

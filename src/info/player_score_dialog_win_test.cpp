@@ -509,6 +509,18 @@ TEST_F(PlayerScoreTest, EveryArrowClickTurnsAPageWithoutWaitingForTheHostsPaint)
     EXPECT_TRUE(Enabled(dialog, IDC_PS_NEXT_PAGE));
 }
 
+// Paging to the last page with the keyboard disables the very button that
+// has it: the keyboard moves to the button still offered, not into a dead end.
+TEST_F(PlayerScoreTest, TheLastPageLeavesTheKeyboardOnTheButtonStillOffered) {
+    Show(Merit(3));
+    HWND next = ::GetDlgItem(dialog, IDC_PS_NEXT_PAGE);
+    ::SetFocus(next);
+    ASSERT_EQ(next, ::GetFocus());
+    for (int page = 1; page < 4; ++page) ::SendMessageA(next, BM_CLICK, 0, 0);
+    ASSERT_FALSE(Enabled(dialog, IDC_PS_NEXT_PAGE));
+    EXPECT_EQ(::GetDlgItem(dialog, IDC_PS_PREVIOUS_PAGE), ::GetFocus());
+}
+
 TEST_F(PlayerScoreTest, NamesAreCutToFourteenBytesAndNullsKeepTheNameAndZeroTheRecords) {
     tagKWP_MERIT_DETAIL merit = Merit(12, 7);
     merit.iTally1 = 9;

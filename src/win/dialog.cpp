@@ -115,6 +115,20 @@ bool CDialog::TakesFocus(HWND control) const {
     return (::GetWindowLongA(control, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED)) == WS_VISIBLE;
 }
 
+// A command may disable or hide the very control that has the keyboard (the
+// score dialog's page button on its last page), and a host calling back while
+// a pressed button takes the focus may have disabled it first. Left there,
+// the keyboard is dead: the first control the dialog still offers takes it.
+void CDialog::KeepKeyboardOnWhatItOffers() {
+    if (!m_hWnd || !::IsWindowVisible(m_hWnd)) return;
+    HWND focus = ::GetFocus();
+    // The system may take the focus from a control it disables, to nowhere.
+    const bool lost = !focus && ::GetActiveWindow() == m_hWnd;
+    if (!lost && (!focus || !::IsChild(m_hWnd, focus) || TakesFocus(focus))) return;
+    HWND next = ::GetNextDlgTabItem(m_hWnd, nullptr, FALSE);
+    SetFocusSurvives(TakesFocus(next) ? next : m_hWnd);
+}
+
 BOOL CDialog::RestoreFocus(bool selectText) {
     if (::IsIconic(m_hWnd)) return TRUE;
     HWND target = m_hWndFocus;
@@ -152,8 +166,12 @@ INT_PTR CDialog::DialogProc(UINT msg, WPARAM w, LPARAM l) {
         return RestoreFocus(true);
     case WM_INITDIALOG:
         return OnInitDialog();
-    case WM_COMMAND:
-        return OnCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
+    case WM_COMMAND: {
+        LifeWatch watch(*this);
+        const BOOL handled = OnCommand(LOWORD(w), HIWORD(w), reinterpret_cast<HWND>(l));
+        if (!watch.Gone()) KeepKeyboardOnWhatItOffers();
+        return handled;
+    }
     case WM_CLOSE:
         OnClose();
         return TRUE;
