@@ -866,8 +866,9 @@ LRESULT ChaosWorld::HostMessage(HWND hwnd, UINT msg, WPARAM w, LPARAM l) {
     // their own, so that steps kept from before the host heard that news
     // still draw what they drew.
     ChaosRandom& odds = childNews ? m_childNewsRandom : m_random;
-    // A host tearing down before unload calls nothing back: a dialog it made
-    // again there would outlive the teardown by its own doing. The odds are
+    // A host tearing down before unload calls nothing back, there or in the
+    // messages it handles after: a dialog it made again would outlive the
+    // teardown by its own doing. The odds are
     // drawn all the same, so that the steps after stay what they were.
     if ((library || windowsNews) && m_depth < 3 && odds.Chance(library ? 35 : 10) && !m_unloading) {
         ++m_depth;
@@ -978,7 +979,6 @@ void ChaosWorld::DestroyEverything() {
         CR_E_BtnInterface_DeleteRE_Btn(button);
         GaveBack(button);
     }
-    m_unloading = false;
 }
 
 std::string ChaosWorld::LeftWindows() const {
@@ -1008,4 +1008,6 @@ void ChaosWorld::WarmUp() {
     Handed(CWebDlgInterface_CreateNewWebDlg("about:blank", &place, m_hostA));
     Handed(CR_E_BtnInterface_CreateNewRE_Btn(m_imageLists[0], m_hostA));
     DestroyEverything();
+    // Only the warm-up goes on after a teardown.
+    m_unloading = false;
 }

@@ -86,7 +86,8 @@ public:
     // Makes, shows and destroys every dialog once, so that what the library
     // makes once per process exists before the objects are counted.
     void WarmUp();
-    // Destroys every dialog the host can reach, as a host does before unload.
+    // Destroys every dialog the host can reach, as a host does before unload;
+    // from then on the host calls nothing back.
     void DestroyEverything();
     // The classes of the library's windows still there, the system's own
     // per-thread windows aside: empty once every dialog was destroyed.
@@ -184,7 +185,7 @@ private:
     ChaosRandom m_childNewsRandom;
     std::string m_failure;
     int m_depth = 0;
-    bool m_unloading = false;  // inside DestroyEverything
+    bool m_unloading = false;  // DestroyEverything has begun: nothing is called back
     unsigned long long m_messages = 0;
 
     HWND m_hostA = nullptr;
