@@ -474,12 +474,14 @@ TEST_F(NewCreateCallbackTest, TheHostsShowAgainFollowsItsLockFlag) {
         EXPECT_EQ(1, Party::GetIfLockCTDlgNew());
         EXPECT_EQ(1, Party::GetIfPartyBtnLock());
         EXPECT_TRUE(Party::GetIsCreateLock());
+        Party::HideAltMCTDlg(true);
+        EXPECT_TRUE(Party::IsWindowVisibleCT()) << "the host may bring it back";
+        Party::HideAltMCTDlg(false);
         Tick(181);
         EXPECT_TRUE(host.received().empty()) << "the time-out counts from the press";
-        Party::HideAltMCTDlg(true);
-        EXPECT_TRUE(Party::IsWindowVisibleCT());
-        Click(id);
+        Tick(1);
         EXPECT_EQ(1u, host.ReceivedOf(LOBBYUI_MSG_CREATE_TABLE).size());
         EXPECT_EQ(0, Party::GetIfPartyBtnLock());
+        EXPECT_EQ(0, Party::GetIfLockCTDlgNew());
     }
 }

@@ -45,8 +45,8 @@ void FillRequestPassword(tagKWP_CREATE_TABLE_REQ& request, bool send, const char
 NewCreateValues& TheNewCreateValues() { return s_values; }
 
 TimeoutAction TimeoutTick(int32_t& counter, bool visible, bool minimised, bool hiddenByHost) {
-    if (counter <= 0) return TimeoutAction::None;
     if (visible) {
+        if (counter <= 0) return TimeoutAction::None;
         ++counter;
         return counter > kNewCreateTimeoutTicks ? TimeoutAction::Close : TimeoutAction::None;
     }

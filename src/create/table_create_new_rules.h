@@ -40,11 +40,11 @@ const int32_t kNewCreateTimeoutTicks = 180;
 
 enum class TimeoutAction { None, Close, CloseWhileHidden };
 
-// One tick of the dialog's one-second timer. A visible dialog counts while a
-// show is pending; a hidden one counts once for the host's minimised flag and
-// once more for its own hide, so with both it times out twice as fast. A
-// dialog with no show pending (never shown, or already closed) counts
-// nothing: it has nothing to cancel.
+// One tick of a pending show's one-second timer. A visible dialog counts
+// from 1 on; a hidden one counts from wherever the counter stands (-1 after a
+// cancel the host's hide kept from closing it), once for the host's minimised
+// flag and once more for its own hide, so with both it times out twice as
+// fast.
 TimeoutAction TimeoutTick(int32_t& counter, bool visible, bool minimised, bool hiddenByHost);
 
 // A show the host has not yet heard the end of. Every show begins one; the
@@ -71,6 +71,8 @@ public:
     // The time-out counts from nothing again; the show stays open.
     void RestartTimeout() { m_ticks = -1; }
     bool HiddenByHost() const { return m_hiddenByHost; }
+    // A dialog with no show pending (never shown, or already closed) counts
+    // nothing: it has nothing to cancel.
     TimeoutAction Tick(bool visible, bool minimised) {
         return Pending() ? TimeoutTick(m_ticks, visible, minimised, m_hiddenByHost) : TimeoutAction::None;
     }

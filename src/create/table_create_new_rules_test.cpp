@@ -52,14 +52,12 @@ TEST(NewCreateTimeoutTest, ShownDialogClosesOnTheHundredAndEightiethTickVisibleO
     EXPECT_EQ(TimeoutAction::CloseWhileHidden, action);
 }
 
-TEST(NewCreateTimeoutTest, NoShowPendingCountsNothing) {
+TEST(NewCreateTimeoutTest, AVisibleDialogCountsFromOneAHiddenOneFromWhereTheCounterStands) {
     TimeoutAction action = TimeoutAction::None;
-    EXPECT_EQ(0, TicksUntilClose(-1, false, true, true, &action)) << "never shown, minimised";
-    EXPECT_EQ(0, TicksUntilClose(-1, true, false, false, &action));
+    EXPECT_EQ(0, TicksUntilClose(-1, true, false, false, &action)) << "restarted, then shown again";
     EXPECT_EQ(0, TicksUntilClose(1, false, false, false, &action)) << "hidden some other way";
-    int32_t counter = -1;
-    TimeoutTick(counter, false, true, true);
-    EXPECT_EQ(-1, counter);
+    EXPECT_EQ(182, TicksUntilClose(-1, false, false, true, &action)) << "restarted while the host hides it";
+    EXPECT_EQ(TimeoutAction::CloseWhileHidden, action);
 }
 
 TEST(NewCreateStepsTest, ScoreWalksTheAllowedListAndStopsAtItsEnds) {
@@ -187,7 +185,8 @@ TEST(NewCreatePicturesTest, PathsGrowWithTheDirectory) {
 TEST(NewCreatePendingShowTest, EndsOncePerShowAndCountsOnlyWhilePending) {
     PendingShow show;
     EXPECT_FALSE(show.End()) << "a dialog never shown owes nothing";
-    for (int i = 0; i < 400; ++i) ASSERT_EQ(TimeoutAction::None, show.Tick(false, true));
+    for (int i = 0; i < 400; ++i) ASSERT_EQ(TimeoutAction::None, show.Tick(false, true)) << "never shown, minimised";
+    EXPECT_EQ(-1, show.Ticks());
     show.SetHiddenByHost(true);
     EXPECT_FALSE(show.HiddenByHost()) << "only a pending show can be hidden by the host";
 
