@@ -4,7 +4,7 @@
 #include <limits.h>
 #include <stdio.h>
 
-#include "create/saved_defaults_platform.h"
+#include "support/platform.h"
 
 namespace {
 

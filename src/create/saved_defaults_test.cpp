@@ -1,7 +1,7 @@
 #include "create/saved_defaults.h"
 
-#include "create/saved_defaults_platform.h"
 #include "scratch_directory.h"
+#include "support/platform.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 
 #include <string>
 
-#include "create/saved_defaults_platform.h"
 #include "scratch_directory.h"
+#include "support/platform.h"
 
 namespace {
 

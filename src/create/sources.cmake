@@ -3,10 +3,6 @@ lobbyui_add_sources(
     allowed_scores.cpp
     party_flags.cpp
     saved_defaults.cpp
-  NATIVE_ONLY
-    saved_defaults_platform_native.cpp
-  WIN32
-    saved_defaults_platform_win.cpp
   NATIVE_TESTS
     allowed_scores_test.cpp
     party_flags_test.cpp

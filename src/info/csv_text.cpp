@@ -2,8 +2,8 @@
 
 #include <string.h>
 
-#include "info/text_table_platform.h"
 #include "support/chinese_script.h"
+#include "support/platform.h"
 #include "support/safe_format.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include "info/csv_text.h"
 
-#include "info/text_table_platform.h"
 #include "scratch_directory.h"
+#include "support/platform.h"
 #include "support/texts_gbk.h"
 
 #include <gtest/gtest.h>

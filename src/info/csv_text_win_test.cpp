@@ -3,7 +3,7 @@
 // gives 0x0804, zh_TW.UTF-8 gives 0x0404.
 #include "info/csv_text.h"
 
-#include "info/text_table_platform.h"
+#include "support/platform.h"
 
 #include <windows.h>
 

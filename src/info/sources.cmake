@@ -3,12 +3,9 @@ lobbyui_add_sources(
     base_data_rules.cpp
     csv_text.cpp
     player_score_rules.cpp
-  NATIVE_ONLY
-    text_table_platform_native.cpp
   WIN32
     base_data_dialog.cpp
     player_score_dialog.cpp
-    text_table_platform_win.cpp
     tooltip_ctrl.cpp
   NATIVE_TESTS
     csv_text_test.cpp

@@ -25,13 +25,13 @@
 #include "fake_direct_sound.h"
 #include "frame/skin.h"
 #include "host_window.h"
-#include "info/text_table_platform.h"
 #include "metafile_recorder.h"
-#include "skin_fixture.h"
-#include "test_util.h"
 #include "scratch_directory.h"
+#include "skin_fixture.h"
+#include "support/platform.h"
 #include "support/texts_big5.h"
 #include "support/texts_gbk.h"
+#include "test_util.h"
 
 namespace {
 

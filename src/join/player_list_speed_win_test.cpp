@@ -27,8 +27,8 @@
 #include <lobbyui/party_dialogs.h>
 
 #include "host_window.h"
-#include "info/text_table_platform.h"
 #include "scratch_directory.h"
+#include "support/platform.h"
 
 namespace {
 

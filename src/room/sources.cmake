@@ -6,8 +6,6 @@ lobbyui_add_sources(
     room_interface.cpp
     room_state.cpp
     table_finder.cpp
-  NATIVE_ONLY
-    lobby_room_native.cpp
   NATIVE_TESTS
     keyed_map_test.cpp
     room_state_test.cpp

@@ -16,9 +16,9 @@
 #include <string>
 
 #include "support/block_pool.h"
-#include "support/debug_platform.h"
 #include "support/lock.h"
 #include "support/object_manager.h"
+#include "support/platform.h"
 
 // Ring of line pointers: appending to an empty queue starts at 0, a full one
 // (tail back at head) refuses the line.

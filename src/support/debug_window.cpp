@@ -1,7 +1,7 @@
 #include "support/debug_window.h"
 
 
-#include "support/debug_platform.h"
+#include "support/platform.h"
 
 NvtDebugWindow* NvtDebugWindow::Get() { return ManagedSingleton<NvtDebugWindow>::Get(); }
 

@@ -1,5 +1,6 @@
-# Diagnostics of the room state: the lock, the block pool, the object manager,
-# the debug log and its window.
+# Diagnostics of the room state: the block pool, the object manager, the
+# debug log and its window; and the portable core's one seam to the platform
+# (its native stand-in and its Windows calls), the lock among them.
 lobbyui_add_sources(
   PORTABLE
     block_pool.cpp
@@ -7,11 +8,9 @@ lobbyui_add_sources(
     debug_window.cpp
     object_manager.cpp
   NATIVE_ONLY
-    debug_platform_native.cpp
-    lock_native.cpp
+    platform_native.cpp
   WIN32
-    debug_platform_win.cpp
-    lock_win.cpp
+    platform_win.cpp
   NATIVE_TESTS
     block_pool_test.cpp
     debug_log_test.cpp
