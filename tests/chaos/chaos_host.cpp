@@ -1,7 +1,7 @@
 // chaos_host.exe: a careless, hostile host and a hyperactive user at once.
 //
 //   chaos_host.exe [--seed N] [--seconds S] [--steps N] [--heap-every N]
-//   chaos_host.exe --replay FILE      runs the steps of FILE again
+//   chaos_host.exe --replay FILE      runs the steps of FILE again (--warm-up: after a round's warm-up)
 //   chaos_host.exe --shrink FILE      cuts FILE down to the fewest steps that still fail
 //
 // Every step is written to a journal before it runs, so a crash of any kind
@@ -194,6 +194,10 @@ void Pump() {
 }
 
 // Runs steps; 0 when every invariant held.
+// A replay with --warm-up starts as a round does, from a library whose every
+// dialog was made and destroyed once: some faults need what that leaves.
+bool g_warmUp = false;
+
 int RunSteps(ChaosWorld& world, const std::vector<ChaosStep>& steps, unsigned heapEvery, bool quiet) {
     for (size_t i = 0; i < steps.size(); ++i) {
         if (steps.size() > 1) g_step = i;
@@ -212,7 +216,7 @@ int RunSteps(ChaosWorld& world, const std::vector<ChaosStep>& steps, unsigned he
 bool StillFails(const std::string& self, const std::vector<ChaosStep>& steps) {
     const char* candidate = "chaos-shrink-candidate.txt";
     WriteSteps(candidate, steps, "shrink candidate");
-    std::string command = "\"" + self + "\" --replay " + candidate + " --quiet";
+    std::string command = "\"" + self + "\" --replay " + candidate + " --quiet" + (g_warmUp ? " --warm-up" : "");
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -272,6 +276,7 @@ int main(int argc, char** argv) {
     unsigned long long maxSteps = 0;
     unsigned heapEvery = 8;
     const char* replay = nullptr;
+    const char* shrink = nullptr;
     bool quiet = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -281,10 +286,12 @@ int main(int argc, char** argv) {
         else if (arg == "--steps" && value) { maxSteps = strtoull(value, nullptr, 0); ++i; }
         else if (arg == "--heap-every" && value) { heapEvery = static_cast<unsigned>(atoi(value)); ++i; }
         else if (arg == "--replay" && value) { replay = value; ++i; }
-        else if (arg == "--shrink" && value) { return Shrink(value); }
+        else if (arg == "--warm-up") { g_warmUp = true; }
+        else if (arg == "--shrink" && value) { shrink = value; ++i; }
         else if (arg == "--quiet") { quiet = true; }
-        else { printf("usage: chaos_host [--seed N] [--seconds S] [--steps N] [--heap-every N] [--replay FILE] [--shrink FILE]\n"); return 2; }
+        else { printf("usage: chaos_host [--seed N] [--seconds S] [--steps N] [--heap-every N] [--warm-up] [--replay FILE] [--shrink FILE]\n"); return 2; }
     }
+    if (shrink) return Shrink(shrink);
     if (!seconds && !maxSteps && !replay) seconds = 10;
     setvbuf(stdout, nullptr, _IONBF, 0);
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
@@ -300,6 +307,10 @@ int main(int argc, char** argv) {
     if (replay) {
         std::vector<ChaosStep> steps = ReadSteps(replay);
         if (!quiet) printf("chaos: replaying %zu steps of %s\n", steps.size(), replay);
+        if (g_warmUp) {
+            world.WarmUp();
+            Pump();
+        }
         int status = RunSteps(world, steps, heapEvery ? 1 : 0, quiet);
         if (status == 0 && !ProcessHeapsValid()) status = 1;
         // A round ends by destroying everything, and so does its replay:

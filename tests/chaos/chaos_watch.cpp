@@ -213,6 +213,11 @@ void ChaosWorld::CheckStanding() {
         const Standing& standing = m_standing[d];
         // Anything the user did after the call may have ended the show.
         if (standing.asked == Verb::kNone || standing.at <= m_userAt) continue;
+        // The system keeps a minimised window's owned pop-ups out of sight,
+        // whenever it gets round to it: a show under a minimised lobby need
+        // not stay on screen.
+        HWND owner = ::GetWindow(standing.window, GW_OWNER);
+        if (standing.asked == Verb::kShow && owner && ::IsIconic(::GetAncestor(owner, GA_ROOT))) continue;
         if (getenv("CHAOS_TRACE")) fprintf(stderr, "chaos:   checks the call-back's call on the %s dialog\n", kDialogCalls[d].title);
         const bool there = ::IsWindow(standing.window) != 0;
         const bool shown = Shown(standing.window);
